@@ -1,0 +1,1 @@
+// Placeholder so the folder builds; replaced by the command implementations.

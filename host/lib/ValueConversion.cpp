@@ -1,0 +1,91 @@
+#include "host/lib/ValueConversion.h"
+
+#include <cstdio>
+
+#include "platform/text/Utf.h"
+
+namespace tarnhost {
+namespace {
+
+bool IsBlank(char16_t c) { return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n'; }
+
+int DigitValue(char16_t c) {
+    if (c >= u'0' && c <= u'9') return c - u'0';
+    if (c >= u'a' && c <= u'f') return c - u'a' + 10;
+    if (c >= u'A' && c <= u'F') return c - u'A' + 10;
+    return 99;
+}
+
+}  // namespace
+
+HResult ParseNumber(std::u16string_view text, int32_t radix, uint32_t* value) {
+    if (value == nullptr || (radix != 16 && radix != 10)) {
+        return kStatusFail;
+    }
+    while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+    if (radix == 16 && text.size() >= 2 && text[0] == u'0' && (text[1] == u'x' || text[1] == u'X')) {
+        text.remove_prefix(2);
+    }
+    if (text.empty()) {
+        return kStatusFail;
+    }
+    uint64_t result = 0;
+    bool overflow = false;
+    for (char16_t c : text) {
+        const int digit = DigitValue(c);
+        if (digit >= radix) {
+            return kStatusFail;
+        }
+        result = result * static_cast<uint64_t>(radix) + static_cast<uint64_t>(digit);
+        if (result > 0xFFFFFFFFull) {
+            overflow = true;  // keep scanning: a malformed text is reported as such
+            result = 0xFFFFFFFFull + 1;
+        }
+    }
+    if (overflow) {
+        return kStatusOutOfRange;
+    }
+    *value = static_cast<uint32_t>(result);
+    return kStatusOk;
+}
+
+ValueConversionService::ValueConversionService()
+    : HostObject(kIdValueConversionService) {}
+
+HResult ValueConversionService::TextToAddress(const WString& text, int32_t radix, uint32_t* value) {
+    return ParseNumber(text, radix, value);
+}
+
+HResult ValueConversionService::TextToNumber(const WString& text, int32_t radix, uint32_t* value) {
+    return ParseNumber(text, radix, value);
+}
+
+HResult ValueConversionService::NumberToText(uint32_t value, int32_t radix, WString* text) {
+    if (text == nullptr) {
+        return kStatusFail;
+    }
+    char buffer[16];
+    if (radix == 10) {
+        std::snprintf(buffer, sizeof buffer, "%u", value);
+    } else if (radix == 16) {
+        std::snprintf(buffer, sizeof buffer, "0x%X", value);
+    } else {
+        return kStatusFail;
+    }
+    *text = tarnui::Utf8ToUtf16(buffer);
+    return kStatusOk;
+}
+
+HResult ValueConversionService::AddressToText(uint32_t value, int32_t, int32_t, int32_t,
+                                              WString* text) {
+    if (text == nullptr) {
+        return kStatusFail;
+    }
+    char buffer[16];
+    std::snprintf(buffer, sizeof buffer, "%08X", value);
+    *text = tarnui::Utf8ToUtf16(buffer);
+    return kStatusOk;
+}
+
+}  // namespace tarnhost
