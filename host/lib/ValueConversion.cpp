@@ -7,12 +7,17 @@
 namespace tarnhost {
 namespace {
 
-bool IsBlank(char16_t c) { return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n'; }
+bool IsBlank(char16_t c) {
+    return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n';
+}
 
 int DigitValue(char16_t c) {
-    if (c >= u'0' && c <= u'9') return c - u'0';
-    if (c >= u'a' && c <= u'f') return c - u'a' + 10;
-    if (c >= u'A' && c <= u'F') return c - u'A' + 10;
+    if (c >= u'0' && c <= u'9')
+        return c - u'0';
+    if (c >= u'a' && c <= u'f')
+        return c - u'a' + 10;
+    if (c >= u'A' && c <= u'F')
+        return c - u'A' + 10;
     return 99;
 }
 
@@ -22,9 +27,12 @@ HResult ParseNumber(std::u16string_view text, int32_t radix, uint32_t* value) {
     if (value == nullptr || (radix != 16 && radix != 10)) {
         return kStatusFail;
     }
-    while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
-    if (radix == 16 && text.size() >= 2 && text[0] == u'0' && (text[1] == u'x' || text[1] == u'X')) {
+    while (!text.empty() && IsBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && IsBlank(text.back()))
+        text.remove_suffix(1);
+    if (radix == 16 && text.size() >= 2 && text[0] == u'0' &&
+        (text[1] == u'x' || text[1] == u'X')) {
         text.remove_prefix(2);
     }
     if (text.empty()) {
@@ -50,8 +58,7 @@ HResult ParseNumber(std::u16string_view text, int32_t radix, uint32_t* value) {
     return kStatusOk;
 }
 
-ValueConversionService::ValueConversionService()
-    : HostObject(kIdValueConversionService) {}
+ValueConversionService::ValueConversionService() : HostObject(kIdValueConversionService) {}
 
 HResult ValueConversionService::TextToAddress(const WString& text, int32_t radix, uint32_t* value) {
     return ParseNumber(text, radix, value);

@@ -13,13 +13,19 @@ struct ReadCase {
 
 TEST(ValueConversion, ReadsHexWithOptionalPrefixAndBlanks) {
     const ReadCase cases[] = {
-        {u"FF00", kStatusOk, 0xFF00},         {u"0x1f0", kStatusOk, 0x1F0},
-        {u"  0XABCD \t", kStatusOk, 0xABCD},  {u"FFFFFFFF", kStatusOk, 0xFFFFFFFF},
+        {u"FF00", kStatusOk, 0xFF00},
+        {u"0x1f0", kStatusOk, 0x1F0},
+        {u"  0XABCD \t", kStatusOk, 0xABCD},
+        {u"FFFFFFFF", kStatusOk, 0xFFFFFFFF},
         {u"00000000FFFFFFFF", kStatusOk, 0xFFFFFFFF},
-        {u"100000000", kStatusOutOfRange, 0}, {u"", kStatusFail, 0},
-        {u"   ", kStatusFail, 0},             {u"0x", kStatusFail, 0},
-        {u"12G4", kStatusFail, 0},            {u"1 2", kStatusFail, 0},
-        {u"-1", kStatusFail, 0},              {u"1FFFFFFFFZ", kStatusFail, 0},
+        {u"100000000", kStatusOutOfRange, 0},
+        {u"", kStatusFail, 0},
+        {u"   ", kStatusFail, 0},
+        {u"0x", kStatusFail, 0},
+        {u"12G4", kStatusFail, 0},
+        {u"1 2", kStatusFail, 0},
+        {u"-1", kStatusFail, 0},
+        {u"1FFFFFFFFZ", kStatusFail, 0},
     };
     ValueConversionService service;
     for (const auto& c : cases) {

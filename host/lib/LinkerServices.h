@@ -1,0 +1,65 @@
+// The linker setting service (placement groups, map listing path) and the linker option
+// service (capability word, setting state, taking the section settings), both backed by
+// the workspace.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "host/lib/HostObject.h"
+#include "host/lib/Workspace.h"
+
+namespace tarnhost {
+
+inline constexpr uint32_t kCapabilityWholeText = 2;
+
+class LinkerSettingService final : public HostObject<IBraeLinkerSettings> {
+public:
+    explicit LinkerSettingService(Workspace& workspace);
+
+    HResult GetGroupCount(const WString& c1, const WString& c2, const WString& c3,
+                          int32_t* count) override;
+    HResult GetAddressCount(const WString& c1, const WString& c2, const WString& c3, int32_t group,
+                            int32_t* count) override;
+    HResult GetAddressPair(const WString& c1, const WString& c2, const WString& c3, int32_t group,
+                           int32_t address, WString* start, WString* end) override;
+    HResult GetItemCount(const WString& c1, const WString& c2, const WString& c3, int32_t group,
+                         int32_t* count) override;
+    HResult GetItem(const WString& c1, const WString& c2, const WString& c3, int32_t group,
+                    int32_t item, HostStringList* names) override;
+    HResult GetMapListingPath(const WString& c1, const WString& c2, const WString& c3,
+                              WString* path) override;
+
+private:
+    // The group of a number counted from 1, or null when the call does not name the open
+    // workspace or the number is out of range.
+    const PlacementGroup* Group(const WString& c1, const WString& c2, const WString& c3,
+                                int32_t group);
+
+    Workspace& workspace_;
+    std::vector<PlacementGroup> cache_;
+};
+
+class LinkerOptionService final : public HostObject<IBraeLinkerOptions> {
+public:
+    // settingsTaken runs after the settings were taken and written (the host then tells its
+    // components that the section settings changed).
+    LinkerOptionService(Workspace& workspace, std::function<void()> settingsTaken);
+
+    HResult TakeSectionSettings(const WString& c1, const WString& c2, const WString& c3,
+                                IBraeLinkerSections* sections) override;
+    HResult GetCapabilities(const WString& c1, const WString& c2, uint32_t* word,
+                            uint32_t* second) override;
+    HResult GetSettingState(const WString& c1, const WString& c2, const WString& c3,
+                            int32_t* state) override;
+
+    // Why the last take failed, for the front end to show.
+    const std::string& LastError() const { return lastError_; }
+
+private:
+    Workspace& workspace_;
+    std::function<void()> settingsTaken_;
+    std::string lastError_;
+};
+
+}  // namespace tarnhost

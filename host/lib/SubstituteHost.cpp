@@ -1,0 +1,30 @@
+#include "host/lib/SubstituteHost.h"
+
+namespace tarnhost {
+
+SubstituteHost::SubstituteHost(std::unique_ptr<Workspace> workspace, Options options)
+    : workspace_(std::move(workspace)),
+      placeholders_(workspace_.get(), options.installDir),
+      customPlaceholders_(workspace_.get(), std::move(options.hostPlaceholders)) {
+    host_.AddService<IBraeValueConversion>(kIdValueConversionService, &valueConversion_);
+    host_.AddService<IBraePlaceholders>(kIdPlaceholderService, &placeholders_);
+    host_.AddService<IBraeCustomPlaceholders>(kIdCustomPlaceholderService, &customPlaceholders_);
+    if (workspace_ == nullptr) {
+        return;
+    }
+    linkerSettings_ = std::make_unique<LinkerSettingService>(*workspace_);
+    linkerOptions_ = std::make_unique<LinkerOptionService>(
+        *workspace_, [this] { sectionSettingsChanged_ = true; });
+    memoryResources_ = std::make_unique<MemoryResourceService>(*workspace_);
+    host_.AddService<IBraeLinkerSettings>(kIdLinkerSettingService, linkerSettings_.get());
+    host_.AddService<IBraeLinkerOptions>(kIdLinkerOptionService, linkerOptions_.get());
+    host_.AddService<IBraeMemoryResources>(kIdMemoryResourceService, memoryResources_.get());
+}
+
+SubstituteHost::~SubstituteHost() = default;
+
+Contexts SubstituteHost::ContextStrings() const {
+    return workspace_ != nullptr ? Contexts::Of(*workspace_) : Contexts{};
+}
+
+}  // namespace tarnhost

@@ -1,0 +1,55 @@
+// The substitute host: one workspace (or none) and every service of the host interfaces that
+// it backs, wired to one host object.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "host/lib/BraeHost.h"
+#include "host/lib/Contexts.h"
+#include "host/lib/LinkerServices.h"
+#include "host/lib/MemoryResourceService.h"
+#include "host/lib/PlaceholderServices.h"
+#include "host/lib/ValueConversion.h"
+#include "host/lib/Workspace.h"
+
+namespace tarnhost {
+
+class SubstituteHost {
+public:
+    struct Options {
+        std::string installDir;  // directory of the host's own programs
+        std::vector<std::pair<std::string, std::string>> hostPlaceholders;
+    };
+
+    // workspace may be null: the host runs with no workspace open.
+    SubstituteHost(std::unique_ptr<Workspace> workspace, Options options);
+    ~SubstituteHost();
+
+    IBraeHost* Host() { return &host_; }
+    BraeHost& HostObject() { return host_; }
+    Workspace* OpenWorkspace() { return workspace_.get(); }
+    // The four context strings of the open workspace (empty without one).
+    Contexts ContextStrings() const;
+
+    LinkerOptionService* LinkerOptions() { return linkerOptions_.get(); }
+    MemoryResourceService* MemoryResources() { return memoryResources_.get(); }
+
+    // Set after the linker option service took new section settings; the front end tells
+    // the components and clears it.
+    bool SectionSettingsChanged() const { return sectionSettingsChanged_; }
+    void ClearSectionSettingsChanged() { sectionSettingsChanged_ = false; }
+
+private:
+    std::unique_ptr<Workspace> workspace_;
+    BraeHost host_;
+    ValueConversionService valueConversion_;
+    std::unique_ptr<LinkerSettingService> linkerSettings_;
+    std::unique_ptr<LinkerOptionService> linkerOptions_;
+    std::unique_ptr<MemoryResourceService> memoryResources_;
+    PlaceholderService placeholders_;
+    CustomPlaceholderService customPlaceholders_;
+    bool sectionSettingsChanged_ = false;
+};
+
+}  // namespace tarnhost

@@ -1,0 +1,235 @@
+#include "host/lib/Workspace.h"
+
+#include <filesystem>
+
+#include "host/lib/ValueConversion.h"
+#include "platform/text/Utf.h"
+
+namespace tarnhost {
+namespace {
+
+namespace fs = std::filesystem;
+
+bool ParseHex(const std::string& text, uint32_t* value) {
+    return ParseNumber(tarnui::Utf8ToUtf16(text), 16, value) == kStatusOk;
+}
+
+PlacementGroup::Address ParseAddress(const std::string& text) {
+    const size_t dash = text.find('-');
+    if (dash == std::string::npos) {
+        return {text, {}};
+    }
+    auto trim = [](std::string s) {
+        const size_t a = s.find_first_not_of(" \t");
+        const size_t b = s.find_last_not_of(" \t");
+        return a == std::string::npos ? std::string() : s.substr(a, b - a + 1);
+    };
+    return {trim(text.substr(0, dash)), trim(text.substr(dash + 1))};
+}
+
+}  // namespace
+
+std::unique_ptr<Workspace> Workspace::Open(const std::string& path, std::string* error) {
+    std::string text;
+    if (!ReadTextFile(path, &text, error)) {
+        return nullptr;
+    }
+    std::unique_ptr<Workspace> workspace(new Workspace);
+    std::string parseError;
+    if (!workspace->file_.Parse(text, &parseError)) {
+        *error = path + ":" + parseError;
+        return nullptr;
+    }
+    workspace->path_ = path;
+    std::error_code ec;
+    const fs::path absolute = fs::absolute(path, ec);
+    workspace->baseDir_ =
+        (ec ? fs::path(path) : absolute).parent_path().lexically_normal().string();
+    for (const char* key : {"capabilities", "capability-value2", "setting-state"}) {
+        const auto value = workspace->file_.FindSection("linker")
+                               ? workspace->file_.FindSection("linker")->Find(key)
+                               : std::nullopt;
+        uint32_t number = 0;
+        if (value && !ParseHex(*value, &number)) {
+            workspace->warnings_.push_back(path + ": [linker] " + key + " = \"" + *value +
+                                           "\" is not a hexadecimal number; 0 is used");
+        }
+    }
+    return workspace;
+}
+
+std::unique_ptr<Workspace> Workspace::ForListing(const std::string& listingPath) {
+    std::unique_ptr<Workspace> workspace(new Workspace);
+    std::error_code ec;
+    const fs::path absolute = fs::absolute(listingPath, ec);
+    workspace->baseDir_ = (ec ? fs::path(listingPath) : absolute).parent_path().string();
+    auto& names = workspace->file_.Section("workspace");
+    names.Set("name", "listing");
+    workspace->file_.Section("linker").Set("map", (ec ? fs::path(listingPath) : absolute).string());
+    return workspace;
+}
+
+std::string Workspace::Get(const char* section, const char* key,
+                           const std::string& fallback) const {
+    if (const auto* s = file_.FindSection(section)) {
+        if (auto value = s->Find(key)) {
+            return *value;
+        }
+    }
+    return fallback;
+}
+
+uint32_t Workspace::GetNumber(const char* section, const char* key, uint32_t fallback) const {
+    const std::string text = Get(section, key, {});
+    uint32_t value = 0;
+    if (text.empty()) {
+        return fallback;
+    }
+    return ParseHex(text, &value) ? value : 0;
+}
+
+std::string Workspace::Resolve(const std::string& dir) const {
+    if (dir.empty()) {
+        return baseDir_;
+    }
+    const fs::path p(dir);
+    return (p.is_absolute() ? p : fs::path(baseDir_) / p).lexically_normal().string();
+}
+
+std::string Workspace::WorkspaceName() const {
+    return Get("workspace", "name", {});
+}
+std::string Workspace::ProjectName() const {
+    return Get("project", "name", {});
+}
+std::string Workspace::ConfigName() const {
+    return Get("configuration", "name", {});
+}
+std::string Workspace::DeviceName() const {
+    return Get("device", "name", {});
+}
+std::string Workspace::WorkspaceDir() const {
+    return Resolve(Get("workspace", "directory", {}));
+}
+
+std::string Workspace::ProjectDir() const {
+    const std::string dir = Get("project", "directory", {});
+    return dir.empty() ? WorkspaceDir() : Resolve(dir);
+}
+
+std::string Workspace::ConfigDir() const {
+    const std::string dir = Get("configuration", "directory", {});
+    return dir.empty() ? ProjectDir() : Resolve(dir);
+}
+
+std::string Workspace::MapListingPath() const {
+    const std::string path = Get("linker", "map", {});
+    if (path.empty() || path.find("$(") != std::string::npos || path.front() == '"' ||
+        fs::path(path).is_absolute()) {
+        return path;
+    }
+    return (fs::path(baseDir_) / path).lexically_normal().string();
+}
+
+uint32_t Workspace::Capabilities() const {
+    return GetNumber("linker", "capabilities", 0);
+}
+uint32_t Workspace::CapabilityValue2() const {
+    return GetNumber("linker", "capability-value2", 0);
+}
+int32_t Workspace::SettingState() const {
+    return static_cast<int32_t>(GetNumber("linker", "setting-state", 0));
+}
+
+std::vector<PlacementGroup> Workspace::Groups() const {
+    std::vector<PlacementGroup> groups;
+    for (const auto* section : file_.FindSections("group")) {
+        PlacementGroup group;
+        for (const auto& address : section->FindAll("address")) {
+            group.addresses.push_back(ParseAddress(address));
+        }
+        group.sections = section->Find("sections").value_or(std::string());
+        groups.push_back(std::move(group));
+    }
+    return groups;
+}
+
+bool Workspace::SetGroups(const std::vector<PlacementGroup>& groups, std::string* error) {
+    // Entries other than address and sections (a note a user wrote, say) stay with the
+    // group of the same position.
+    const auto old = file_.FindSections("group");
+    std::vector<WorkspaceSection> sections;
+    for (size_t i = 0; i < groups.size(); ++i) {
+        WorkspaceSection section{"group", {}};
+        if (i < old.size()) {
+            section = *old[i];
+            section.Remove("address");
+            section.Remove("sections");
+        }
+        for (const auto& address : groups[i].addresses) {
+            section.Add("address",
+                        address.end.empty() ? address.start : address.start + "-" + address.end);
+        }
+        section.Add("sections", groups[i].sections);
+        if (section.lines.empty() || section.lines.back().kind != WorkspaceLine::Kind::Blank) {
+            section.lines.push_back({});
+        }
+        sections.push_back(std::move(section));
+    }
+    WorkspaceFile changed = file_;
+    changed.ReplaceSections("group", std::move(sections));
+    return Commit(std::move(changed), error);
+}
+
+std::string Workspace::MemoryDescription() const {
+    return Get("memory", "description", {});
+}
+
+bool Workspace::SetMemoryDescription(const std::string& description, std::string* error) {
+    if (description.find('\n') != std::string::npos) {
+        *error = "a memory resource description is one line";
+        return false;
+    }
+    WorkspaceFile changed = file_;
+    changed.Section("memory").Set("description", description);
+    return Commit(std::move(changed), error);
+}
+
+std::vector<std::pair<std::string, std::string>> Workspace::CustomPlaceholders() const {
+    const auto* section = file_.FindSection("placeholders");
+    return section != nullptr ? section->Entries()
+                              : std::vector<std::pair<std::string, std::string>>{};
+}
+
+std::optional<SourceLocation> Workspace::SourceOf(uint32_t address) const {
+    const auto* section = file_.FindSection("sources");
+    if (section == nullptr) {
+        return std::nullopt;
+    }
+    for (const auto& line : section->lines) {
+        uint32_t value = 0;
+        if (line.kind != WorkspaceLine::Kind::Entry || !ParseHex(line.key, &value) ||
+            value != address) {
+            continue;
+        }
+        const size_t colon = line.value.rfind(':');
+        SourceLocation location{line.value, 0};
+        if (colon != std::string::npos) {
+            location.file = line.value.substr(0, colon);
+            location.line = std::atoi(line.value.c_str() + colon + 1);
+        }
+        location.file = Resolve(location.file);
+        return location;
+    }
+    return std::nullopt;
+}
+
+bool Workspace::Commit(WorkspaceFile changed, std::string* error) {
+    if (!IsInMemory() && !WriteFileAtomically(path_, changed.Render(), error)) {
+        return false;
+    }
+    file_ = std::move(changed);
+    return true;
+}
+
+}  // namespace tarnhost

@@ -1,0 +1,264 @@
+#include "host/lib/WorkspaceFile.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+
+namespace tarnhost {
+namespace {
+
+std::string_view Trim(std::string_view s) {
+    const char* blanks = " \t\r\n\v\f";
+    const size_t first = s.find_first_not_of(blanks);
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    const size_t last = s.find_last_not_of(blanks);
+    return s.substr(first, last - first + 1);
+}
+
+void RenderLine(const WorkspaceLine& line, std::string& out) {
+    if (line.kind == WorkspaceLine::Kind::Entry) {
+        out += line.key;
+        out += line.value.empty() ? " =" : " = ";
+        out += line.value;
+    } else {
+        out += line.text;
+    }
+    out += '\n';
+}
+
+}  // namespace
+
+std::optional<std::string> WorkspaceSection::Find(std::string_view key) const {
+    for (const auto& line : lines) {
+        if (line.kind == WorkspaceLine::Kind::Entry && line.key == key) {
+            return line.value;
+        }
+    }
+    return std::nullopt;
+}
+
+std::vector<std::string> WorkspaceSection::FindAll(std::string_view key) const {
+    std::vector<std::string> values;
+    for (const auto& line : lines) {
+        if (line.kind == WorkspaceLine::Kind::Entry && line.key == key) {
+            values.push_back(line.value);
+        }
+    }
+    return values;
+}
+
+void WorkspaceSection::Set(std::string_view key, std::string_view value) {
+    for (auto& line : lines) {
+        if (line.kind == WorkspaceLine::Kind::Entry && line.key == key) {
+            line.value = value;
+            return;
+        }
+    }
+    Add(key, value);
+}
+
+void WorkspaceSection::Remove(std::string_view key) {
+    std::erase_if(lines, [&](const WorkspaceLine& line) {
+        return line.kind == WorkspaceLine::Kind::Entry && line.key == key;
+    });
+}
+
+void WorkspaceSection::Add(std::string_view key, std::string_view value) {
+    // New entries go after the last entry, so trailing blank lines stay between sections.
+    auto at = lines.end();
+    while (at != lines.begin() && std::prev(at)->kind == WorkspaceLine::Kind::Blank) {
+        --at;
+    }
+    WorkspaceLine line;
+    line.kind = WorkspaceLine::Kind::Entry;
+    line.key = key;
+    line.value = value;
+    lines.insert(at, std::move(line));
+}
+
+std::vector<std::pair<std::string, std::string>> WorkspaceSection::Entries() const {
+    std::vector<std::pair<std::string, std::string>> entries;
+    for (const auto& line : lines) {
+        if (line.kind == WorkspaceLine::Kind::Entry) {
+            entries.emplace_back(line.key, line.value);
+        }
+    }
+    return entries;
+}
+
+bool WorkspaceFile::Parse(std::string_view text, std::string* error) {
+    preamble_.clear();
+    sections_.clear();
+    size_t number = 0;
+    while (!text.empty()) {
+        ++number;
+        const size_t end = text.find('\n');
+        std::string_view raw = text.substr(0, end);
+        text = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
+        if (!raw.empty() && raw.back() == '\r') {
+            raw.remove_suffix(1);
+        }
+        if (raw.find('\0') != std::string_view::npos) {
+            *error = std::to_string(number) + ": the line holds a NUL byte";
+            return false;
+        }
+        const std::string_view content = Trim(raw);
+        auto& target = sections_.empty() ? preamble_ : sections_.back().lines;
+        WorkspaceLine line;
+        if (content.empty()) {
+            line.kind = WorkspaceLine::Kind::Blank;
+            line.text = raw;
+        } else if (content.front() == '#' || content.front() == ';') {
+            line.kind = WorkspaceLine::Kind::Comment;
+            line.text = raw;
+        } else if (content.front() == '[') {
+            if (content.back() != ']' || content.size() < 3) {
+                *error = std::to_string(number) + ": a section header must be \"[name]\"";
+                return false;
+            }
+            sections_.push_back({std::string(Trim(content.substr(1, content.size() - 2))), {}});
+            continue;
+        } else {
+            const size_t equals = content.find('=');
+            if (equals == std::string_view::npos || Trim(content.substr(0, equals)).empty()) {
+                *error = std::to_string(number) + ": expected \"key = value\" or \"[section]\"";
+                return false;
+            }
+            if (sections_.empty()) {
+                *error = std::to_string(number) + ": \"" +
+                         std::string(Trim(content.substr(0, equals))) +
+                         "\" stands before the first [section]";
+                return false;
+            }
+            line.kind = WorkspaceLine::Kind::Entry;
+            line.key = Trim(content.substr(0, equals));
+            line.value = Trim(content.substr(equals + 1));
+        }
+        target.push_back(std::move(line));
+    }
+    return true;
+}
+
+std::string WorkspaceFile::Render() const {
+    std::string out;
+    for (const auto& line : preamble_) {
+        RenderLine(line, out);
+    }
+    for (const auto& section : sections_) {
+        out += '[';
+        out += section.name;
+        out += "]\n";
+        for (const auto& line : section.lines) {
+            RenderLine(line, out);
+        }
+    }
+    return out;
+}
+
+WorkspaceSection* WorkspaceFile::FindSection(std::string_view name) {
+    for (auto& section : sections_) {
+        if (section.name == name) {
+            return &section;
+        }
+    }
+    return nullptr;
+}
+
+const WorkspaceSection* WorkspaceFile::FindSection(std::string_view name) const {
+    return const_cast<WorkspaceFile*>(this)->FindSection(name);
+}
+
+std::vector<const WorkspaceSection*> WorkspaceFile::FindSections(std::string_view name) const {
+    std::vector<const WorkspaceSection*> found;
+    for (const auto& section : sections_) {
+        if (section.name == name) {
+            found.push_back(&section);
+        }
+    }
+    return found;
+}
+
+WorkspaceSection& WorkspaceFile::Section(std::string_view name) {
+    if (auto* section = FindSection(name)) {
+        return *section;
+    }
+    if (!sections_.empty() && !sections_.back().lines.empty() &&
+        sections_.back().lines.back().kind != WorkspaceLine::Kind::Blank) {
+        sections_.back().lines.push_back({});
+    }
+    sections_.push_back({std::string(name), {}});
+    return sections_.back();
+}
+
+void WorkspaceFile::ReplaceSections(std::string_view name,
+                                    std::vector<WorkspaceSection> replacement) {
+    size_t at = sections_.size();
+    for (size_t i = 0; i < sections_.size(); ++i) {
+        if (sections_[i].name == name) {
+            at = std::min(at, i);
+        }
+    }
+    size_t before = 0;
+    for (size_t i = 0; i < at; ++i) {
+        before += sections_[i].name == name ? 1 : 0;
+    }
+    std::erase_if(sections_, [&](const WorkspaceSection& s) { return s.name == name; });
+    at -= before;
+    sections_.insert(sections_.begin() + static_cast<std::ptrdiff_t>(at),
+                     std::make_move_iterator(replacement.begin()),
+                     std::make_move_iterator(replacement.end()));
+}
+
+bool ReadTextFile(const std::string& path, std::string* text, std::string* error) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        *error = path + ": cannot be opened: " + std::strerror(errno);
+        return false;
+    }
+    std::ostringstream buffer;
+    buffer << in.rdbuf();
+    if (in.bad()) {
+        *error = path + ": cannot be read";
+        return false;
+    }
+    *text = std::move(buffer).str();
+    return true;
+}
+
+bool WriteFileAtomically(const std::string& path, std::string_view text, std::string* error) {
+    const std::string temporary = path + ".tmp" + std::to_string(::getpid());
+    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0) {
+        *error = temporary + ": cannot be created: " + std::strerror(errno);
+        return false;
+    }
+    size_t written = 0;
+    bool ok = true;
+    while (written < text.size()) {
+        const ssize_t n = ::write(fd, text.data() + written, text.size() - written);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            ok = false;
+            break;
+        }
+        written += static_cast<size_t>(n);
+    }
+    const int savedErrno = errno;
+    ok = ok && ::fsync(fd) == 0;
+    ok = (::close(fd) == 0) && ok;
+    if (!ok || std::rename(temporary.c_str(), path.c_str()) != 0) {
+        *error = path + ": cannot be written: " + std::strerror(ok ? errno : savedErrno);
+        std::remove(temporary.c_str());
+        return false;
+    }
+    return true;
+}
+
+}  // namespace tarnhost

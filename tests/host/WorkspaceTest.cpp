@@ -1,0 +1,198 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "host/lib/SubstituteHost.h"
+#include "platform/text/Utf.h"
+
+namespace tarnhost {
+namespace {
+
+namespace fs = std::filesystem;
+
+class TempDir {
+public:
+    TempDir() {
+        path_ = fs::temp_directory_path() /
+                ("tarnws-" + std::to_string(::getpid()) + "-" + std::to_string(counter_++));
+        fs::create_directories(path_);
+    }
+    ~TempDir() { fs::remove_all(path_); }
+    std::string Write(const std::string& name, const std::string& text) const {
+        const auto file = path_ / name;
+        std::ofstream(file, std::ios::binary) << text;
+        return file.string();
+    }
+    const fs::path& Path() const { return path_; }
+
+private:
+    static inline int counter_ = 0;
+    fs::path path_;
+};
+
+std::string ReadAll(const std::string& path) {
+    std::string text, error;
+    EXPECT_TRUE(ReadTextFile(path, &text, &error)) << error;
+    return text;
+}
+
+constexpr const char* kWorkspace =
+    "# demo workspace\n"
+    "[workspace]\n"
+    "name = Demo\n"
+    "flavour = kept\n"
+    "\n"
+    "[project]\n"
+    "name = blinky\n"
+    "directory = proj\n"
+    "\n"
+    "[configuration]\n"
+    "name = Debug\n"
+    "directory = proj/out\n"
+    "\n"
+    "[device]\n"
+    "name = TM32\n"
+    "\n"
+    "[linker]\n"
+    "map = $(CONFIGDIR)/blinky.map\n"
+    "capabilities = 0x3D\n"
+    "\n"
+    "[group]\n"
+    "address = 0x400\n"
+    "address = 0x8000-0x8FFF\n"
+    "note = boot code\n"
+    "sections = P,C:D\n"
+    "\n"
+    "[group]\n"
+    "sections = B\n"
+    "\n"
+    "[memory]\n"
+    "description = [V|VERSION|1] [S|MAP|\"0,FFFF,ROM,0,0\"]\n"
+    "\n"
+    "[tool]\n"
+    "unknown = stays\n";
+
+TEST(WorkspaceFile, MalformedLinesNameTheLine) {
+    using namespace std::string_literals;
+    struct Case {
+        std::string text;
+        const char* error;
+    };
+    const Case cases[] = {
+        {"[workspace]\nname = a\nno equals sign\n", "3: expected \"key = value\" or \"[section]\""},
+        {"key = before\n", "1: \"key\" stands before the first [section]"},
+        {"[open\n", "1: a section header must be \"[name]\""},
+        {"[a]\n = value\n", "2: expected \"key = value\" or \"[section]\""},
+        {"[a]\nx = 1\0y\n"s, "2: the line holds a NUL byte"},
+    };
+    for (const auto& c : cases) {
+        WorkspaceFile file;
+        std::string error;
+        EXPECT_FALSE(file.Parse(c.text, &error)) << c.text;
+        EXPECT_EQ(error, c.error);
+    }
+}
+
+TEST(WorkspaceFile, RendersWhatItParsedAndReadsCrLfAlike) {
+    WorkspaceFile lf, crlf;
+    std::string error;
+    ASSERT_TRUE(lf.Parse(kWorkspace, &error));
+    std::string windows;
+    for (char c : std::string(kWorkspace)) {
+        if (c == '\n')
+            windows += '\r';
+        windows += c;
+    }
+    ASSERT_TRUE(crlf.Parse(windows, &error));
+    EXPECT_EQ(lf.Render(), kWorkspace);
+    EXPECT_EQ(crlf.Render(), kWorkspace);
+}
+
+TEST(Workspace, ReadsNamesDirectoriesAndGroups) {
+    TempDir dir;
+    std::string error;
+    auto ws = Workspace::Open(dir.Write("demo.tarnws", kWorkspace), &error);
+    ASSERT_NE(ws, nullptr) << error;
+    EXPECT_EQ(ws->WorkspaceName(), "Demo");
+    EXPECT_EQ(ws->DeviceName(), "TM32");
+    EXPECT_EQ(ws->WorkspaceDir(), dir.Path().string());
+    EXPECT_EQ(ws->ConfigDir(), (dir.Path() / "proj/out").string());
+    EXPECT_EQ(ws->MapListingPath(), "$(CONFIGDIR)/blinky.map");
+    EXPECT_EQ(ws->Capabilities(), 0x3Du);
+    const auto groups = ws->Groups();
+    ASSERT_EQ(groups.size(), 2u);
+    EXPECT_EQ(groups[0].addresses,
+              (std::vector<PlacementGroup::Address>{{"0x400", ""}, {"0x8000", "0x8FFF"}}));
+    EXPECT_EQ(groups[0].sections, "P,C:D");
+    EXPECT_TRUE(groups[1].addresses.empty());
+}
+
+TEST(Workspace, RewritingGroupsKeepsEverythingElse) {
+    TempDir dir;
+    std::string error;
+    const std::string path = dir.Write("demo.tarnws", kWorkspace);
+    auto ws = Workspace::Open(path, &error);
+    ASSERT_NE(ws, nullptr);
+    ASSERT_TRUE(ws->SetGroups({{{{"0x00000100", ""}}, "X:Y"}}, &error)) << error;
+    const std::string text = ReadAll(path);
+    EXPECT_NE(text.find("# demo workspace\n"), std::string::npos);
+    EXPECT_NE(text.find("flavour = kept\n"), std::string::npos);
+    EXPECT_NE(text.find("[tool]\nunknown = stays\n"), std::string::npos);
+    EXPECT_NE(text.find("note = boot code\n"), std::string::npos);
+    EXPECT_EQ(text.find("sections = B"), std::string::npos);
+    // The groups stay where they stood: before the memory section.
+    EXPECT_LT(text.find("sections = X:Y"), text.find("[memory]"));
+    auto again = Workspace::Open(path, &error);
+    ASSERT_NE(again, nullptr) << error;
+    EXPECT_EQ(again->Groups(), ws->Groups());
+    EXPECT_EQ(again->MemoryDescription(), ws->MemoryDescription());
+}
+
+TEST(Workspace, FailedWriteLeavesFileAndModelWhole) {
+    TempDir dir;
+    std::string error;
+    const std::string path = dir.Write("demo.tarnws", kWorkspace);
+    auto ws = Workspace::Open(path, &error);
+    ASSERT_NE(ws, nullptr);
+    fs::permissions(dir.Path(), fs::perms::owner_read | fs::perms::owner_exec);
+    const bool canStillWrite = ::access(dir.Path().c_str(), W_OK) == 0;  // root ignores modes
+    if (!canStillWrite) {
+        EXPECT_FALSE(ws->SetMemoryDescription("[S|MAP|]", &error));
+        EXPECT_NE(error.find("cannot be"), std::string::npos);
+        EXPECT_EQ(ReadAll(path), kWorkspace);
+        EXPECT_EQ(ws->MemoryDescription(), "[V|VERSION|1] [S|MAP|\"0,FFFF,ROM,0,0\"]");
+    }
+    fs::permissions(dir.Path(), fs::perms::owner_all);
+    // A directory in place of the file cannot be replaced by rename: the write fails whole.
+    const std::string blocked = (dir.Path() / "blocked.tarnws").string();
+    dir.Write("blocked.tarnws", kWorkspace);
+    auto ws2 = Workspace::Open(blocked, &error);
+    ASSERT_NE(ws2, nullptr);
+    fs::remove(blocked);
+    fs::create_directories(fs::path(blocked) / "inner");
+    EXPECT_FALSE(ws2->SetMemoryDescription("[S|MAP|]", &error));
+    EXPECT_TRUE(fs::is_directory(blocked));
+    EXPECT_EQ(ws2->MemoryDescription(), "[V|VERSION|1] [S|MAP|\"0,FFFF,ROM,0,0\"]");
+}
+
+TEST(Workspace, BadNumbersAreReportedAndReadAsZero) {
+    TempDir dir;
+    std::string error;
+    auto ws = Workspace::Open(
+        dir.Write("w.tarnws", "[linker]\ncapabilities = lots\nsetting-state = 1\n"), &error);
+    ASSERT_NE(ws, nullptr);
+    EXPECT_EQ(ws->Capabilities(), 0u);
+    EXPECT_EQ(ws->SettingState(), 1);
+    ASSERT_EQ(ws->Warnings().size(), 1u);
+    EXPECT_NE(ws->Warnings()[0].find("capabilities"), std::string::npos);
+}
+
+TEST(Workspace, MissingFileIsAClearError) {
+    std::string error;
+    EXPECT_EQ(Workspace::Open("/nonexistent/dir/x.tarnws", &error), nullptr);
+    EXPECT_NE(error.find("/nonexistent/dir/x.tarnws: cannot be opened"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace tarnhost
