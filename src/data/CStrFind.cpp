@@ -68,7 +68,8 @@ int CStrFind::Find(const char* text, const char* pattern, uint32_t flags, int32_
     } else {
         // Every start up to and including the terminating zero is tried.
         for (size_t start = 0; start <= textView.size();) {
-            const strfind::AnchoredMatch match = strfind::MatchAt(text + start, pattern, ignoreCase);
+            const strfind::AnchoredMatch match =
+                strfind::MatchAt(text + start, pattern, ignoreCase);
             if (match.matched) {
                 foundAt = start;
                 foundLength = match.length;

@@ -11,9 +11,13 @@ Byte Fold(Byte c, bool ignoreCase) {
     return (ignoreCase && c >= 'a' && c <= 'z') ? static_cast<Byte>(c - 'a' + 'A') : c;
 }
 
-bool Same(Byte a, Byte b, bool ignoreCase) { return Fold(a, ignoreCase) == Fold(b, ignoreCase); }
+bool Same(Byte a, Byte b, bool ignoreCase) {
+    return Fold(a, ignoreCase) == Fold(b, ignoreCase);
+}
 
-bool IsMeta(Byte c) { return c == '*' || c == '?' || c == '\\'; }
+bool IsMeta(Byte c) {
+    return c == '*' || c == '?' || c == '\\';
+}
 
 class Matcher {
 public:

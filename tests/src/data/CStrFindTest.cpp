@@ -41,31 +41,33 @@ void ExpectCases(const FindCase (&cases)[N]) {
 }
 
 TEST(CStrFind, PlainSearch) {
+    // clang-format off
     const FindCase cases[] = {
         {"xaby", "ab", 0, 1, 2},
         {"xaby", "AB", 0, -1, 0},
         {"xaby", "AB", kCase, 1, 2},
         {"XABY", "ab", kCase, 1, 2},
-        {"aaab", "aab", 0, 1, 3},           // overlapping candidates
+        {"aaab", "aab", 0, 1, 3},      // overlapping candidates
         {"abc", "abc", 0, 0, 3},
-        {"abc", "abcd", 0, -1, 0},          // pattern longer than the text
-        {"xa*cy", "a*c", 0, 1, 3},          // metacharacters are plain bytes here
+        {"abc", "abcd", 0, -1, 0},     // pattern longer than the text
+        {"xa*cy", "a*c", 0, 1, 3},     // metacharacters are plain bytes here
         {"xxabcd", "a*c", 0, -1, 0},
         {"a\\b", "\\", 0, 1, 1},
-        {"", "a", 0, -1, 0},                // empty text
-        {"abc", "", 0, -1, 0},              // empty pattern
+        {"", "a", 0, -1, 0},           // empty text
+        {"abc", "", 0, -1, 0},         // empty pattern
         {"", "", 0, -1, 0},
-        {"abcabc", "c", 0, 2, 1},           // the first occurrence wins
+        {"abcabc", "c", 0, 2, 1},      // the first occurrence wins
     };
+    // clang-format on
     ExpectCases(cases);
 }
 
 TEST(CStrFind, IgnoreCaseFoldsOnlyLettersAToZ) {
     const FindCase cases[] = {
-        {"[", "{", kCase, -1, 0},           // 0x5B and 0x7B differ by the case bit only
+        {"[", "{", kCase, -1, 0},  // 0x5B and 0x7B differ by the case bit only
         {"@", "`", kCase, -1, 0},
         {"^", "~", kCase, -1, 0},
-        {"\xC9", "\xE9", kCase, -1, 0},     // bytes above 0x7F are never folded
+        {"\xC9", "\xE9", kCase, -1, 0},  // bytes above 0x7F are never folded
         {"\xE9", "\xE9", kCase, 0, 1},
         {"A", "a", 0, -1, 0},
         {"zZ", "Zz", kCase, 0, 2},
@@ -83,17 +85,17 @@ TEST(CStrFind, IgnoreCaseFoldsOnlyLettersAToZ) {
 TEST(CStrFind, WildcardBasics) {
     const FindCase cases[] = {
         {"xxabcd", "a*c", kWild, 2, 3},
-        {"abc", "ab", kWild, 0, 2},         // the end of the text need not be reached
-        {"xab", "a*", kWild, 1, 2},         // a trailing star takes the rest of the text
+        {"abc", "ab", kWild, 0, 2},  // the end of the text need not be reached
+        {"xab", "a*", kWild, 1, 2},  // a trailing star takes the rest of the text
         {"", "*", kWild, 0, 0},
         {"abc", "*", kWild, 0, 3},
         {"abc", "***", kWild, 0, 3},
         {"", "?", kWild, -1, 0},
         {"abc", "?", kWild, 0, 1},
-        {"abc", "", kWild, -1, 0},          // empty pattern
+        {"abc", "", kWild, -1, 0},  // empty pattern
         {"", "", kWild, -1, 0},
         {"abc", "b?", kWild, 1, 2},
-        {"abc", "c?", kWild, -1, 0},        // "?" never takes the terminating zero
+        {"abc", "c?", kWild, -1, 0},  // "?" never takes the terminating zero
         {"abc", "a**c", kWild, 0, 3},
         {"xaxbxc", "a*b*c", kWild, 1, 5},
     };
@@ -104,15 +106,15 @@ TEST(CStrFind, Escapes) {
     const FindCase cases[] = {
         {"a?", "a\\?", kWild, 0, 2},
         {"ab", "a\\?", kWild, -1, 0},
-        {"ab", "a\\b", kWild, 0, 2},        // a backslash before an ordinary byte is dropped
+        {"ab", "a\\b", kWild, 0, 2},  // a backslash before an ordinary byte is dropped
         {"a*b", "a\\*b", kWild, 0, 3},
         {"axb", "a\\*b", kWild, -1, 0},
-        {"a\\b", "a\\\\b", kWild, 0, 3},    // escaped backslash
-        {"xa", "a\\", kWild, 1, 1},         // a trailing backslash ends the pattern: success
+        {"a\\b", "a\\\\b", kWild, 0, 3},  // escaped backslash
+        {"xa", "a\\", kWild, 1, 1},       // a trailing backslash ends the pattern: success
         {"", "\\", kWild, 0, 0},
-        {"abc", "*\\", kWild, 0, 3},        // after a star it takes the rest of the text
-        {"abc", "*b\\", kWild, 0, 2},       // in a literal run it ends the match there
-        {"x*y", "*\\*y", kWild, 0, 3},      // an escaped star as the anchor
+        {"abc", "*\\", kWild, 0, 3},    // after a star it takes the rest of the text
+        {"abc", "*b\\", kWild, 0, 2},   // in a literal run it ends the match there
+        {"x*y", "*\\*y", kWild, 0, 3},  // an escaped star as the anchor
         {"x?y", "*\\?", kWild, 0, 2},
         {"xy", "*\\?", kWild, -1, 0},
         {"a?", "*a\\?", kWild, 0, 2},
@@ -146,7 +148,7 @@ TEST(CStrFind, RetryPointOfEscapedStar) {
     const FindCase cases[] = {
         // The failed "\*" retries at its own asterisk, which then works as a star.
         {"xab", "*a\\*", kWild, 0, 3},
-        {"xa", "*a\\*", kWild, 0, 2},       // also when the text is used up
+        {"xa", "*a\\*", kWild, 0, 2},  // also when the text is used up
         {"ab*c", "*a\\*c", kWild, 0, 4},
         {"a*c", "*a\\*c", kWild, 0, 3},
         // A failure after an escaped star goes back to that asterisk, not to the first star.
@@ -160,7 +162,7 @@ TEST(CStrFind, StarFollowedByQuestionMarks) {
         {"abc", "*??", kWild, 0, 3},
         {"abxcx", "*??x", kWild, 0, 3},
         {"xx", "*?x", kWild, 0, 2},
-        {"b", "*?b", kWild, -1, 0},         // "?" takes the b first; no anchor remains
+        {"b", "*?b", kWild, -1, 0},  // "?" takes the b first; no anchor remains
         {"ab", "*?b", kWild, 0, 2},
         {"a", "*??", kWild, -1, 0},
         {"", "*?*", kWild, -1, 0},
@@ -202,22 +204,19 @@ TEST(CStrFind, LongStarRunsAndLongTextsStayIterative) {
     EXPECT_EQ(find.Find(text.c_str(), stars.c_str(), kWild, &position, &length), 1);
     EXPECT_EQ(length, 100000u);
     EXPECT_EQ(find.Find(text.c_str(), (stars + "b").c_str(), kWild, &position, &length), 0);
-    EXPECT_EQ(find.Find(text.c_str(), ("a" + stars + "b").c_str(), kWild, &position, &length),
-              0);
+    EXPECT_EQ(find.Find(text.c_str(), ("a" + stars + "b").c_str(), kWild, &position, &length), 0);
     text.back() = 'b';
     EXPECT_EQ(find.Find(text.c_str(), (stars + "ab").c_str(), kWild, &position, &length), 1);
     EXPECT_EQ(position, 0);
     EXPECT_EQ(length, 100000u);
-    EXPECT_EQ(find.Find(text.c_str(), ("a*" + stars + "?b").c_str(), kWild, &position, &length),
-              1);
+    EXPECT_EQ(find.Find(text.c_str(), ("a*" + stars + "?b").c_str(), kWild, &position, &length), 1);
     EXPECT_EQ(length, 100000u);
     std::string pattern = stars;
     for (int i = 0; i < 1000; ++i) {
         pattern += "a*";
     }
     EXPECT_EQ(find.Find(text.c_str(), pattern.c_str(), kWild | kCase, &position, &length), 1);
-    EXPECT_EQ(find.Find(text.c_str(), std::string(100000, 'a').c_str(), 0, &position, &length),
-              0);
+    EXPECT_EQ(find.Find(text.c_str(), std::string(100000, 'a').c_str(), 0, &position, &length), 0);
 }
 
 // The search skips start positions that cannot match; it must report the same first start as
@@ -248,11 +247,11 @@ TEST(CStrFind, SkippedStartsNeverHideAMatch) {
         }
         int32_t position = 0;
         uint32_t length = 0;
-        CStrFind().Find(text.c_str(), pattern.c_str(), kWild | (ignoreCase ? kCase : 0),
-                        &position, &length);
+        CStrFind().Find(text.c_str(), pattern.c_str(), kWild | (ignoreCase ? kCase : 0), &position,
+                        &length);
         ASSERT_EQ(position, expected) << "text \"" << text << "\" pattern \"" << pattern << "\"";
-        ASSERT_EQ(length, expectedLength) << "text \"" << text << "\" pattern \"" << pattern
-                                          << "\"";
+        ASSERT_EQ(length, expectedLength)
+            << "text \"" << text << "\" pattern \"" << pattern << "\"";
     }
 }
 
