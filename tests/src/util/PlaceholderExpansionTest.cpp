@@ -1,0 +1,364 @@
+#include "src/util/PlaceholderExpansion.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <ctime>
+#include <optional>
+#include <regex>
+#include <string>
+
+#include "tests/src/util/FakePlaceholderHost.h"
+
+namespace {
+
+constexpr std::time_t kMarch5th2024 = 1709622489;     // Tue 2024-03-05 07:08:09 UTC
+constexpr std::time_t kDecember1st2024 = 1733011200;  // Sun 2024-12-01 00:00:00 UTC
+
+const std::string kProjDir = "/ws/Board/Blinky";
+
+// Keeps an environment variable at a value for the lifetime of the object.
+class ScopedEnv {
+public:
+    ScopedEnv(const char* name, const char* value) : name_(name) {
+        if (const char* old = std::getenv(name)) {
+            old_ = old;
+        }
+        setenv(name, value, 1);
+        tzset();
+    }
+    ~ScopedEnv() {
+        if (old_) {
+            setenv(name_, old_->c_str(), 1);
+        } else {
+            unsetenv(name_);
+        }
+        tzset();
+    }
+
+private:
+    const char* name_;
+    std::optional<std::string> old_;
+};
+
+class PlaceholderExpansion : public ::testing::Test {
+protected:
+    PlaceholderExpansion() {
+        host.placeholders = &placeholders;
+        host.custom = &custom;
+        system.now = kMarch5th2024;
+        system.userName = "alice";
+    }
+
+    std::string Run(const std::string& text, const std::string* fileName = nullptr) {
+        return Expand(&host, text, fileName, system);
+    }
+
+    ScopedEnv utc{"TZ", "UTC"};
+    fakehost::Placeholders placeholders;
+    fakehost::CustomPlaceholders custom;
+    fakehost::Host host;
+    PlaceholderSystemValues system;
+};
+
+struct Row {
+    int index;
+    const char* longName;
+    const char* shortName;
+    const char* value;       // by the long name, with workspace, project and configuration
+    const char* shortValue;  // by the short name where it differs
+};
+
+// clang-format off
+const Row kRows[] = {
+    {1, "FULLFILE", "FF", "$(FULLFILE)", nullptr},
+    {2, "FILENAME", "FN", "$(FILENAME)", nullptr},
+    {3, "FILELEAF", "FL", "$(FILELEAF)", nullptr},
+    {4, "FILEDIR", "FD", "$(FILEDIR)", nullptr},
+    {5, "EXTENSION", "EX", "$(EXTENSION)", nullptr},
+    {6, "BRAEDIR", "BD", "/opt/brae", nullptr},
+    {7, "TEMPDIR", "TD", "/tmp/brae", nullptr},
+    {8, "WORKSPDIR", "WD", "/ws/Board", nullptr},
+    {9, "WORKSPNAME", "WN", "workspace-name:Board", nullptr},
+    {10, "PROJDIR", "PD", "/ws/Board/Blinky", nullptr},
+    {11, "PROJECTNAME", "PN", "project-name:Board,Blinky", nullptr},
+    {12, "CONFIGNAME", "CN", "config-name:Board,Blinky,Debug", nullptr},
+    {13, "CONFIGDIR", "CD", "/ws/Board/Blinky/Debug", nullptr},
+    {14, "TCINSTALL", "TI", "$(TCINSTALL)", nullptr},
+    {15, "EXEDIR", "ED", "$(EXEDIR)", nullptr},
+    {16, "EXENAME", "EN", "$(EXENAME)", nullptr},
+    {17, "WINDIR", "WR", "/", nullptr},
+    {18, "WINSYSDIR", "WS", "/usr/lib", nullptr},
+    {19, "LINE", "LN", "$(LINE)", nullptr},
+    {20, "TOOLDIR", "TD", "$(TOOLDIR)", "/tmp/brae"},
+    {21, "BRAE_HWND", "BH", "$(BRAE_HWND)", nullptr},
+    {22, "BRAE_ID", "BI", "$(BRAE_ID)", nullptr},
+    {23, "TIME", "TM", "07:08:09", nullptr},
+    {24, "DATE_TEXT", "DT", "March 05, 2024", nullptr},
+    {25, "DATE_DMY", "DD", "05/03/2024", nullptr},
+    {26, "DATE_MDY", "DM", "03/05/2024", nullptr},
+    {27, "DATE_YMD", "DY", "2024/03/05", nullptr},
+    {28, "USER", "UR", "alice", nullptr},
+    {29, "CURSOR", "CU", "$(CURSOR)", nullptr},
+    {30, "PAGENO", "PN", "$(PAGENO)", "project-name:Board,Blinky"},
+    {31, "LEFT", "LT", "$(LEFT)", nullptr},
+    {32, "CENTRE", "CR", "$(CENTRE)", nullptr},
+    {33, "RIGHT", "RT", "$(RIGHT)", nullptr},
+    {34, "USERINPUT", "UI", "$(USERINPUT)", "$(UI)"},
+    {35, "DEVICEDETAILS", "DE", "$(DEVICEDETAILS)", nullptr},
+};
+// clang-format on
+
+TEST_F(PlaceholderExpansion, EveryTableRowByLongAndShortName) {
+    for (const Row& row : kRows) {
+        const std::string byLong = std::string("<$(") + row.longName + ")>";
+        const std::string byShort = std::string("<$(") + row.shortName + ")>";
+        EXPECT_EQ(Run(byLong), std::string("<") + row.value + ">") << row.longName;
+        const char* shortValue = row.shortValue != nullptr ? row.shortValue : row.value;
+        EXPECT_EQ(Run(byShort), std::string("<") + shortValue + ">") << row.shortName;
+    }
+    EXPECT_EQ(std::size(kRows), 35u);
+}
+
+TEST_F(PlaceholderExpansion, DateAndTimeFormats) {
+    system.now = kDecember1st2024;
+    EXPECT_EQ(Run("$(TIME) $(DATE_TEXT) $(DATE_DMY) $(DATE_MDY) $(DATE_YMD)"),
+              "00:00:00 December 01, 2024 01/12/2024 12/01/2024 2024/12/01");
+    ScopedEnv tokyo("TZ", "JST-9");  // local time, not universal time
+    EXPECT_EQ(Run("$(TM) $(DY)"), "09:00:00 2024/12/01");
+}
+
+struct FileCase {
+    const char* path;
+    const char* full;
+    const char* name;
+    const char* leaf;
+    const char* dir;
+    const char* extension;
+};
+
+TEST_F(PlaceholderExpansion, FileNameParts) {
+    const FileCase cases[] = {
+        {"/home/u/src/main.c", "/home/u/src/main.c", "main.c", "main", "/home/u/src/", ".c"},
+        {"archive.tar.gz", "archive.tar.gz", "archive.tar.gz", "archive.tar", "", ".gz"},
+        {"C:\\work\\out\\app.map", "C:\\work\\out\\app.map", "app.map", "app", "C:\\work\\out\\",
+         ".map"},
+        {"/etc/.profile", "/etc/.profile", ".profile", ".profile", "/etc/", ""},
+        {"/data.d/readme", "/data.d/readme", "readme", "readme", "/data.d/", ""},
+        {"/", "/", "", "", "/", ""},
+    };
+    for (const auto& c : cases) {
+        const std::string file = c.path;
+        EXPECT_EQ(Run("[$(FULLFILE)|$(FILENAME)|$(FILELEAF)|$(FILEDIR)|$(EXTENSION)]", &file),
+                  std::string("[") + c.full + "|" + c.name + "|" + c.leaf + "|" + c.dir + "|" +
+                      c.extension + "]")
+            << c.path;
+        EXPECT_EQ(Run("$(FD)$(FN)", &file), c.full) << c.path;
+        EXPECT_EQ(Run("$(FL)$(EX)", &file), c.name) << c.path;
+    }
+    const std::string empty;
+    EXPECT_EQ(Run("$(FF)$(EX)", &empty), "$(FULLFILE)$(EXTENSION)");
+}
+
+TEST_F(PlaceholderExpansion, FullFileWithoutAFileNameComesBackUnchanged) {
+    EXPECT_EQ(Run("$(FULLFILE)\\main.map"), "$(FULLFILE)\\main.map");
+}
+
+struct NamesCase {
+    const char16_t* workspace;
+    const char16_t* project;
+    const char16_t* config;
+    int failingPosition;  // 0: none
+    const char* expected;
+};
+
+TEST_F(PlaceholderExpansion, CurrentNamesThatAreMissingYieldTheLongForm) {
+    const char* text = "$(WD)|$(WN)|$(PD)|$(PN)|$(CN)|$(CD)|$(BD)|$(TD)";
+    // clang-format off
+    const NamesCase cases[] = {
+        {u"", u"Blinky", u"Debug", 0,
+         "$(WORKSPDIR)|$(WORKSPNAME)|$(PROJDIR)|$(PROJECTNAME)|$(CONFIGNAME)|$(CONFIGDIR)|/opt/brae|/tmp/brae"},
+        {u"Board", u"", u"Debug", 0,
+         "/ws/Board|workspace-name:Board|$(PROJDIR)|$(PROJECTNAME)|$(CONFIGNAME)|$(CONFIGDIR)|/opt/brae|/tmp/brae"},
+        {u"Board", u"Blinky", u"", 0,
+         "/ws/Board|workspace-name:Board|/ws/Board/Blinky|project-name:Board,Blinky|$(CONFIGNAME)|$(CONFIGDIR)|/opt/brae|/tmp/brae"},
+        {u"Board", u"Blinky", u"Debug", 12,
+         "$(WORKSPDIR)|$(WORKSPNAME)|$(PROJDIR)|$(PROJECTNAME)|$(CONFIGNAME)|$(CONFIGDIR)|/opt/brae|/tmp/brae"},
+        {u"Board", u"Blinky", u"Debug", 10,
+         "/ws/Board|workspace-name:Board|/ws/Board/Blinky|project-name:Board,Blinky|$(CONFIGNAME)|$(CONFIGDIR)|/opt/brae|/tmp/brae"},
+        // A name the host cannot give is dropped.
+        {u"Board", u"Blinky", u"Debug", 23,
+         "/ws/Board|workspace-name:Board||project-name:Board,Blinky|config-name:Board,Blinky,Debug|/ws/Board/Blinky/Debug|/opt/brae|/tmp/brae"},
+        {u"Board", u"Blinky", u"Debug", 5,
+         "/ws/Board|workspace-name:Board|/ws/Board/Blinky|project-name:Board,Blinky|config-name:Board,Blinky,Debug|/ws/Board/Blinky/Debug||/tmp/brae"},
+        {u"Board", u"Blinky", u"Debug", 6,
+         "/ws/Board|workspace-name:Board|/ws/Board/Blinky|project-name:Board,Blinky|config-name:Board,Blinky,Debug|/ws/Board/Blinky/Debug|/opt/brae|"},
+        {u"Board", u"Blinky", u"Debug", 19,
+         "/ws/Board|workspace-name:Board|/ws/Board/Blinky|project-name:Board,Blinky||/ws/Board/Blinky/Debug|/opt/brae|/tmp/brae"},
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        placeholders.currentWorkspace = c.workspace;
+        placeholders.currentProject = c.project;
+        placeholders.currentConfig = c.config;
+        placeholders.failing.clear();
+        if (c.failingPosition != 0) {
+            placeholders.failing.insert(c.failingPosition);
+        }
+        EXPECT_EQ(Run(text), c.expected) << "failing " << c.failingPosition;
+    }
+}
+
+TEST_F(PlaceholderExpansion, ShortProjectDirectory) {
+    EXPECT_EQ(Run("$(PD)/out.map"), kProjDir + "/out.map");
+    placeholders.currentProject.clear();
+    EXPECT_EQ(Run("$(PD)/out.map"), "$(PROJDIR)/out.map");
+}
+
+TEST_F(PlaceholderExpansion, DoubledDollarLeavesThePlaceholderAsWritten) {
+    EXPECT_EQ(Run("$$(PROJDIR)"), "$$(PROJDIR)");
+    EXPECT_EQ(Run("$$$(PROJDIR)"), "$$$(PROJDIR)");
+    EXPECT_EQ(Run("x$$(PD)y$(PD)"), "x$$(PD)y" + kProjDir);
+    EXPECT_EQ(Run("$(PD)$$(PD)"), kProjDir + "$$(PD)");
+    EXPECT_EQ(Run("$ (PD)$(PD)"), "$ (PD)" + kProjDir);
+}
+
+TEST_F(PlaceholderExpansion, UnknownNamesAreRemoved) {
+    EXPECT_EQ(Run("a$(NOPE)b"), "ab");
+    EXPECT_EQ(Run("$(NOPE)"), "");
+    EXPECT_EQ(Run("$(projdir)$(Pd)$(PROJDIR )"), "");  // exact names are case sensitive
+    EXPECT_EQ(Run("a$()b"), "ab");
+    EXPECT_EQ(Run("$(A $(PD)x"), "x");  // the name runs to the first ")"
+}
+
+TEST_F(PlaceholderExpansion, ErrorEntriesAreNeverResolved) {
+    custom.hostList = {{u"ERROR", u"host"}, {u"error", u"lower"}};
+    EXPECT_EQ(Run("[$(ERROR)]"), "[]");
+    EXPECT_EQ(Run("[$(error)]"), "[lower]");
+}
+
+TEST_F(PlaceholderExpansion, UserInputStaysAsWritten) {
+    for (const char* text : {"$(USERINPUT)", "$(USERINPUT Enter the board: )", "$(userinputX)",
+                             "$(UI)", "$(uiname)", "$(Ui $(PD)"}) {
+        EXPECT_EQ(Run(text), text);
+    }
+    EXPECT_EQ(Run("$(USERINPU)"), "");
+}
+
+TEST_F(PlaceholderExpansion, TableNamesHideCustomPlaceholders) {
+    custom.hostList = {{u"PD", u"custom"}, {u"USERINPUTX", u"custom"}, {u"LINE", u"custom"}};
+    EXPECT_EQ(Run("$(PD)|$(USERINPUTX)|$(LINE)"), kProjDir + "|$(USERINPUTX)|$(LINE)");
+}
+
+TEST_F(PlaceholderExpansion, ValuesAreNeverExpandedAgain) {
+    custom.hostList = {{u"A", u"$(PD)"}, {u"SELF", u"<$(SELF)>"}, {u"OPEN", u"$("}};
+    EXPECT_EQ(Run("$(A)"), "$(PD)");
+    EXPECT_EQ(Run("$(SELF)$(SELF)"), "<$(SELF)><$(SELF)>");
+    EXPECT_EQ(Run("$(OPEN)PD)"), "$(PD)");
+    placeholders.currentProject = u"$(PD)";
+    EXPECT_EQ(Run("$(PD)"), "/ws/Board/$(PD)");
+}
+
+TEST_F(PlaceholderExpansion, ValueEndingInDollarDoesNotEscapeTheNextPlaceholder) {
+    custom.hostList = {{u"PRICE", u"cost$"}};
+    EXPECT_EQ(Run("$(PRICE)$(PD)"), "cost$" + kProjDir);
+}
+
+TEST_F(PlaceholderExpansion, ShortOrUnclosedTextsAreLeftAlone) {
+    for (const char* text : {"", "$", "$(", "$()", "ab$()", "x$(PD", "$(PD", "$(PD\\out"}) {
+        EXPECT_EQ(Run(text), text);
+    }
+    EXPECT_EQ(Run("$(PD)$(PD"), kProjDir + "$(PD");
+    EXPECT_EQ(Run("$(PD)/a$(PD"), kProjDir + "/a$(PD");
+}
+
+TEST_F(PlaceholderExpansion, AtMost9999PlaceholdersAreHandled) {
+    custom.hostList = {{u"V", u"v"}};
+    std::string text;
+    for (int i = 0; i < 10000; ++i) {
+        text += "$(V)";
+    }
+    EXPECT_EQ(Run(text), std::string(9999, 'v') + "$(V)");
+
+    text.clear();
+    for (int i = 0; i < 10001; ++i) {
+        text += "$(NOPE)";
+    }
+    EXPECT_EQ(Run(text), "$(NOPE)$(NOPE)");
+}
+
+TEST_F(PlaceholderExpansion, CustomPlaceholders) {
+    custom.hostList = {{u"OUT", u"build"},   {u"EMPTY_HOST", u""},  {u"BOTH", u"host"},
+                       {u"Later", u"first"}, {u"Later", u"second"}, {u"Ort", u"Z\u00fcrich"}};
+    custom.workspaceLists[u"Board"] = {{u"EMPTY_HOST", u"workspace"},
+                                       {u"BOTH", u"workspace"},
+                                       {u"WSONLY", u"ws"},
+                                       {u"EMPTY_BOTH", u""}};
+    EXPECT_EQ(Run("$(OUT)/x"), "build/x");
+    EXPECT_EQ(Run("[$(EMPTY_HOST)]"), "[workspace]");  // an empty value looks further
+    EXPECT_EQ(Run("[$(BOTH)]"), "[host]");
+    EXPECT_EQ(Run("[$(WSONLY)]"), "[ws]");
+    EXPECT_EQ(Run("[$(EMPTY_BOTH)]"), "[]");
+    EXPECT_EQ(Run("[$(Later)]"), "[second]");
+    EXPECT_EQ(Run("[$(Ort)]"), "[Z\xC3\xBCrich]");
+    EXPECT_EQ(Run("[$(out)]"), "[]");
+    ASSERT_FALSE(custom.workspacesAsked.empty());
+    EXPECT_EQ(custom.workspacesAsked.back(), u"Board");
+
+    // Without an open workspace only the host-wide map counts.
+    placeholders.workspaceOpen = 0;
+    EXPECT_EQ(Run("[$(WSONLY)|$(EMPTY_HOST)|$(OUT)]"), "[||build]");
+    placeholders.workspaceOpen = 1;
+    placeholders.failing.insert(35);
+    EXPECT_EQ(Run("[$(WSONLY)]"), "[]");
+    placeholders.failing.clear();
+    custom.failing.insert(43);
+    EXPECT_EQ(Run("[$(OUT)|$(WSONLY)]"), "[|ws]");
+}
+
+TEST_F(PlaceholderExpansion, MissingServicesLeaveTheirPlaceholdersUnresolved) {
+    custom.hostList = {{u"OUT", u"build"}};
+    custom.workspaceLists[u"Board"] = {{u"WSONLY", u"ws"}};
+    const std::string text = "[$(BD)|$(TD)|$(WD)|$(PD)|$(CD)|$(OUT)|$(WSONLY)|$(WR)|$(LN)]";
+
+    host.placeholders = nullptr;
+    EXPECT_EQ(Run(text), "[|||||build||/|$(LINE)]");
+    EXPECT_TRUE(custom.workspacesAsked.empty());
+
+    host.placeholders = &placeholders;
+    host.custom = nullptr;
+    EXPECT_EQ(Run(text), "[/opt/brae|/tmp/brae|/ws/Board|" + kProjDir +
+                             "|/ws/Board/Blinky/Debug|||/|$(LINE)]");
+
+    EXPECT_EQ(Expand(nullptr, text, nullptr, system), "[|||||||/|$(LINE)]");
+}
+
+TEST_F(PlaceholderExpansion, ServicesAreReleasedWhenTheExpansionEnds) {
+    custom.hostList = {{u"OUT", u"build"}};
+    EXPECT_EQ(Run("$(PD)/$(OUT)/$(PD)"), kProjDir + "/build/" + kProjDir);
+    EXPECT_EQ(host.servicesHandedOut, 2);
+    EXPECT_EQ(placeholders.references, 0);
+    EXPECT_EQ(custom.references, 0);
+    EXPECT_EQ(placeholders.releases + custom.releases, 2);
+}
+
+TEST_F(PlaceholderExpansion, UserNameIsBoundedTo200Bytes) {
+    system.userName = std::string(300, 'u');
+    EXPECT_EQ(Run("$(USER)"), std::string(200, 'u'));
+    system.userName = std::string(199, 'u') + "\xC3\xA9";  // the character would cross the bound
+    EXPECT_EQ(Run("$(USER)"), std::string(199, 'u'));
+    system.userName = std::string(198, 'u') + "\xC3\xA9";
+    EXPECT_EQ(Run("$(UR)"), system.userName);
+    system.userName.clear();
+    EXPECT_EQ(Run("[$(USER)]"), "[]");
+}
+
+TEST_F(PlaceholderExpansion, MachineValuesComeFromTheSystem) {
+    ScopedEnv user("USER", "tester");
+    EXPECT_EQ(Expand(&host, "$(USER)", nullptr), "tester");
+    EXPECT_TRUE(std::regex_match(Expand(&host, "$(DATE_YMD) $(TIME)", nullptr),
+                                 std::regex(R"(\d{4}/\d{2}/\d{2} \d{2}:\d{2}:\d{2})")));
+    EXPECT_EQ(Expand(nullptr, "no placeholders", nullptr), "no placeholders");
+}
+
+}  // namespace
