@@ -120,25 +120,25 @@ std::string ComposeResourceRecord(const std::vector<std::string>& items) {
     std::string record = "[";
     record += kRecordTagResource;
     record += '"';
-    char previousLast = 0;  // last character of the item written before, 0 for none
+    const std::string* previous = nullptr;  // the item written before this one
     for (const std::string& item : items) {
         if (item.empty()) {
             continue;
         }
-        if (previousLast == 0) {
+        if (previous == nullptr) {
             if (item.front() == '"') {
                 record += ' ';
             }
         } else {
             record += ' ';
-            if (previousLast == ']' && item.front() == '[') {
+            if (previous->back() == ']' && item.front() == '[') {
                 record += ' ';
             }
         }
         record += item;
-        previousLast = item.back();
+        previous = &item;
     }
-    if (previousLast == '"') {
+    if (previous != nullptr && previous->back() == '"') {
         record += ' ';
     }
     record += "\"]";

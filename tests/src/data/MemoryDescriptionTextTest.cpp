@@ -94,6 +94,7 @@ TEST(ComposeResourceRecord, ItemsThatWouldReadBackDifferentlyAreKeptApart) {
         {"a,b,c]", "[d,e,f"},  // would form the record separator
         {"a]", "b", "[c", "d\""},
         {"x,y,z]"},
+        {std::string("a\0", 2), "b"},  // any byte may end an item
     };
     for (const auto& items : lists) {
         const std::string record = ComposeResourceRecord(items);
