@@ -1,0 +1,112 @@
+#include "src/data/ResourceEntryList.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace {
+
+// The ordering as first described: a bubble sort that swaps neighbours only when the later
+// upper-cased start text compares below the earlier one.
+void BubbleSortByStartText(std::vector<ResourceEntry>& entries) {
+    if (entries.size() < 2) {
+        return;
+    }
+    for (std::size_t i = 0; i + 1 < entries.size(); ++i) {
+        for (std::size_t j = entries.size() - 1; j > i; --j) {
+            if (entries[j].sortKey < entries[j - 1].sortKey) {
+                std::swap(entries[j], entries[j - 1]);
+            }
+        }
+    }
+}
+
+TEST(SortByStartText, GivesTheSameOrderAsTheBubbleSort) {
+    const char* texts[] = {"0000FF00", "0x0000ff00", "0X0000FF00", "00010000",   "0x00000000",
+                           "FFFF0000", "ffff0000",   "10000000",   "0x10000000", ""};
+    std::mt19937 random(3);
+    std::uniform_int_distribution<std::size_t> pick(0, std::size(texts) - 1);
+    for (int round = 0; round < 500; ++round) {
+        std::vector<ResourceEntry> entries;
+        for (int i = 0; i < round % 12; ++i) {
+            // The position in the access tells equal texts apart.
+            entries.push_back(MakeResourceEntry(texts[pick(random)], std::to_string(i), 0, 0));
+        }
+        std::vector<ResourceEntry> expected = entries;
+        BubbleSortByStartText(expected);
+        SortByStartText(entries);
+        ASSERT_EQ(entries.size(), expected.size());
+        for (std::size_t i = 0; i < entries.size(); ++i) {
+            ASSERT_EQ(entries[i].access, expected[i].access) << "round " << round;
+        }
+    }
+}
+
+TEST(SortByStartText, OrdersHostTextsAndNewTextsByText) {
+    std::vector<ResourceEntry> entries = {
+        MakeResourceEntry("0x00000100", "new", 0x100, 0x1FF),
+        MakeResourceEntry("10000000", "high", 0x10000000, 0x1000FFFF),
+        MakeResourceEntry("00010000", "low", 0x10000, 0x1FFFF),
+    };
+    SortByStartText(entries);
+    EXPECT_EQ(entries[0].access, "low");
+    EXPECT_EQ(entries[1].access, "new");
+    EXPECT_EQ(entries[2].access, "high");
+    EXPECT_EQ(NewResourceAddressText(0xFF00), "0x0000FF00");
+    EXPECT_EQ(NewResourceAddressText(0xFFFFFFFFu), "0xFFFFFFFF");
+}
+
+struct JoinCase {
+    const char* name;
+    std::vector<ResourceEntry> input;
+    std::vector<std::tuple<uint32_t, uint32_t, std::string>> expected;
+};
+
+ResourceEntry E(uint32_t start, uint32_t end, const char* access) {
+    return MakeResourceEntry("", access, start, end);
+}
+
+class JoinTouchingTable : public testing::TestWithParam<JoinCase> {};
+
+TEST_P(JoinTouchingTable, JoinsOnlyTouchingNeighboursWithTheSameAccess) {
+    std::vector<ResourceEntry> entries = GetParam().input;
+    JoinTouchingNeighbours(entries);
+    std::vector<std::tuple<uint32_t, uint32_t, std::string>> result;
+    for (const ResourceEntry& e : entries) {
+        result.emplace_back(e.start, e.end, e.access);
+    }
+    EXPECT_EQ(result, GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, JoinTouchingTable,
+    testing::Values(
+        JoinCase{"Empty", {}, {}},
+        JoinCase{"TouchingSameAccess", {E(0, 0xFF, "R"), E(0x100, 0x1FF, "R")}, {{0, 0x1FF, "R"}}},
+        JoinCase{"TouchingOtherAccess",
+                 {E(0, 0xFF, "R"), E(0x100, 0x1FF, "R/W")},
+                 {{0, 0xFF, "R"}, {0x100, 0x1FF, "R/W"}}},
+        JoinCase{"AccessCaseMatters",
+                 {E(0, 0xFF, "R"), E(0x100, 0x1FF, "r")},
+                 {{0, 0xFF, "R"}, {0x100, 0x1FF, "r"}}},
+        JoinCase{
+            "Gap", {E(0, 0xFF, "R"), E(0x101, 0x1FF, "R")}, {{0, 0xFF, "R"}, {0x101, 0x1FF, "R"}}},
+        JoinCase{"ChainOfFour",
+                 {E(0, 0xF, "R"), E(0x10, 0x1F, "R"), E(0x20, 0x2F, "R"), E(0x30, 0x3F, "R"),
+                  E(0x50, 0x5F, "R")},
+                 {{0, 0x3F, "R"}, {0x50, 0x5F, "R"}}},
+        JoinCase{"OnlyNeighbours",
+                 {E(0x100, 0x1FF, "R"), E(0, 0xFF, "R")},
+                 {{0x100, 0x1FF, "R"}, {0, 0xFF, "R"}}},
+        JoinCase{"TopDoesNotWrapToZero",
+                 {E(0xFFFFFF00u, 0xFFFFFFFFu, "R"), E(0, 0xFF, "R")},
+                 {{0xFFFFFF00u, 0xFFFFFFFFu, "R"}, {0, 0xFF, "R"}}},
+        JoinCase{"ReachingTheTop",
+                 {E(0xFFFFFF00u, 0xFFFFFFEFu, "R"), E(0xFFFFFFF0u, 0xFFFFFFFFu, "R")},
+                 {{0xFFFFFF00u, 0xFFFFFFFFu, "R"}}},
+        JoinCase{"EmptyRangesStay",
+                 {E(0x10, 0x5, "R"), E(0x6, 0x1F, "R")},
+                 {{0x10, 0x5, "R"}, {0x6, 0x1F, "R"}}}),
+    [](const testing::TestParamInfo<JoinCase>& info) { return std::string(info.param.name); });
+
+}  // namespace
