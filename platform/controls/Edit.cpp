@@ -1,0 +1,82 @@
+#include "platform/controls/Edit.h"
+
+#include "platform/commands/Notification.h"
+
+namespace tarnui {
+
+bool Edit::OnCreate() {
+    editor_.SetText(GetWindowText());
+    editor_.SetReadOnly(HasControlStyle(kStyleReadOnly));
+    return true;
+}
+
+void Edit::OnSetFocus(Window*) {
+    // Tabbing into an edit selects its text, as people expect.
+    editor_.SetSel(0, -1);
+}
+
+void Edit::SetWindowText(std::string text) {
+    const bool changed = text != GetWindowText();
+    editor_.SetText(text);
+    Control::SetWindowText(std::move(text));
+    if (changed) {
+        NotifyParent(kNotifyEditChange);
+    }
+}
+
+void Edit::ReplaceSel(std::string_view text) {
+    editor_.ReplaceSel(text);
+    Control::SetWindowText(editor_.Text());
+    NotifyParent(kNotifyEditChange);
+}
+
+bool Edit::Take(EditOutcome outcome) {
+    switch (outcome) {
+        case EditOutcome::Changed:
+            Control::SetWindowText(editor_.Text());
+            NotifyParent(kNotifyEditChange);
+            return true;
+        case EditOutcome::Unchanged:
+            return true;
+        case EditOutcome::OverLimit:
+            Beep();
+            NotifyParent(kNotifyMaxText);
+            return false;
+        case EditOutcome::Refused:
+            Beep();
+            return false;
+    }
+    return false;
+}
+
+bool Edit::TypeText(std::string_view text) {
+    if (!AcceptsInput()) {
+        return false;
+    }
+    bool all = true;
+    for (std::string_view ch : SplitCharacters(text)) {
+        all = Take(editor_.TypeChar(ch)) && all;
+    }
+    return all;
+}
+
+bool Edit::Paste(std::string_view text) {
+    return AcceptsInput() && Take(editor_.Paste(text));
+}
+
+bool Edit::PressBackspace() { return AcceptsInput() && Take(editor_.Backspace()); }
+
+bool Edit::PressDelete() { return AcceptsInput() && Take(editor_.Delete()); }
+
+bool Edit::EnterText(std::string_view text) {
+    if (!AcceptsInput()) {
+        return false;
+    }
+    editor_.SetSel(0, -1);
+    if (text.empty()) {
+        return PressBackspace();
+    }
+    return TypeText(text);
+}
+
+}  // namespace tarnui
