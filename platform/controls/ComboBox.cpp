@@ -130,6 +130,9 @@ bool ComboBox::TypeText(std::string_view text) {
     if (!AcceptsInput()) {
         return false;
     }
+    if (!HasFocus()) {
+        SetFocus();
+    }
     if (IsDropDownList()) {
         // Typing in a drop-down list jumps to the item starting with the character.
         bool all = true;
@@ -155,6 +158,9 @@ bool ComboBox::TypeText(std::string_view text) {
 bool ComboBox::PressBackspace() {
     if (!AcceptsInput() || IsDropDownList()) {
         return false;
+    }
+    if (!HasFocus()) {
+        SetFocus();
     }
     return Take(editor_.Backspace());
 }

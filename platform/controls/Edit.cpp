@@ -10,11 +10,6 @@ bool Edit::OnCreate() {
     return true;
 }
 
-void Edit::OnSetFocus(Window*) {
-    // Tabbing into an edit selects its text, as people expect.
-    editor_.SetSel(0, -1);
-}
-
 void Edit::SetWindowText(std::string text) {
     const bool changed = text != GetWindowText();
     editor_.SetText(text);
@@ -53,6 +48,7 @@ bool Edit::TypeText(std::string_view text) {
     if (!AcceptsInput()) {
         return false;
     }
+    FocusForTyping();
     bool all = true;
     for (std::string_view ch : SplitCharacters(text)) {
         all = Take(editor_.TypeChar(ch)) && all;
@@ -61,17 +57,27 @@ bool Edit::TypeText(std::string_view text) {
 }
 
 bool Edit::Paste(std::string_view text) {
-    return AcceptsInput() && Take(editor_.Paste(text));
+    return AcceptsInput() && (FocusForTyping(), Take(editor_.Paste(text)));
 }
 
-bool Edit::PressBackspace() { return AcceptsInput() && Take(editor_.Backspace()); }
+bool Edit::PressBackspace() {
+    return AcceptsInput() && (FocusForTyping(), Take(editor_.Backspace()));
+}
 
-bool Edit::PressDelete() { return AcceptsInput() && Take(editor_.Delete()); }
+bool Edit::PressDelete() { return AcceptsInput() && (FocusForTyping(), Take(editor_.Delete())); }
+
+void Edit::FocusForTyping() {
+    // A person clicks into the field first; the selection stays where it is.
+    if (!HasFocus()) {
+        SetFocus();
+    }
+}
 
 bool Edit::EnterText(std::string_view text) {
     if (!AcceptsInput()) {
         return false;
     }
+    FocusForTyping();
     editor_.SetSel(0, -1);
     if (text.empty()) {
         return PressBackspace();

@@ -35,11 +35,11 @@ public:
 
 protected:
     bool OnCreate() override;
-    void OnSetFocus(Window* previous) override;
 
 private:
     friend class ComboBox;
     bool Take(EditOutcome outcome);
+    void FocusForTyping();
 
     TextEditor editor_;
 };

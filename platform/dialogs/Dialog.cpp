@@ -3,6 +3,7 @@
 #include "platform/backend/Backend.h"
 #include "platform/controls/Button.h"
 #include "platform/controls/ControlFactory.h"
+#include "platform/controls/Edit.h"
 #include "platform/dialogs/DataExchange.h"
 #include "platform/graphics/Font.h"
 #include "platform/resources/ResourceContext.h"
@@ -71,11 +72,9 @@ int Dialog::DoModal() {
     running_ = true;
     if (OnInitDialog() && !ended_ && GetFocusedControl() == nullptr) {
         for (const auto& c : controls_) {
-            if (c->IsTabStop() && c->IsVisibleFlag() && c->IsWindowEnabled()) {
-                c->SetFocus();
-                if (c->HasFocus()) {
-                    break;
-                }
+            if (c->IsTabStop() && c->IsVisibleFlag() && c->IsWindowEnabled() &&
+                GotoDlgCtrl(c->GetDlgCtrlID())) {
+                break;
             }
         }
     }
@@ -193,6 +192,9 @@ bool Dialog::GotoDlgCtrl(int id) {
         return false;
     }
     c->SetFocus();
+    if (auto* edit = dynamic_cast<Edit*>(c)) {
+        edit->SetSel(0, -1);  // the person can type the text over at once
+    }
     return c->HasFocus();
 }
 
