@@ -13,7 +13,9 @@ HeadlessBackend& DefaultBackend() {
 }
 }  // namespace
 
-Backend& CurrentBackend() { return g_current != nullptr ? *g_current : DefaultBackend(); }
+Backend& CurrentBackend() {
+    return g_current != nullptr ? *g_current : DefaultBackend();
+}
 
 Backend* SetCurrentBackend(Backend* backend) {
     Backend* previous = g_current != nullptr ? g_current : &DefaultBackend();

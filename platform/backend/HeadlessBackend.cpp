@@ -178,8 +178,9 @@ int HeadlessBackend::TrackPopupMenu(const PopupMenuRequest& request) {
         const Menu::Item* item =
             request.menu != nullptr ? request.menu->FindCommand(*scripted) : nullptr;
         if (item == nullptr || !item->enabled) {
-            Refuse("command " + std::to_string(*scripted) +
-                   (item == nullptr ? " is not in the popup menu" : " is disabled in the popup menu"));
+            Refuse(
+                "command " + std::to_string(*scripted) +
+                (item == nullptr ? " is not in the popup menu" : " is disabled in the popup menu"));
         } else {
             e.answer = *scripted;
         }

@@ -4,16 +4,26 @@ namespace tarnui {
 
 const char* ShownKindName(ShownKind kind) {
     switch (kind) {
-        case ShownKind::MessageBox: return "message box";
-        case ShownKind::Dialog: return "dialog";
-        case ShownKind::PopupMenu: return "popup menu";
-        case ShownKind::PrintDialog: return "print dialog";
-        case ShownKind::Document: return "document";
-        case ShownKind::Help: return "help";
-        case ShownKind::Beep: return "beep";
-        case ShownKind::WindowShown: return "window shown";
-        case ShownKind::WindowHidden: return "window hidden";
-        case ShownKind::Refused: return "refused";
+        case ShownKind::MessageBox:
+            return "message box";
+        case ShownKind::Dialog:
+            return "dialog";
+        case ShownKind::PopupMenu:
+            return "popup menu";
+        case ShownKind::PrintDialog:
+            return "print dialog";
+        case ShownKind::Document:
+            return "document";
+        case ShownKind::Help:
+            return "help";
+        case ShownKind::Beep:
+            return "beep";
+        case ShownKind::WindowShown:
+            return "window shown";
+        case ShownKind::WindowHidden:
+            return "window hidden";
+        case ShownKind::Refused:
+            return "refused";
     }
     return "?";
 }

@@ -20,7 +20,7 @@ enum class ShownKind {
     Beep,
     WindowShown,  // text = window text, id = window identifier
     WindowHidden,
-    Refused,      // a scripted answer or step that could not be given; text says which
+    Refused,  // a scripted answer or step that could not be given; text says which
 };
 
 struct ShownEvent {

@@ -15,7 +15,9 @@ T* ControlOf(tarnui::Dialog& d, int id) {
     return d.GetControlAs<T>(id);
 }
 
-std::string Quote(const std::string& s) { return "\"" + s + "\""; }
+std::string Quote(const std::string& s) {
+    return "\"" + s + "\"";
+}
 
 }  // namespace
 
@@ -144,7 +146,8 @@ DialogScript& DialogScript::Focus(int id) {
     });
 }
 
-DialogScript& DialogScript::Do(std::string description, std::function<bool(tarnui::Dialog&)> action) {
+DialogScript& DialogScript::Do(std::string description,
+                               std::function<bool(tarnui::Dialog&)> action) {
     return Add(std::move(description), std::move(action));
 }
 
@@ -209,7 +212,9 @@ std::optional<T> PopFront(std::list<T>& queue) {
 }
 }  // namespace
 
-std::optional<int> HeadlessScript::TakeMessageBox() { return PopFront(messageBoxes_); }
+std::optional<int> HeadlessScript::TakeMessageBox() {
+    return PopFront(messageBoxes_);
+}
 
 std::optional<DialogScript> HeadlessScript::TakeDialog(int templateId) {
     for (auto it = dialogs_.begin(); it != dialogs_.end(); ++it) {
@@ -222,7 +227,9 @@ std::optional<DialogScript> HeadlessScript::TakeDialog(int templateId) {
     return std::nullopt;
 }
 
-std::optional<int> HeadlessScript::TakePopupMenu() { return PopFront(popupMenus_); }
+std::optional<int> HeadlessScript::TakePopupMenu() {
+    return PopFront(popupMenus_);
+}
 
 std::optional<std::optional<DeviceSettings>> HeadlessScript::TakePrintDialog() {
     if (printDialogs_.empty()) {
@@ -233,6 +240,8 @@ std::optional<std::optional<DeviceSettings>> HeadlessScript::TakePrintDialog() {
     return v;
 }
 
-std::optional<bool> HeadlessScript::TakeHelp() { return PopFront(help_); }
+std::optional<bool> HeadlessScript::TakeHelp() {
+    return PopFront(help_);
+}
 
 }  // namespace tarnui

@@ -14,8 +14,12 @@ Application::~Application() {
     }
 }
 
-Application* Application::Current() { return g_current; }
+Application* Application::Current() {
+    return g_current;
+}
 
-void Application::SetCurrent(Application* app) { g_current = app; }
+void Application::SetCurrent(Application* app) {
+    g_current = app;
+}
 
 }  // namespace tarnui

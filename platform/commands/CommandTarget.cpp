@@ -6,7 +6,9 @@
 
 namespace tarnui {
 
-void CommandTarget::OnCommand(int id, CommandHandler handler) { commands_[id] = std::move(handler); }
+void CommandTarget::OnCommand(int id, CommandHandler handler) {
+    commands_[id] = std::move(handler);
+}
 
 void CommandTarget::OnCommandRange(int first, int last, RangeHandler handler) {
     ranges_.push_back({first, last, std::move(handler)});

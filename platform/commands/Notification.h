@@ -25,8 +25,8 @@ enum NotificationCode : int {
     kNotifyCheckChange = 4,    // check list box: payload = item whose check changed
     kNotifySetFocus = 5,
     kNotifyKillFocus = 6,
-    kNotifyMaxText = 7,        // edit: a keystroke was refused by the text limit
-    kNotifyRightClick = 8,     // payload = item or -1
+    kNotifyMaxText = 7,     // edit: a keystroke was refused by the text limit
+    kNotifyRightClick = 8,  // payload = item or -1
     kNotifyControlBase = 100,
 };
 

@@ -32,6 +32,8 @@ bool Control::AcceptsInput() const {
     return true;
 }
 
-void Control::Beep() { CurrentBackend().Beep(); }
+void Control::Beep() {
+    CurrentBackend().Beep();
+}
 
 }  // namespace tarnui

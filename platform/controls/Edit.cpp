@@ -64,7 +64,9 @@ bool Edit::PressBackspace() {
     return AcceptsInput() && (FocusForTyping(), Take(editor_.Backspace()));
 }
 
-bool Edit::PressDelete() { return AcceptsInput() && (FocusForTyping(), Take(editor_.Delete())); }
+bool Edit::PressDelete() {
+    return AcceptsInput() && (FocusForTyping(), Take(editor_.Delete()));
+}
 
 void Edit::FocusForTyping() {
     // A person clicks into the field first; the selection stays where it is.

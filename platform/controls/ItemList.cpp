@@ -6,7 +6,9 @@
 namespace tarnui {
 
 namespace {
-char Lower(char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); }
+char Lower(char c) {
+    return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+}
 
 bool LessIgnoreCase(const std::string& a, const std::string& b) {
     return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
@@ -15,8 +17,8 @@ bool LessIgnoreCase(const std::string& a, const std::string& b) {
 }  // namespace
 
 bool EqualsIgnoreCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return Lower(x) == Lower(y); });
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                              [](char x, char y) { return Lower(x) == Lower(y); });
 }
 
 int ItemList::Add(std::string text) {
@@ -24,10 +26,9 @@ int ItemList::Add(std::string text) {
         items_.push_back({std::move(text), 0});
         return Count() - 1;
     }
-    auto it = std::upper_bound(items_.begin(), items_.end(), text,
-                               [](const std::string& t, const Item& item) {
-                                   return LessIgnoreCase(t, item.text);
-                               });
+    auto it = std::upper_bound(
+        items_.begin(), items_.end(), text,
+        [](const std::string& t, const Item& item) { return LessIgnoreCase(t, item.text); });
     it = items_.insert(it, {std::move(text), 0});
     return static_cast<int>(it - items_.begin());
 }
@@ -73,7 +74,8 @@ int ItemList::FindExact(int start, std::string_view text) const {
 
 int ItemList::FindPrefix(int start, std::string_view text) const {
     return Search(start, [text](const std::string& t) {
-        return t.size() >= text.size() && EqualsIgnoreCase(std::string_view(t).substr(0, text.size()), text);
+        return t.size() >= text.size() &&
+               EqualsIgnoreCase(std::string_view(t).substr(0, text.size()), text);
     });
 }
 

@@ -113,7 +113,9 @@ bool ListBox::SetSel(int index, bool select) {
     return true;
 }
 
-bool ListBox::GetSel(int index) const { return items_.Valid(index) && selected_[index]; }
+bool ListBox::GetSel(int index) const {
+    return items_.Valid(index) && selected_[index];
+}
 
 int ListBox::GetSelCount() const {
     return static_cast<int>(std::count(selected_.begin(), selected_.end(), true));
@@ -185,8 +187,12 @@ bool CheckListBox::ToggleCheck(int index) {
     return true;
 }
 
-void CheckListBox::OnItemInserted(int index) { checks_.insert(checks_.begin() + index, 0); }
+void CheckListBox::OnItemInserted(int index) {
+    checks_.insert(checks_.begin() + index, 0);
+}
 
-void CheckListBox::OnItemRemoved(int index) { checks_.erase(checks_.begin() + index); }
+void CheckListBox::OnItemRemoved(int index) {
+    checks_.erase(checks_.begin() + index);
+}
 
 }  // namespace tarnui

@@ -8,7 +8,9 @@ namespace tarnui {
 
 namespace {
 
-bool IsContinuation(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+bool IsContinuation(char c) {
+    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
 
 int BackToBoundary(const std::string& s, int pos) {
     while (pos > 0 && pos < static_cast<int>(s.size()) && IsContinuation(s[pos])) {

@@ -11,8 +11,7 @@ class Dialog;
 
 class DataExchange {
 public:
-    DataExchange(Dialog& dialog, bool saveAndValidate)
-        : dialog_(dialog), save_(saveAndValidate) {}
+    DataExchange(Dialog& dialog, bool saveAndValidate) : dialog_(dialog), save_(saveAndValidate) {}
 
     bool IsSaving() const { return save_; }
     bool Failed() const { return failed_; }

@@ -111,7 +111,9 @@ void Dialog::OnOK() {
     }
 }
 
-void Dialog::OnCancel() { EndDialog(IDCANCEL); }
+void Dialog::OnCancel() {
+    EndDialog(IDCANCEL);
+}
 
 bool Dialog::OnNotify(const Notification& n) {
     if (HandleNotification(n)) {

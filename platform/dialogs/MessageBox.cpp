@@ -8,26 +8,48 @@
 
 namespace tarnui {
 
-MessageBoxRequest MessageBoxRequest::FromFlags(Window* owner, std::string text,
-                                               std::string caption, uint32_t flags) {
+MessageBoxRequest MessageBoxRequest::FromFlags(Window* owner, std::string text, std::string caption,
+                                               uint32_t flags) {
     MessageBoxRequest r;
     r.owner = owner;
     r.text = std::move(text);
     r.caption = std::move(caption);
     switch (flags & kMbButtonMask) {
-        case kMbOkCancel: r.buttons = MessageBoxButtons::OkCancel; break;
-        case kMbAbortRetryIgnore: r.buttons = MessageBoxButtons::AbortRetryIgnore; break;
-        case kMbYesNoCancel: r.buttons = MessageBoxButtons::YesNoCancel; break;
-        case kMbYesNo: r.buttons = MessageBoxButtons::YesNo; break;
-        case kMbRetryCancel: r.buttons = MessageBoxButtons::RetryCancel; break;
-        default: r.buttons = MessageBoxButtons::Ok; break;
+        case kMbOkCancel:
+            r.buttons = MessageBoxButtons::OkCancel;
+            break;
+        case kMbAbortRetryIgnore:
+            r.buttons = MessageBoxButtons::AbortRetryIgnore;
+            break;
+        case kMbYesNoCancel:
+            r.buttons = MessageBoxButtons::YesNoCancel;
+            break;
+        case kMbYesNo:
+            r.buttons = MessageBoxButtons::YesNo;
+            break;
+        case kMbRetryCancel:
+            r.buttons = MessageBoxButtons::RetryCancel;
+            break;
+        default:
+            r.buttons = MessageBoxButtons::Ok;
+            break;
     }
     switch (flags & kMbIconMask) {
-        case kMbIconError: r.icon = MessageBoxIcon::Error; break;
-        case kMbIconQuestion: r.icon = MessageBoxIcon::Question; break;
-        case kMbIconExclamation: r.icon = MessageBoxIcon::Exclamation; break;
-        case kMbIconInformation: r.icon = MessageBoxIcon::Information; break;
-        default: r.icon = MessageBoxIcon::None; break;
+        case kMbIconError:
+            r.icon = MessageBoxIcon::Error;
+            break;
+        case kMbIconQuestion:
+            r.icon = MessageBoxIcon::Question;
+            break;
+        case kMbIconExclamation:
+            r.icon = MessageBoxIcon::Exclamation;
+            break;
+        case kMbIconInformation:
+            r.icon = MessageBoxIcon::Information;
+            break;
+        default:
+            r.icon = MessageBoxIcon::None;
+            break;
     }
     const int def = static_cast<int>((flags & kMbDefButtonMask) >> 8);
     r.defaultButton = std::min(def, static_cast<int>(r.Buttons().size()) - 1);
@@ -36,12 +58,18 @@ MessageBoxRequest MessageBoxRequest::FromFlags(Window* owner, std::string text,
 
 std::vector<int> MessageBoxRequest::Buttons() const {
     switch (buttons) {
-        case MessageBoxButtons::Ok: return {IDOK};
-        case MessageBoxButtons::OkCancel: return {IDOK, IDCANCEL};
-        case MessageBoxButtons::AbortRetryIgnore: return {IDABORT, IDRETRY, IDIGNORE};
-        case MessageBoxButtons::YesNoCancel: return {IDYES, IDNO, IDCANCEL};
-        case MessageBoxButtons::YesNo: return {IDYES, IDNO};
-        case MessageBoxButtons::RetryCancel: return {IDRETRY, IDCANCEL};
+        case MessageBoxButtons::Ok:
+            return {IDOK};
+        case MessageBoxButtons::OkCancel:
+            return {IDOK, IDCANCEL};
+        case MessageBoxButtons::AbortRetryIgnore:
+            return {IDABORT, IDRETRY, IDIGNORE};
+        case MessageBoxButtons::YesNoCancel:
+            return {IDYES, IDNO, IDCANCEL};
+        case MessageBoxButtons::YesNo:
+            return {IDYES, IDNO};
+        case MessageBoxButtons::RetryCancel:
+            return {IDRETRY, IDCANCEL};
     }
     return {IDOK};
 }
@@ -58,29 +86,39 @@ bool MessageBoxRequest::Offers(int answer) const {
 
 const char* IconName(MessageBoxIcon icon) {
     switch (icon) {
-        case MessageBoxIcon::None: return "none";
-        case MessageBoxIcon::Information: return "information";
-        case MessageBoxIcon::Exclamation: return "exclamation";
-        case MessageBoxIcon::Error: return "error";
-        case MessageBoxIcon::Question: return "question";
+        case MessageBoxIcon::None:
+            return "none";
+        case MessageBoxIcon::Information:
+            return "information";
+        case MessageBoxIcon::Exclamation:
+            return "exclamation";
+        case MessageBoxIcon::Error:
+            return "error";
+        case MessageBoxIcon::Question:
+            return "question";
     }
     return "none";
 }
 
 const char* ButtonSetName(MessageBoxButtons buttons) {
     switch (buttons) {
-        case MessageBoxButtons::Ok: return "OK";
-        case MessageBoxButtons::OkCancel: return "OKCancel";
-        case MessageBoxButtons::AbortRetryIgnore: return "AbortRetryIgnore";
-        case MessageBoxButtons::YesNoCancel: return "YesNoCancel";
-        case MessageBoxButtons::YesNo: return "YesNo";
-        case MessageBoxButtons::RetryCancel: return "RetryCancel";
+        case MessageBoxButtons::Ok:
+            return "OK";
+        case MessageBoxButtons::OkCancel:
+            return "OKCancel";
+        case MessageBoxButtons::AbortRetryIgnore:
+            return "AbortRetryIgnore";
+        case MessageBoxButtons::YesNoCancel:
+            return "YesNoCancel";
+        case MessageBoxButtons::YesNo:
+            return "YesNo";
+        case MessageBoxButtons::RetryCancel:
+            return "RetryCancel";
     }
     return "OK";
 }
 
-int MessageBox(Window* owner, const std::string& text, const std::string& caption,
-               uint32_t flags) {
+int MessageBox(Window* owner, const std::string& text, const std::string& caption, uint32_t flags) {
     std::string title = caption;
     if (title.empty() && Application::Current() != nullptr) {
         title = Application::Current()->Title();

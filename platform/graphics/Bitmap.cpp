@@ -12,7 +12,8 @@ Bitmap::Bitmap(int width, int height, uint32_t fill)
       pixels_(static_cast<size_t>(width_) * height_, fill) {}
 
 Bitmap::Bitmap(const BitmapResource& resource) : Bitmap(resource.width, resource.height) {
-    // A resource whose pixel array is short leaves the rest transparent rather than reading past it.
+    // A resource whose pixel array is short leaves the rest transparent rather than reading past
+    // it.
     const size_t n = std::min(pixels_.size(), resource.pixels.size());
     std::copy_n(resource.pixels.begin(), n, pixels_.begin());
 }

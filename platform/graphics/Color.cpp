@@ -46,11 +46,15 @@ std::array<Color, kSysColorCount>& Current() {
     return values;
 }
 
-bool InRange(int index) { return index >= 0 && index < kSysColorCount; }
+bool InRange(int index) {
+    return index >= 0 && index < kSysColorCount;
+}
 
 }  // namespace
 
-Color GetSysColor(int index) { return InRange(index) ? Current()[index] : 0; }
+Color GetSysColor(int index) {
+    return InRange(index) ? Current()[index] : 0;
+}
 
 void SetSysColor(int index, Color value) {
     if (InRange(index)) {
@@ -64,7 +68,9 @@ void ResetSysColors() {
     }
 }
 
-std::string_view SysColorName(int index) { return InRange(index) ? kTable[index].name : ""; }
+std::string_view SysColorName(int index) {
+    return InRange(index) ? kTable[index].name : "";
+}
 
 int FindSysColor(std::string_view name) {
     for (int i = 0; i < kSysColorCount; ++i) {

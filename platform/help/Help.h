@@ -13,11 +13,11 @@ class Window;
 enum class HelpKind { Context, ContextPopup, ContextMode, Html };
 
 enum HelpCommand : int {
-    kHelpContext = 0x0001,       // show the topic of a context number
+    kHelpContext = 0x0001,  // show the topic of a context number
     kHelpQuit = 0x0002,
     kHelpContextPopup = 0x0008,  // show the topic of a context number in a popup
     kHtmlHelpDisplayTopic = 0x0000,
-    kHtmlHelpContext = 0x000F,   // show the topic of a context number
+    kHtmlHelpContext = 0x000F,  // show the topic of a context number
 };
 
 struct HelpRequest {

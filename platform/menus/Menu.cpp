@@ -22,7 +22,9 @@ Menu::Menu(const std::vector<MenuItemTemplate>& items) {
     }
 }
 
-Menu::Menu(const Menu& other) { *this = other; }
+Menu::Menu(const Menu& other) {
+    *this = other;
+}
 
 Menu& Menu::operator=(const Menu& other) {
     if (this == &other) {
@@ -48,7 +50,9 @@ void Menu::AppendItem(std::string text, int command, bool enabled, bool checked)
     items_.push_back({std::move(text), command, false, enabled, checked, nullptr});
 }
 
-void Menu::AppendSeparator() { items_.push_back({"", 0, true, true, false, nullptr}); }
+void Menu::AppendSeparator() {
+    items_.push_back({"", 0, true, true, false, nullptr});
+}
 
 Menu& Menu::AppendSubmenu(std::string text) {
     items_.push_back({std::move(text), 0, false, true, false, std::make_unique<Menu>()});

@@ -12,7 +12,7 @@ class Window;
 
 enum PopupFlags : uint32_t {
     kTpmDefault = 0,
-    kTpmReturnCommand = 0x0100,  // return the chosen command instead of sending it
+    kTpmReturnCommand = 0x0100,   // return the chosen command instead of sending it
     kTpmUpdateCommands = 0x1000,  // ask the owner's command chain for item states first
 };
 

@@ -22,7 +22,9 @@ constexpr std::array<Paper, 20> kPapers = {{
 }};
 
 // The device's own font: Courier-like cells, 12 points at the device resolution.
-Font DeviceFont(int dpi) { return Font{"Courier", dpi / 6, dpi / 10, kWeightNormal, false, 1}; }
+Font DeviceFont(int dpi) {
+    return Font{"Courier", dpi / 6, dpi / 10, kWeightNormal, false, 1};
+}
 
 }  // namespace
 
@@ -38,7 +40,9 @@ Size PaperSizeOf(int paperSizeCode) {
 PrinterDC::PrinterDC(DeviceSettings settings)
     : settings_(std::move(settings)), font_(DeviceFont(DotsPerInch())) {}
 
-PrinterDC::~PrinterDC() { AbortDoc(); }
+PrinterDC::~PrinterDC() {
+    AbortDoc();
+}
 
 int PrinterDC::DotsPerInch() const {
     return settings_.printQuality > 0 ? settings_.printQuality : 300;
@@ -64,7 +68,9 @@ Size PrinterDC::PageSizeDots() const {
     return {static_cast<int>(mm.cx * dpi / 254), static_cast<int>(mm.cy * dpi / 254)};
 }
 
-TextMetrics PrinterDC::GetTextMetrics() const { return tarnui::GetTextMetrics(font_); }
+TextMetrics PrinterDC::GetTextMetrics() const {
+    return tarnui::GetTextMetrics(font_);
+}
 
 Size PrinterDC::GetTextExtent(const std::string& text) const {
     return tarnui::GetTextExtent(font_, text);

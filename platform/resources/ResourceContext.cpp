@@ -60,7 +60,9 @@ std::unique_ptr<ResourceLibrary> ResourceLibrary::FromTable(const ResourceTable&
     return lib;
 }
 
-const ResourceTable* CurrentResourceTable() { return g_current; }
+const ResourceTable* CurrentResourceTable() {
+    return g_current;
+}
 
 const ResourceTable* SetCurrentResourceTable(const ResourceTable* table) {
     const ResourceTable* previous = g_current;
@@ -84,14 +86,24 @@ std::string LoadString(int id) {
     return s;
 }
 
-const DialogTemplate* FindDialogTemplate(int id) { return Find(&ResourceTable::dialogs, id); }
-const MenuTemplate* FindMenuTemplate(int id) { return Find(&ResourceTable::menus, id); }
-const ToolbarTemplate* FindToolbarTemplate(int id) { return Find(&ResourceTable::toolbars, id); }
+const DialogTemplate* FindDialogTemplate(int id) {
+    return Find(&ResourceTable::dialogs, id);
+}
+const MenuTemplate* FindMenuTemplate(int id) {
+    return Find(&ResourceTable::menus, id);
+}
+const ToolbarTemplate* FindToolbarTemplate(int id) {
+    return Find(&ResourceTable::toolbars, id);
+}
 const AcceleratorTable* FindAcceleratorTable(int id) {
     return Find(&ResourceTable::accelerators, id);
 }
-const BitmapResource* FindBitmapResource(int id) { return Find(&ResourceTable::bitmaps, id); }
-const CursorResource* FindCursorResource(int id) { return Find(&ResourceTable::cursors, id); }
+const BitmapResource* FindBitmapResource(int id) {
+    return Find(&ResourceTable::bitmaps, id);
+}
+const CursorResource* FindCursorResource(int id) {
+    return Find(&ResourceTable::cursors, id);
+}
 
 int FindAcceleratorCommand(const AcceleratorTable& table, uint32_t key, uint8_t modifiers) {
     for (const AcceleratorTemplate& a : table.entries) {

@@ -66,8 +66,8 @@ std::string ModuleFileNameOf(const void* address) {
     }
     // The program itself is first in the chain of loaded objects and is named as it was
     // started (maybe relative); its file through /proc is the reliable one.
-    if (map != nullptr && (map->l_prev == nullptr || map->l_name == nullptr ||
-                           map->l_name[0] == '\0')) {
+    if (map != nullptr &&
+        (map->l_prev == nullptr || map->l_name == nullptr || map->l_name[0] == '\0')) {
         std::string program = ProgramFileName();
         if (!program.empty()) {
             return program;
@@ -106,7 +106,7 @@ std::string ReplaceExtension(std::string_view fileName, std::string_view extensi
 }
 
 bool FileExists(const std::string& path) {
-    struct stat st{};
+    struct stat st {};
     return stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 

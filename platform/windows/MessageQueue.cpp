@@ -39,6 +39,8 @@ void MessageQueue::Purge(const Window* target) {
     std::erase_if(q, [target](const Posted& p) { return p.target == target; });
 }
 
-int MessageQueue::Pending() { return static_cast<int>(Queue().size()); }
+int MessageQueue::Pending() {
+    return static_cast<int>(Queue().size());
+}
 
 }  // namespace tarnui

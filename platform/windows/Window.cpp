@@ -103,7 +103,9 @@ bool Window::PostMessage(MessageId msg, MessageParam w, MessageParam l) {
     return true;
 }
 
-int Window::PumpMessages() { return MessageQueue::Pump(); }
+int Window::PumpMessages() {
+    return MessageQueue::Pump();
+}
 
 MessageResult Window::Dispatch(MessageId msg, MessageParam w, MessageParam l) {
     switch (msg) {
@@ -137,9 +139,13 @@ MessageResult Window::Dispatch(MessageId msg, MessageParam w, MessageParam l) {
     }
 }
 
-MessageResult Window::OnMessage(MessageId, MessageParam, MessageParam) { return 0; }
+MessageResult Window::OnMessage(MessageId, MessageParam, MessageParam) {
+    return 0;
+}
 
-void Window::SetWindowText(std::string text) { text_ = std::move(text); }
+void Window::SetWindowText(std::string text) {
+    text_ = std::move(text);
+}
 
 void Window::MoveWindow(const Rect& rect) {
     rect_ = rect;
@@ -218,7 +224,9 @@ Window* Window::SetFocus() {
     return previous;
 }
 
-Window* Window::GetFocus() { return g_focus; }
+Window* Window::GetFocus() {
+    return g_focus;
+}
 
 int Window::SetTimer(int timerId, unsigned intervalMs) {
     if (!created_ || timerId == 0) {
@@ -228,7 +236,9 @@ int Window::SetTimer(int timerId, unsigned intervalMs) {
     return timerId;
 }
 
-bool Window::KillTimer(int timerId) { return timers_.erase(timerId) != 0; }
+bool Window::KillTimer(int timerId) {
+    return timers_.erase(timerId) != 0;
+}
 
 bool Window::FireTimer(int timerId) {
     if (!created_ || !HasTimer(timerId)) {

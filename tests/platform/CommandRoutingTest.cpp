@@ -94,7 +94,8 @@ TEST_F(CommandRoutingTest, ControlsNotifyTheirParentWithIdCodeAndPayload) {
         list.AddString(s);
     }
     std::vector<Notification> seen;
-    view.OnNotification(204, kNotifyDoubleClicked, [&](const Notification& n) { seen.push_back(n); });
+    view.OnNotification(204, kNotifyDoubleClicked,
+                        [&](const Notification& n) { seen.push_back(n); });
 
     EXPECT_TRUE(list.DoubleClickItem(2));
     ASSERT_EQ(seen.size(), 1u);

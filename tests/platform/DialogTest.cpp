@@ -106,8 +106,13 @@ TEST_F(DialogTest, ScriptedValuesComeBackThroughDataExchange) {
 }
 
 TEST_F(DialogTest, RefusedOkKeepsTheDialogOpenForTheNextSteps) {
-    script.Dialog(217).SetText(218, "").Press(IDOK).SetText(218, "nosuch").Press(IDOK)
-        .SetText(218, "main").Press(IDOK);
+    script.Dialog(217)
+        .SetText(218, "")
+        .Press(IDOK)
+        .SetText(218, "nosuch")
+        .Press(IDOK)
+        .SetText(218, "main")
+        .Press(IDOK);
     FindDialog dlg({"start"}, {"main"});
     EXPECT_EQ(dlg.DoModal(), IDOK);
     EXPECT_EQ(dlg.name, "main");

@@ -19,11 +19,16 @@ protected:
     void SetUp() override {
         MenuTemplate m;
         m.id = 9001;
-        m.items = {{"Popup", 0, false,
+        m.items = {{"Popup",
+                    0,
+                    false,
                     {{"&Find...\tCtrl+F", 32812, false, {}},
                      {"", 0, true, {}},
                      {"Find &Next", 32813, false, {}},
-                     {"&Columns", 0, false, {{"Address", 40001, false, {}}, {"Size", 40002, false, {}}}}}}};
+                     {"&Columns",
+                      0,
+                      false,
+                      {{"Address", 40001, false, {}}, {"Size", 40002, false, {}}}}}}};
         table.menus[9001] = m;
         ASSERT_TRUE(owner.Create(nullptr, {}, 0, kWsVisible, "view"));
     }
@@ -58,8 +63,8 @@ TEST_F(MenuTest, ScriptedChoiceIsReturnedOrSentToTheOwner) {
 
     const auto shown = backend.EventsOf(ShownKind::PopupMenu);
     ASSERT_EQ(shown.size(), 2u);
-    EXPECT_EQ(shown[0].items, (std::vector<std::string>{"Find...", "-", "Find Next", "Columns > Address",
-                                                        "Columns > Size"}));
+    EXPECT_EQ(shown[0].items, (std::vector<std::string>{"Find...", "-", "Find Next",
+                                                        "Columns > Address", "Columns > Size"}));
 }
 
 TEST_F(MenuTest, DisabledOrUnknownChoicesAndAnEmptyScriptDismissTheMenu) {
@@ -78,9 +83,7 @@ TEST_F(MenuTest, DisabledOrUnknownChoicesAndAnEmptyScriptDismissTheMenu) {
 
 TEST_F(MenuTest, UpdateFromTheCommandChainSetsStatesBeforeShowing) {
     owner.OnCommand(32812, [] {});
-    owner.OnUpdateCommand(32813, [](CommandUI& ui) {
-        ui.Enable(false);
-    });
+    owner.OnUpdateCommand(32813, [](CommandUI& ui) { ui.Enable(false); });
     owner.OnCommand(40001, [] {});
     owner.OnUpdateCommand(40001, [](CommandUI& ui) { ui.SetCheck(true); });
     Menu popup = *Menu::Load(9001)->GetSubMenu(0);

@@ -35,21 +35,33 @@ INSTANTIATE_TEST_SUITE_P(
     Table, MessageBoxFlags,
     ::testing::Values(
         FlagCase{kMbOk, MessageBoxIcon::None, MessageBoxButtons::Ok, {IDOK}, IDOK},
-        FlagCase{kMbIconExclamation, MessageBoxIcon::Exclamation, MessageBoxButtons::Ok, {IDOK}, IDOK},
-        FlagCase{kMbOkCancel | kMbIconInformation, MessageBoxIcon::Information,
-                 MessageBoxButtons::OkCancel, {IDOK, IDCANCEL}, IDOK},
-        FlagCase{kMbYesNo | kMbIconQuestion | kMbDefButton2, MessageBoxIcon::Question,
-                 MessageBoxButtons::YesNo, {IDYES, IDNO}, IDNO},
-        FlagCase{kMbYesNoCancel | kMbIconError | kMbDefButton3, MessageBoxIcon::Error,
-                 MessageBoxButtons::YesNoCancel, {IDYES, IDNO, IDCANCEL}, IDCANCEL},
+        FlagCase{
+            kMbIconExclamation, MessageBoxIcon::Exclamation, MessageBoxButtons::Ok, {IDOK}, IDOK},
+        FlagCase{kMbOkCancel | kMbIconInformation,
+                 MessageBoxIcon::Information,
+                 MessageBoxButtons::OkCancel,
+                 {IDOK, IDCANCEL},
+                 IDOK},
+        FlagCase{kMbYesNo | kMbIconQuestion | kMbDefButton2,
+                 MessageBoxIcon::Question,
+                 MessageBoxButtons::YesNo,
+                 {IDYES, IDNO},
+                 IDNO},
+        FlagCase{kMbYesNoCancel | kMbIconError | kMbDefButton3,
+                 MessageBoxIcon::Error,
+                 MessageBoxButtons::YesNoCancel,
+                 {IDYES, IDNO, IDCANCEL},
+                 IDCANCEL},
         // A default button beyond the set falls back to the last button.
-        FlagCase{kMbOk | kMbDefButton3, MessageBoxIcon::None, MessageBoxButtons::Ok, {IDOK}, IDOK}));
+        FlagCase{
+            kMbOk | kMbDefButton3, MessageBoxIcon::None, MessageBoxButtons::Ok, {IDOK}, IDOK}));
 
 class MessageBoxTest : public HeadlessTest {};
 
 TEST_F(MessageBoxTest, ScriptedAnswersAreGivenInOrderAndRecorded) {
     script.MessageBox(IDNO).MessageBox(IDCANCEL);
-    EXPECT_EQ(MessageBox(nullptr, "Save the changes?", "Map", kMbYesNoCancel | kMbIconQuestion), IDNO);
+    EXPECT_EQ(MessageBox(nullptr, "Save the changes?", "Map", kMbYesNoCancel | kMbIconQuestion),
+              IDNO);
     EXPECT_EQ(MessageBox(nullptr, "Really?", "Map", kMbYesNoCancel), IDCANCEL);
     const auto boxes = backend.EventsOf(ShownKind::MessageBox);
     ASSERT_EQ(boxes.size(), 2u);

@@ -109,11 +109,12 @@ TEST_P(PrinterPageSize, ComesFromPaperDimensionsOrTheCodeTable) {
 
 INSTANTIATE_TEST_SUITE_P(
     Table, PrinterPageSize,
-    ::testing::Values(PageCase{9, 0, 0, 300, false, {2480, 3507}},     // A4 from the table
-                      PageCase{1, 0, 0, 600, false, {5100, 6600}},     // letter
+    ::testing::Values(PageCase{9, 0, 0, 300, false, {2480, 3507}},       // A4 from the table
+                      PageCase{1, 0, 0, 600, false, {5100, 6600}},       // letter
                       PageCase{9, 1000, 2540, 100, false, {393, 1000}},  // dimensions win
-                      PageCase{9, 0, 2540, 300, false, {2480, 3507}},  // one dimension is not enough
-                      PageCase{77, 0, 0, -3, false, {3507, 2480}},     // quality code: 300 dpi
+                      PageCase{
+                          9, 0, 2540, 300, false, {2480, 3507}},    // one dimension is not enough
+                      PageCase{77, 0, 0, -3, false, {3507, 2480}},  // quality code: 300 dpi
                       PageCase{12345, 0, 0, 300, true, {3507, 2480}}));  // unknown code: A4
 
 TEST(PrinterMetrics, TextExtentUsesTheSelectedFontCell) {

@@ -13,7 +13,9 @@
 namespace tarnui {
 namespace {
 
-int FunctionOfTheTestProgram() { return 1; }
+int FunctionOfTheTestProgram() {
+    return 1;
+}
 
 ResourceTable MakeTable(const std::string& text) {
     ResourceTable t;

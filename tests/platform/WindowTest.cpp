@@ -14,7 +14,8 @@ using testing_support::HeadlessTest;
 // Logs its life into a shared journal.
 class LoggingWindow : public Window {
 public:
-    LoggingWindow(std::string name, std::vector<std::string>& log) : name_(std::move(name)), log_(log) {}
+    LoggingWindow(std::string name, std::vector<std::string>& log)
+        : name_(std::move(name)), log_(log) {}
     ~LoggingWindow() override { DestroyWindow(); }
 
     bool failCreate = false;
@@ -29,7 +30,8 @@ protected:
     }
     void OnDestroy() override {
         // The parent link still holds while the window is destroyed.
-        log_.push_back("destroy " + name_ + (GetParent() ? " in " + GetParent()->GetWindowText() : ""));
+        log_.push_back("destroy " + name_ +
+                       (GetParent() ? " in " + GetParent()->GetWindowText() : ""));
     }
     MessageResult OnMessage(MessageId msg, MessageParam w, MessageParam l) override {
         messages.push_back({msg, {w, l}});
@@ -57,8 +59,8 @@ TEST_F(WindowTest, DestroyingAParentDestroysChildrenFirstMostRecentFirst) {
     log.clear();
 
     EXPECT_TRUE(root.DestroyWindow());
-    EXPECT_EQ(log, (std::vector<std::string>{"destroy b in root", "destroy a1 in a", "destroy a in root",
-                                             "destroy root"}));
+    EXPECT_EQ(log, (std::vector<std::string>{"destroy b in root", "destroy a1 in a",
+                                             "destroy a in root", "destroy root"}));
     EXPECT_FALSE(a.IsCreated());
     EXPECT_EQ(a.GetParent(), nullptr);
     EXPECT_TRUE(root.Children().empty());
