@@ -1,0 +1,5 @@
+#include "platform/system/Version.h"
+
+extern "C" __attribute__((visibility("default"))) const char* TarnUiVersion() {
+    return "1.0";
+}

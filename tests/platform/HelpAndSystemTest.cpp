@@ -1,0 +1,82 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "HeadlessFixture.h"
+#include "platform/commands/Application.h"
+#include "platform/help/Help.h"
+#include "platform/system/TempPath.h"
+
+namespace tarnui {
+namespace {
+
+using testing_support::HeadlessTest;
+
+class HelpTest : public HeadlessTest {};
+
+TEST_F(HelpTest, HtmlHelpSplitsFileAndWindowAndForwardsTheRequest) {
+    script.Help(false);
+    EXPECT_FALSE(HtmlHelp(nullptr, "Map.chm>F1HelpWindow", kHtmlHelpContext, 0x2001));
+    EXPECT_TRUE(HtmlHelp(nullptr, "Other.chm", kHtmlHelpContext, 5)) << "opens by default";
+    const auto help = backend.EventsOf(ShownKind::Help);
+    ASSERT_EQ(help.size(), 2u);
+    EXPECT_EQ(help[0].help.kind, HelpKind::Html);
+    EXPECT_EQ(help[0].help.file, "Map.chm");
+    EXPECT_EQ(help[0].help.window, "F1HelpWindow");
+    EXPECT_EQ(help[0].help.command, kHtmlHelpContext);
+    EXPECT_EQ(help[0].help.data, 0x2001u);
+    EXPECT_EQ(help[1].help.window, "");
+    EXPECT_FALSE(HtmlHelp(nullptr, ">win", kHtmlHelpContext, 1)) << "no file, no request";
+    EXPECT_EQ(backend.EventsOf(ShownKind::Help).size(), 2u);
+}
+
+TEST_F(HelpTest, ContextHelpUsesTheApplicationHelpFileWhenNoneIsNamed) {
+    EXPECT_FALSE(WinHelp(nullptr, "", kHelpContextPopup, 1)) << "no help file anywhere";
+    Application app("t");
+    app.SetHelpFilePath("/opt/map/libTarnMap.hlp");
+    Application::SetCurrent(&app);
+    EXPECT_TRUE(WinHelp(nullptr, "", kHelpContextPopup, 0x80000000u + 9008u * 65536u + 9020u));
+    EnterContextHelpMode(nullptr);
+    Application::SetCurrent(nullptr);
+    const auto help = backend.EventsOf(ShownKind::Help);
+    ASSERT_EQ(help.size(), 2u);
+    EXPECT_EQ(help[0].help.kind, HelpKind::ContextPopup);
+    EXPECT_EQ(help[0].help.file, "/opt/map/libTarnMap.hlp");
+    EXPECT_EQ(help[0].help.data, 0x80000000u + 9008u * 65536u + 9020u);
+    EXPECT_EQ(help[1].help.kind, HelpKind::ContextMode);
+}
+
+// Sets TMPDIR for one test and puts the old value back.
+class TempDirTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (const char* old = std::getenv("TMPDIR")) {
+            saved_ = old;
+        }
+    }
+    void TearDown() override {
+        if (saved_) {
+            setenv("TMPDIR", saved_->c_str(), 1);
+        } else {
+            unsetenv("TMPDIR");
+        }
+    }
+
+private:
+    std::optional<std::string> saved_;
+};
+
+TEST_F(TempDirTest, HonoursAnExistingTmpdirAndAlwaysEndsWithASlash) {
+    setenv("TMPDIR", TARN_SOURCE_DIR, 1);
+    EXPECT_EQ(GetTempPath(), std::string(TARN_SOURCE_DIR) + "/");
+    setenv("TMPDIR", "/", 1);
+    EXPECT_EQ(GetTempPath(), "/");
+    setenv("TMPDIR", "/nonexistent/tarn/tmp", 1);
+    EXPECT_EQ(GetTempPath(), "/tmp/") << "a directory that does not exist is not used";
+    unsetenv("TMPDIR");
+    EXPECT_EQ(GetTempPath(), "/tmp/");
+}
+
+}  // namespace
+}  // namespace tarnui

@@ -1,0 +1,120 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "HeadlessFixture.h"
+#include "platform/commands/Application.h"
+#include "platform/dialogs/MessageBox.h"
+#include "platform/resources/ResourceContext.h"
+
+namespace tarnui {
+namespace {
+
+using testing_support::HeadlessTest;
+
+struct FlagCase {
+    uint32_t flags;
+    MessageBoxIcon icon;
+    MessageBoxButtons buttons;
+    std::vector<int> offered;
+    int defaultAnswer;
+};
+
+class MessageBoxFlags : public ::testing::TestWithParam<FlagCase> {};
+
+TEST_P(MessageBoxFlags, DecodeIntoIconButtonsAndDefault) {
+    const FlagCase& c = GetParam();
+    const MessageBoxRequest r = MessageBoxRequest::FromFlags(nullptr, "t", "c", c.flags);
+    EXPECT_EQ(r.icon, c.icon);
+    EXPECT_EQ(r.buttons, c.buttons);
+    EXPECT_EQ(r.Buttons(), c.offered);
+    EXPECT_EQ(r.DefaultAnswer(), c.defaultAnswer);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, MessageBoxFlags,
+    ::testing::Values(
+        FlagCase{kMbOk, MessageBoxIcon::None, MessageBoxButtons::Ok, {IDOK}, IDOK},
+        FlagCase{
+            kMbIconExclamation, MessageBoxIcon::Exclamation, MessageBoxButtons::Ok, {IDOK}, IDOK},
+        FlagCase{kMbOkCancel | kMbIconInformation,
+                 MessageBoxIcon::Information,
+                 MessageBoxButtons::OkCancel,
+                 {IDOK, IDCANCEL},
+                 IDOK},
+        FlagCase{kMbYesNo | kMbIconQuestion | kMbDefButton2,
+                 MessageBoxIcon::Question,
+                 MessageBoxButtons::YesNo,
+                 {IDYES, IDNO},
+                 IDNO},
+        FlagCase{kMbYesNoCancel | kMbIconError | kMbDefButton3,
+                 MessageBoxIcon::Error,
+                 MessageBoxButtons::YesNoCancel,
+                 {IDYES, IDNO, IDCANCEL},
+                 IDCANCEL},
+        // A default button beyond the set falls back to the last button.
+        FlagCase{
+            kMbOk | kMbDefButton3, MessageBoxIcon::None, MessageBoxButtons::Ok, {IDOK}, IDOK}));
+
+class MessageBoxTest : public HeadlessTest {};
+
+TEST_F(MessageBoxTest, ScriptedAnswersAreGivenInOrderAndRecorded) {
+    script.MessageBox(IDNO).MessageBox(IDCANCEL);
+    EXPECT_EQ(MessageBox(nullptr, "Save the changes?", "Map", kMbYesNoCancel | kMbIconQuestion),
+              IDNO);
+    EXPECT_EQ(MessageBox(nullptr, "Really?", "Map", kMbYesNoCancel), IDCANCEL);
+    const auto boxes = backend.EventsOf(ShownKind::MessageBox);
+    ASSERT_EQ(boxes.size(), 2u);
+    EXPECT_EQ(boxes[0].text, "Save the changes?");
+    EXPECT_EQ(boxes[0].caption, "Map");
+    EXPECT_EQ(boxes[0].icon, MessageBoxIcon::Question);
+    EXPECT_EQ(boxes[0].buttons, MessageBoxButtons::YesNoCancel);
+    EXPECT_EQ(boxes[0].answer, IDNO);
+    EXPECT_FALSE(boxes[0].defaulted);
+}
+
+TEST_F(MessageBoxTest, EmptyScriptGivesTheDefaultButtonAndSaysSo) {
+    EXPECT_EQ(MessageBox(nullptr, "Overwrite?", "", kMbYesNo | kMbDefButton2), IDNO);
+    ASSERT_EQ(backend.Events().size(), 1u);
+    EXPECT_TRUE(backend.Events()[0].defaulted);
+    EXPECT_NE(backend.Transcript().find("default"), std::string::npos);
+}
+
+TEST_F(MessageBoxTest, AnAnswerTheBoxDoesNotOfferIsRefusedAndTheDefaultIsUsed) {
+    script.MessageBox(IDYES);
+    EXPECT_EQ(MessageBox("Symbol is not found"), IDOK);
+    const auto refused = backend.EventsOf(ShownKind::Refused);
+    ASSERT_EQ(refused.size(), 1u);
+    EXPECT_NE(refused[0].text.find("Symbol is not found"), std::string::npos);
+}
+
+TEST_F(MessageBoxTest, CaptionDefaultsToTheApplicationTitleAndTextsComeFromStrings) {
+    Application app("Generic TARN Map");
+    Application::SetCurrent(&app);
+    ResourceTable table;
+    table.strings[32802] = "Symbol is not found";
+    ScopedResourceContext context(&table);
+
+    MessageBoxFromString(32802, kMbIconExclamation);
+    Application::SetCurrent(nullptr);
+    const auto boxes = backend.EventsOf(ShownKind::MessageBox);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "Symbol is not found");
+    EXPECT_EQ(boxes[0].caption, "Generic TARN Map");
+    EXPECT_EQ(boxes[0].icon, MessageBoxIcon::Exclamation);
+}
+
+// A backend that answers with something no button means; the platform keeps to the box.
+class WildBackend : public HeadlessBackend {
+public:
+    int ShowMessageBox(const MessageBoxRequest&) override { return 12345; }
+};
+
+TEST(MessageBoxContract, AnswersOutsideTheButtonSetBecomeTheDefault) {
+    WildBackend wild;
+    ScopedBackend use(wild);
+    EXPECT_EQ(MessageBox(nullptr, "q", "c", kMbYesNo | kMbDefButton2), IDNO);
+}
+
+}  // namespace
+}  // namespace tarnui
