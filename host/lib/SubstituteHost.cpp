@@ -1,14 +1,22 @@
 #include "host/lib/SubstituteHost.h"
 
+#include "host/lib/UserFiles.h"
+
 namespace tarnhost {
 
 SubstituteHost::SubstituteHost(std::unique_ptr<Workspace> workspace, Options options)
     : workspace_(std::move(workspace)),
       placeholders_(workspace_.get(), options.installDir),
-      customPlaceholders_(workspace_.get(), std::move(options.hostPlaceholders)) {
+      customPlaceholders_(workspace_.get(), std::move(options.hostPlaceholders)),
+      userOptions_(ConfigDirOf(options)),
+      profile_(ConfigDirOf(options)) {
     host_.AddService<IBraeValueConversion>(kIdValueConversionService, &valueConversion_);
     host_.AddService<IBraePlaceholders>(kIdPlaceholderService, &placeholders_);
     host_.AddService<IBraeCustomPlaceholders>(kIdCustomPlaceholderService, &customPlaceholders_);
+    host_.AddService<IBraeOptions>(kIdOptionsService, &userOptions_);
+    host_.AddService<IBraeProfile>(kIdProfileService, &profile_);
+    host_.AddService<IBraeErrorService>(kIdErrorService, &errors_);
+    host_.AddService<IBraeRegistrar>(kIdIBraeRegistrar, &registrar_);
     if (workspace_ == nullptr) {
         return;
     }
@@ -19,6 +27,14 @@ SubstituteHost::SubstituteHost(std::unique_ptr<Workspace> workspace, Options opt
     host_.AddService<IBraeLinkerSettings>(kIdLinkerSettingService, linkerSettings_.get());
     host_.AddService<IBraeLinkerOptions>(kIdLinkerOptionService, linkerOptions_.get());
     host_.AddService<IBraeMemoryResources>(kIdMemoryResourceService, memoryResources_.get());
+    workspaceData_ = std::make_unique<WorkspaceDataService>(*workspace_);
+    projectInfo_ = std::make_unique<ProjectInfoService>(*workspace_);
+    host_.AddService<IBraeWorkspaceData>(kIdWorkspaceDataService, workspaceData_.get());
+    host_.AddService<IBraeProjectInfo>(kIdProjectInformationService, projectInfo_.get());
+}
+
+std::string SubstituteHost::ConfigDirOf(const Options& options) {
+    return options.configDir.empty() ? UserConfigDir() : options.configDir;
 }
 
 SubstituteHost::~SubstituteHost() = default;

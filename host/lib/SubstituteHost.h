@@ -7,11 +7,17 @@
 
 #include "host/lib/BraeHost.h"
 #include "host/lib/Contexts.h"
+#include "host/lib/ErrorService.h"
 #include "host/lib/LinkerServices.h"
 #include "host/lib/MemoryResourceService.h"
+#include "host/lib/OptionsService.h"
 #include "host/lib/PlaceholderServices.h"
+#include "host/lib/ProfileService.h"
+#include "host/lib/ProjectInfoService.h"
+#include "host/lib/Registrar.h"
 #include "host/lib/ValueConversion.h"
 #include "host/lib/Workspace.h"
+#include "host/lib/WorkspaceDataService.h"
 
 namespace tarnhost {
 
@@ -20,6 +26,8 @@ public:
     struct Options {
         std::string installDir;  // directory of the host's own programs
         std::vector<std::pair<std::string, std::string>> hostPlaceholders;
+        // Directory of the per-user options and profile files; empty: UserConfigDir().
+        std::string configDir;
     };
 
     // workspace may be null: the host runs with no workspace open.
@@ -34,6 +42,13 @@ public:
 
     LinkerOptionService* LinkerOptions() { return linkerOptions_.get(); }
     MemoryResourceService* MemoryResources() { return memoryResources_.get(); }
+    // Null without a workspace.
+    WorkspaceDataService* WorkspaceData() { return workspaceData_.get(); }
+    ProjectInfoService* ProjectInfo() { return projectInfo_.get(); }
+    OptionsService& UserOptions() { return userOptions_; }
+    ProfileService& Profile() { return profile_; }
+    ErrorService& Errors() { return errors_; }
+    Registrar& Registrations() { return registrar_; }
 
     // Set after the linker option service took new section settings; the front end tells
     // the components and clears it.
@@ -41,6 +56,8 @@ public:
     void ClearSectionSettingsChanged() { sectionSettingsChanged_ = false; }
 
 private:
+    static std::string ConfigDirOf(const Options& options);
+
     std::unique_ptr<Workspace> workspace_;
     BraeHost host_;
     ValueConversionService valueConversion_;
@@ -49,6 +66,12 @@ private:
     std::unique_ptr<MemoryResourceService> memoryResources_;
     PlaceholderService placeholders_;
     CustomPlaceholderService customPlaceholders_;
+    OptionsService userOptions_;
+    ProfileService profile_;
+    ErrorService errors_;
+    Registrar registrar_;
+    std::unique_ptr<WorkspaceDataService> workspaceData_;
+    std::unique_ptr<ProjectInfoService> projectInfo_;
     bool sectionSettingsChanged_ = false;
 };
 

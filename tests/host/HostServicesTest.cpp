@@ -91,8 +91,8 @@ protected:
         std::string error;
         auto ws = Workspace::Open(path_, &error);
         EXPECT_NE(ws, nullptr) << error;
-        host_ = std::make_unique<SubstituteHost>(std::move(ws),
-                                                 SubstituteHost::Options{"/opt/tarn", {}});
+        host_ = std::make_unique<SubstituteHost>(
+            std::move(ws), SubstituteHost::Options{"/opt/tarn", {}, dir_.string()});
         return *host_;
     }
 

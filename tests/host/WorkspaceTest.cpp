@@ -5,37 +5,12 @@
 
 #include "host/lib/SubstituteHost.h"
 #include "platform/text/Utf.h"
+#include "tests/host/TempDir.h"
 
 namespace tarnhost {
 namespace {
 
 namespace fs = std::filesystem;
-
-class TempDir {
-public:
-    TempDir() {
-        path_ = fs::temp_directory_path() /
-                ("tarnws-" + std::to_string(::getpid()) + "-" + std::to_string(counter_++));
-        fs::create_directories(path_);
-    }
-    ~TempDir() { fs::remove_all(path_); }
-    std::string Write(const std::string& name, const std::string& text) const {
-        const auto file = path_ / name;
-        std::ofstream(file, std::ios::binary) << text;
-        return file.string();
-    }
-    const fs::path& Path() const { return path_; }
-
-private:
-    static inline int counter_ = 0;
-    fs::path path_;
-};
-
-std::string ReadAll(const std::string& path) {
-    std::string text, error;
-    EXPECT_TRUE(ReadTextFile(path, &text, &error)) << error;
-    return text;
-}
 
 constexpr const char* kWorkspace =
     "# demo workspace\n"

@@ -1,0 +1,245 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "host/lib/OptionsService.h"
+#include "host/lib/ProfileService.h"
+#include "host/lib/StoreText.h"
+#include "tests/host/TempDir.h"
+
+namespace tarnhost {
+namespace {
+
+namespace fs = std::filesystem;
+
+TEST(StoreText, NamesEscapeOnlyWhatTheFileFormatOrTheJoinWouldMisread) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"TARN_MAP_FONT_NAME", "TARN_MAP_FONT_NAME"},
+        {"My Workspace", "My Workspace"},
+        {" pad ", "%20pad%20"},
+        {"a|b", "a%7Cb"},
+        {"x]y", "x%5Dy"},
+        {"[k]", "%5Bk%5D"},
+        {"50%", "50%25"},
+        {"a=b", "a%3Db"},
+        {"#c;d", "%23c%3Bd"},
+        {"l\nm\x7F", "l%0Am%7F"},
+        {"{6B2A-01}", "{6B2A-01}"},
+    };
+    for (const auto& [name, escaped] : cases) {
+        EXPECT_EQ(EscapeName(name), escaped) << name;
+    }
+}
+
+TEST(StoreText, StringsRoundTripAndMalformedQuotesAreRejected) {
+    const std::string values[] = {"",
+                                  " both ends ",
+                                  "say \"hi\"",
+                                  "back\\slash",
+                                  "line\nbreak\r\ttab",
+                                  std::string("\x01\x1F", 2),
+                                  "é+ü"};
+    for (const std::string& value : values) {
+        EXPECT_EQ(UnquoteString(QuoteString(value)), value) << QuoteString(value);
+        EXPECT_EQ(QuoteString(value).find('\n'), std::string::npos);
+    }
+    for (const char* bad :
+         {"abc", "\"abc", "\"", "\"a\"b\"", "\"bad\\q\"", "\"\\x4\"", "\"tail\\\"", "11"}) {
+        EXPECT_FALSE(UnquoteString(bad).has_value()) << bad;
+    }
+}
+
+TEST(StoreText, NumbersAreSigned32BitDecimals) {
+    const std::pair<const char*, int32_t> good[] = {
+        {"11", 11}, {"-1", -1}, {"0", 0}, {"2147483647", 2147483647}, {"-2147483648", INT32_MIN}};
+    for (const auto& [text, value] : good) {
+        EXPECT_EQ(ParseStoredNumber(text), value) << text;
+        EXPECT_EQ(FormatStoredNumber(value), text);
+    }
+    for (const char* bad : {"", "2147483648", "-2147483649", "0x10", "1 2", "11a", "\"11\"", "+"}) {
+        EXPECT_FALSE(ParseStoredNumber(bad).has_value()) << bad;
+    }
+}
+
+class UserStores : public ::testing::Test {
+protected:
+    std::string OptionsFile() const { return dir_ / "options.ini"; }
+    std::string ProfileFile() const { return dir_ / "profile.ini"; }
+
+    TempDir dir_;
+};
+
+TEST_F(UserStores, OptionsWrittenByOneRunAreReadByTheNext) {
+    {
+        OptionsService first(dir_.Path().string());
+        ASSERT_EQ(first.SetString(u"TARN_MAP_FONT_NAME", u"Courier New"), kStatusOk);
+        ASSERT_EQ(first.SetNumber(u"TARN_MAP_FONT_SIZE", 11), kStatusOk);
+        ASSERT_EQ(first.SetNumber(u"TARN_MAP_FGCOLOUR", 17), kStatusOk);
+        ASSERT_EQ(first.SetNumber(u"TARN_MAP_FGCOLOUR", -3), kStatusOk);  // replaces
+        ASSERT_EQ(first.SetString(u"HISTORY", u" a+b \"c\"\nd "), kStatusOk);
+    }
+    OptionsService next(dir_.Path().string());
+    WString name, history;
+    int32_t size = 0, colour = 0;
+    ASSERT_EQ(next.GetString(u"TARN_MAP_FONT_NAME", &name), kStatusOk);
+    ASSERT_EQ(next.GetNumber(u"TARN_MAP_FONT_SIZE", &size), kStatusOk);
+    ASSERT_EQ(next.GetNumber(u"TARN_MAP_FGCOLOUR", &colour), kStatusOk);
+    ASSERT_EQ(next.GetString(u"HISTORY", &history), kStatusOk);
+    EXPECT_EQ(name, u"Courier New");
+    EXPECT_EQ(size, 11);
+    EXPECT_EQ(colour, -3);
+    EXPECT_EQ(history, u" a+b \"c\"\nd ");
+    const std::string text = ReadAll(OptionsFile());
+    EXPECT_NE(text.find("[options]\nTARN_MAP_FONT_NAME = \"Courier New\"\n"), std::string::npos);
+    EXPECT_NE(text.find("TARN_MAP_FONT_SIZE = 11\n"), std::string::npos);
+    EXPECT_EQ(text.find("TARN_MAP_FGCOLOUR = 17"), std::string::npos);
+}
+
+TEST_F(UserStores, AbsentKeysAndTheOtherKindFailAndLeaveTheOutValue) {
+    OptionsService options(dir_.Path().string());
+    int32_t number = 42;
+    WString text = u"kept";
+    EXPECT_LT(options.GetNumber(u"TARN_MAP_BKCOLOUR", &number), 0);
+    EXPECT_LT(options.GetString(u"TARN_MAP_FONT_NAME", &text), 0);
+    ASSERT_EQ(options.SetString(u"AS_TEXT", u"12"), kStatusOk);
+    ASSERT_EQ(options.SetNumber(u"AS_NUMBER", 12), kStatusOk);
+    EXPECT_LT(options.GetNumber(u"AS_TEXT", &number), 0);
+    EXPECT_LT(options.GetString(u"AS_NUMBER", &text), 0);
+    EXPECT_EQ(number, 42);
+    EXPECT_EQ(text, u"kept");
+    // Setting the other kind changes the kind.
+    ASSERT_EQ(options.SetNumber(u"AS_TEXT", 7), kStatusOk);
+    EXPECT_EQ(options.GetNumber(u"AS_TEXT", &number), kStatusOk);
+    EXPECT_EQ(number, 7);
+    EXPECT_LT(options.GetString(u"AS_TEXT", &text), 0);
+    EXPECT_LT(options.GetNumber(u"AS_TEXT", nullptr), 0);
+    EXPECT_LT(options.SetNumber(u"", 1), 0);
+}
+
+TEST_F(UserStores, HandWrittenFileKeepsCommentsAndUnknownEntries) {
+    const std::string original =
+        "# my display options\n"
+        "[options]\n"
+        "TARN_MAP_FONT_NAME = \"Consolas\"\n"
+        "; size set by hand\n"
+        "TARN_MAP_FONT_SIZE = 12\n"
+        "UNQUOTED = Consolas\n"
+        "OTHER_TOOL = \"x\"\n"
+        "\n"
+        "[elsewhere]\n"
+        "key = value\n";
+    dir_.Write("options.ini", original);
+    OptionsService options(dir_.Path().string());
+    WString name;
+    int32_t size = 0;
+    ASSERT_EQ(options.GetString(u"TARN_MAP_FONT_NAME", &name), kStatusOk);
+    EXPECT_EQ(name, u"Consolas");
+    EXPECT_LT(options.GetString(u"UNQUOTED", &name), 0);
+    EXPECT_LT(options.GetNumber(u"UNQUOTED", &size), 0);
+    ASSERT_EQ(options.SetNumber(u"TARN_MAP_FONT_SIZE", 14), kStatusOk);
+    ASSERT_EQ(options.SetNumber(u"TARN_MAP_BKCOLOUR", 5), kStatusOk);
+    std::string expected = original;
+    expected.replace(expected.find("SIZE = 12"), 9, "SIZE = 14");
+    expected.insert(expected.find("\n\n[elsewhere]") + 1, "TARN_MAP_BKCOLOUR = 5\n");
+    EXPECT_EQ(ReadAll(OptionsFile()), expected);
+}
+
+TEST_F(UserStores, FailedWriteLeavesTheOldFileAndValueWhole) {
+    OptionsService options(dir_.Path().string());
+    ASSERT_EQ(options.SetNumber(u"TARN_MAP_FONT_SIZE", 11), kStatusOk);
+    const std::string before = ReadAll(OptionsFile());
+    // A directory where the write puts its temporary file makes the write fail before the
+    // rename; permission bits would not, as the tests may run as root.
+    const fs::path temporary = OptionsFile() + ".tmp" + std::to_string(::getpid());
+    fs::create_directories(temporary / "inner");
+    EXPECT_EQ(options.SetNumber(u"TARN_MAP_FONT_SIZE", 20), kStatusFail);
+    EXPECT_EQ(options.SetString(u"TARN_MAP_FONT_NAME", u"Arial"), kStatusFail);
+    EXPECT_NE(options.LastError().find("cannot be"), std::string::npos);
+    EXPECT_EQ(ReadAll(OptionsFile()), before);
+    int32_t size = 0;
+    ASSERT_EQ(options.GetNumber(u"TARN_MAP_FONT_SIZE", &size), kStatusOk);
+    EXPECT_EQ(size, 11);
+    WString name;
+    EXPECT_LT(options.GetString(u"TARN_MAP_FONT_NAME", &name), 0);
+    fs::remove_all(temporary);
+    EXPECT_EQ(options.SetNumber(u"TARN_MAP_FONT_SIZE", 20), kStatusOk);
+    EXPECT_TRUE(options.LastError().empty());
+}
+
+TEST_F(UserStores, MalformedFileIsNeverOverwritten) {
+    const std::string original = "[options]\nTARN_MAP_FONT_SIZE = 12\nno equals sign\n";
+    dir_.Write("options.ini", original);
+    OptionsService options(dir_.Path().string());
+    int32_t size = 0;
+    EXPECT_LT(options.GetNumber(u"TARN_MAP_FONT_SIZE", &size), 0);
+    EXPECT_EQ(options.SetNumber(u"TARN_MAP_FONT_SIZE", 14), kStatusFail);
+    EXPECT_NE(options.LastError().find("options.ini:3: "), std::string::npos);
+    EXPECT_EQ(ReadAll(OptionsFile()), original);
+}
+
+TEST_F(UserStores, FirstWriteCreatesTheConfigDirectory) {
+    const std::string nested = dir_ / "new/config";
+    OptionsService options(nested);
+    ProfileService profile(nested);
+    ASSERT_EQ(options.SetNumber(u"TARN_MAP_FONT_SIZE", 9), kStatusOk);
+    ASSERT_EQ(profile.WriteNumber(u"CTarnMapSymbolListInstanceCtrl", u"ColWidth0", 9), kStatusOk);
+    EXPECT_TRUE(fs::is_regular_file(nested + "/options.ini"));
+    EXPECT_TRUE(fs::is_regular_file(nested + "/profile.ini"));
+}
+
+TEST_F(UserStores, ProfileKeepsColumnLayoutsPerWindowClassAcrossRuns) {
+    {
+        ProfileService first(dir_.Path().string());
+        ASSERT_EQ(first.WriteNumber(u"CTarnMapSectionListInstanceCtrl", u"ColWidth0", 120),
+                  kStatusOk);
+        ASSERT_EQ(first.WriteNumber(u"CTarnMapSectionListInstanceCtrl", u"ColWidth1", -80),
+                  kStatusOk);
+        ASSERT_EQ(first.WriteNumber(u"CTarnMapSymbolListInstanceCtrl", u"ColWidth0", 200),
+                  kStatusOk);
+        ASSERT_EQ(first.WriteNumber(u"Odd]Class|", u"ColWidth0", 5), kStatusOk);
+    }
+    ProfileService next(dir_.Path().string());
+    const struct {
+        const char16_t* section;
+        const char16_t* key;
+        int32_t expected;
+    } cases[] = {
+        {u"CTarnMapSectionListInstanceCtrl", u"ColWidth0", 120},
+        {u"CTarnMapSectionListInstanceCtrl", u"ColWidth1", -80},
+        {u"CTarnMapSymbolListInstanceCtrl", u"ColWidth0", 200},
+        {u"Odd]Class|", u"ColWidth0", 5},
+    };
+    for (const auto& c : cases) {
+        int32_t value = 0;
+        ASSERT_EQ(next.ReadNumber(c.section, c.key, &value), kStatusOk);
+        EXPECT_EQ(value, c.expected);
+    }
+    // Absent entries fail and leave the caller's current width in place.
+    int32_t width = 77;
+    EXPECT_LT(next.ReadNumber(u"CTarnMapSymbolListInstanceCtrl", u"ColWidth1", &width), 0);
+    EXPECT_LT(next.ReadNumber(u"CTarnMapSectionTreeInstanceCtrl", u"ColWidth0", &width), 0);
+    EXPECT_LT(next.ReadNumber(u"Odd", u"ColWidth0", &width), 0);
+    EXPECT_EQ(width, 77);
+    EXPECT_LT(next.WriteNumber(u"", u"ColWidth0", 1), 0);
+    EXPECT_NE(ReadAll(ProfileFile())
+                  .find("[CTarnMapSectionListInstanceCtrl]\nColWidth0 = 120\n"
+                        "ColWidth1 = -80\n"),
+              std::string::npos);
+}
+
+TEST_F(UserStores, ProfileWriteOntoADirectoryFailsAndKeepsTheValue) {
+    ProfileService profile(dir_.Path().string());
+    ASSERT_EQ(profile.WriteNumber(u"CTarnMapSymbolListInstanceCtrl", u"ColWidth0", 50), kStatusOk);
+    fs::remove(ProfileFile());
+    fs::create_directories(fs::path(ProfileFile()) / "inner");
+    EXPECT_EQ(profile.WriteNumber(u"CTarnMapSymbolListInstanceCtrl", u"ColWidth0", 60),
+              kStatusFail);
+    EXPECT_TRUE(fs::is_directory(ProfileFile()));
+    int32_t width = 0;
+    ASSERT_EQ(profile.ReadNumber(u"CTarnMapSymbolListInstanceCtrl", u"ColWidth0", &width),
+              kStatusOk);
+    EXPECT_EQ(width, 50);
+}
+
+}  // namespace
+}  // namespace tarnhost
