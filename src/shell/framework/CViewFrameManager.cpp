@@ -1,0 +1,5 @@
+#include "src/shell/framework/CViewFrameManager.h"
+
+CViewFrameManager::CViewFrameManager(IBraeHost* host) : host_(host) {}
+
+CViewFrameManager::~CViewFrameManager() = default;
