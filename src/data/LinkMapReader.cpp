@@ -1,0 +1,192 @@
+#include "src/data/LinkMapReader.h"
+
+#include <array>
+#include <memory>
+
+#include "src/data/LinkMapText.h"
+
+namespace linkmap {
+namespace {
+
+bool StartsWith(std::string_view text, std::string_view prefix) {
+    return text.substr(0, prefix.size()) == prefix;
+}
+
+}  // namespace
+
+std::string_view AttributeText(std::string_view word) {
+    if (EqualsIgnoreCase(word, "func"))
+        return "Function";
+    if (EqualsIgnoreCase(word, "data"))
+        return "Data";
+    if (EqualsIgnoreCase(word, "entry"))
+        return "Entry";
+    if (EqualsIgnoreCase(word, "none"))
+        return "None";
+    return word;
+}
+
+std::string_view ScopeText(std::string_view word) {
+    if (EqualsIgnoreCase(word, "g"))
+        return "Global";
+    if (EqualsIgnoreCase(word, "l"))
+        return "Local";
+    return word;
+}
+
+bool LinkMapReader::ReadLine(std::string_view line) {
+    if (state_ == State::kFinished) {
+        return false;
+    }
+    if (TakeMarker(line)) {
+        return state_ != State::kFinished;
+    }
+    switch (state_) {
+        case State::kMappingList:
+            ReadMappingLine(line);
+            break;
+        case State::kSymbolList:
+            ReadSymbolLine(line);
+            break;
+        case State::kOptions:
+            ReadOptionsLine(line);
+            break;
+        case State::kScanning:
+        case State::kFinished:
+            break;
+    }
+    return true;
+}
+
+// A marker line, whatever its case and surrounding blanks, ends the current state and starts
+// the marker's state; the state never sees the line itself.
+bool LinkMapReader::TakeMarker(std::string_view line) {
+    static constexpr std::array<std::pair<std::string_view, State>, 5> kMarkers{{
+        {"*** Mapping List ***", State::kMappingList},
+        {"*** Symbol List ***", State::kSymbolList},
+        {"*** Options ***", State::kOptions},
+        {"Absolute value symbols", State::kFinished},
+        {"*** Delete Symbols ***", State::kFinished},
+    }};
+    const std::string_view trimmed = TrimBlanks(line);
+    for (const auto& [text, state] : kMarkers) {
+        if (EqualsIgnoreCase(trimmed, text)) {
+            Enter(state);
+            return true;
+        }
+    }
+    return false;
+}
+
+void LinkMapReader::Enter(State state) {
+    state_ = state;
+    if (state == State::kMappingList) {
+        mapping_.headerSeen = false;
+        mapping_.namePending = false;
+        mapping_.pendingName.clear();
+    } else if (state == State::kSymbolList) {
+        symbol_.section.clear();
+        symbol_.file.clear();
+        symbol_.pendingName.clear();
+        symbol_.namePending = false;
+        symbol_.skipAfterFile = false;
+        symbol_.skipAfterBlank = false;
+    }
+}
+
+void LinkMapReader::ReadMappingLine(std::string_view line) {
+    line = TrimBlanks(line);
+    if (line.empty()) {
+        return;
+    }
+    if (!mapping_.headerSeen) {
+        mapping_.headerSeen = StartsWith(line, "SECTION");
+        return;
+    }
+    if (!mapping_.namePending) {
+        mapping_.pendingName.assign(line);
+        mapping_.namePending = true;
+        return;
+    }
+    mapping_.namePending = false;
+    std::array<std::string_view, 4> words;
+    if (SplitWords(line, " ", words) != words.size()) {
+        return;
+    }
+    auto row = std::make_unique<tagLinkMapSectionInfo>();
+    row->name = mapping_.pendingName;
+    row->startAddress = values_.Address(words[0]);
+    row->endAddress = values_.Address(words[1]);
+    row->size = values_.Number(words[2]);
+    listing_.sections.push_back(std::move(row));
+}
+
+void LinkMapReader::ReadSymbolLine(std::string_view line) {
+    if (line.empty()) {
+        return;
+    }
+    if (symbol_.skipAfterFile) {
+        symbol_.skipAfterFile = false;
+        return;
+    }
+    if (symbol_.skipAfterBlank) {
+        symbol_.skipAfterBlank = false;
+        return;
+    }
+    line = TrimBlanks(line);
+    if (StartsWith(line, "SECTION=")) {
+        const std::string_view rest = TrimBlanks(line.substr(8));
+        if (!rest.empty()) {
+            symbol_.section.assign(rest);
+        }
+    } else if (StartsWith(line, "FILE=")) {
+        ReadFileLine(TrimBlanks(line.substr(5)));
+    } else if (line.empty()) {
+        symbol_.skipAfterBlank = true;
+    } else if (!symbol_.namePending) {
+        symbol_.pendingName.assign(line);
+        symbol_.namePending = true;
+    } else {
+        symbol_.namePending = false;
+        ReadSymbolValues(line);
+    }
+}
+
+// The line after a "FILE=" line holds the file's range and is skipped. A "FILE=" line whose
+// words begin with "START END" is the column header and names no file.
+void LinkMapReader::ReadFileLine(std::string_view rest) {
+    symbol_.skipAfterFile = true;
+    std::array<std::string_view, 2> words;
+    if (SplitWords(rest, " ", words) >= 2 && words[0] == "START" && words[1] == "END") {
+        return;
+    }
+    // Listings written on either kind of system separate directories with "\" or "/".
+    const size_t separator = rest.find_last_of("\\/");
+    symbol_.file.assign(separator == std::string_view::npos ? rest : rest.substr(separator + 1));
+}
+
+void LinkMapReader::ReadSymbolValues(std::string_view line) {
+    std::array<std::string_view, 5> words;
+    if (SplitWords(line, " ,", words) != words.size()) {
+        return;
+    }
+    auto row = std::make_unique<tagLinkMapSymbolInfo>();
+    row->name = symbol_.pendingName;
+    row->address = values_.Address(words[0]);
+    row->size = values_.Number(words[1]);
+    row->attribute = AttributeText(words[2]);
+    row->scope = ScopeText(words[3]);
+    row->section = symbol_.section;
+    row->file = symbol_.file;
+    listing_.symbols.push_back(std::move(row));
+}
+
+void LinkMapReader::ReadOptionsLine(std::string_view line) {
+    line = TrimBlanks(line);
+    constexpr std::string_view kStartOption = "-start=";
+    if (StartsWith(line, kStartOption)) {
+        ReadOverlayPairs(line.substr(kStartOption.size()), listing_.overlays);
+    }
+}
+
+}  // namespace linkmap
