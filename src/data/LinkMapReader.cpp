@@ -6,13 +6,6 @@
 #include "src/data/LinkMapText.h"
 
 namespace linkmap {
-namespace {
-
-bool StartsWith(std::string_view text, std::string_view prefix) {
-    return text.substr(0, prefix.size()) == prefix;
-}
-
-}  // namespace
 
 std::string_view AttributeText(std::string_view word) {
     if (EqualsIgnoreCase(word, "func"))
@@ -38,18 +31,19 @@ bool LinkMapReader::ReadLine(std::string_view line) {
     if (state_ == State::kFinished) {
         return false;
     }
-    if (TakeMarker(line)) {
+    const std::string_view trimmed = TrimBlanks(line);
+    if (TakeMarker(trimmed)) {
         return state_ != State::kFinished;
     }
     switch (state_) {
         case State::kMappingList:
-            ReadMappingLine(line);
+            ReadMappingLine(trimmed);
             break;
         case State::kSymbolList:
-            ReadSymbolLine(line);
+            ReadSymbolLine(line, trimmed);
             break;
         case State::kOptions:
-            ReadOptionsLine(line);
+            ReadOptionsLine(trimmed);
             break;
         case State::kScanning:
         case State::kFinished:
@@ -60,7 +54,7 @@ bool LinkMapReader::ReadLine(std::string_view line) {
 
 // A marker line, whatever its case and surrounding blanks, ends the current state and starts
 // the marker's state; the state never sees the line itself.
-bool LinkMapReader::TakeMarker(std::string_view line) {
+bool LinkMapReader::TakeMarker(std::string_view trimmed) {
     static constexpr std::array<std::pair<std::string_view, State>, 5> kMarkers{{
         {"*** Mapping List ***", State::kMappingList},
         {"*** Symbol List ***", State::kSymbolList},
@@ -68,7 +62,9 @@ bool LinkMapReader::TakeMarker(std::string_view line) {
         {"Absolute value symbols", State::kFinished},
         {"*** Delete Symbols ***", State::kFinished},
     }};
-    const std::string_view trimmed = TrimBlanks(line);
+    if (trimmed.size() < 15 || trimmed.size() > 22) {
+        return false;  // no marker has that length: most lines end here
+    }
     for (const auto& [text, state] : kMarkers) {
         if (EqualsIgnoreCase(trimmed, text)) {
             Enter(state);
@@ -95,7 +91,6 @@ void LinkMapReader::Enter(State state) {
 }
 
 void LinkMapReader::ReadMappingLine(std::string_view line) {
-    line = TrimBlanks(line);
     if (line.empty()) {
         return;
     }
@@ -110,7 +105,7 @@ void LinkMapReader::ReadMappingLine(std::string_view line) {
     }
     mapping_.namePending = false;
     std::array<std::string_view, 4> words;
-    if (SplitWords(line, " ", words) != words.size()) {
+    if (SplitWords(line, kSpaces, words) != words.size()) {
         return;
     }
     auto row = std::make_unique<tagLinkMapSectionInfo>();
@@ -121,8 +116,8 @@ void LinkMapReader::ReadMappingLine(std::string_view line) {
     listing_.sections.push_back(std::move(row));
 }
 
-void LinkMapReader::ReadSymbolLine(std::string_view line) {
-    if (line.empty()) {
+void LinkMapReader::ReadSymbolLine(std::string_view raw, std::string_view line) {
+    if (raw.empty()) {
         return;
     }
     if (symbol_.skipAfterFile) {
@@ -133,7 +128,6 @@ void LinkMapReader::ReadSymbolLine(std::string_view line) {
         symbol_.skipAfterBlank = false;
         return;
     }
-    line = TrimBlanks(line);
     if (StartsWith(line, "SECTION=")) {
         const std::string_view rest = TrimBlanks(line.substr(8));
         if (!rest.empty()) {
@@ -157,7 +151,7 @@ void LinkMapReader::ReadSymbolLine(std::string_view line) {
 void LinkMapReader::ReadFileLine(std::string_view rest) {
     symbol_.skipAfterFile = true;
     std::array<std::string_view, 2> words;
-    if (SplitWords(rest, " ", words) >= 2 && words[0] == "START" && words[1] == "END") {
+    if (SplitWords(rest, kSpaces, words) >= 2 && words[0] == "START" && words[1] == "END") {
         return;
     }
     // Listings written on either kind of system separate directories with "\" or "/".
@@ -167,7 +161,7 @@ void LinkMapReader::ReadFileLine(std::string_view rest) {
 
 void LinkMapReader::ReadSymbolValues(std::string_view line) {
     std::array<std::string_view, 5> words;
-    if (SplitWords(line, " ,", words) != words.size()) {
+    if (SplitWords(line, kSpacesAndCommas, words) != words.size()) {
         return;
     }
     auto row = std::make_unique<tagLinkMapSymbolInfo>();
@@ -182,7 +176,6 @@ void LinkMapReader::ReadSymbolValues(std::string_view line) {
 }
 
 void LinkMapReader::ReadOptionsLine(std::string_view line) {
-    line = TrimBlanks(line);
     constexpr std::string_view kStartOption = "-start=";
     if (StartsWith(line, kStartOption)) {
         ReadOverlayPairs(line.substr(kStartOption.size()), listing_.overlays);

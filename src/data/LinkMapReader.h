@@ -46,10 +46,11 @@ private:
         bool skipAfterBlank = false;
     };
 
-    bool TakeMarker(std::string_view line);
+    // The state functions get the line with its blanks trimmed from both ends.
+    bool TakeMarker(std::string_view trimmed);
     void Enter(State state);
     void ReadMappingLine(std::string_view line);
-    void ReadSymbolLine(std::string_view line);
+    void ReadSymbolLine(std::string_view raw, std::string_view line);
     void ReadFileLine(std::string_view rest);
     void ReadSymbolValues(std::string_view line);
     void ReadOptionsLine(std::string_view line);

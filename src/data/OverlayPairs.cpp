@@ -7,6 +7,9 @@
 namespace linkmap {
 namespace {
 
+constexpr CharSet kParentheses{"()"};
+constexpr CharSet kCommasAndColons{",:"};
+
 // Cuts the option value into its placement groups: "group/address,group/address,...".
 template <class Visit>
 void ForEachGroup(std::string_view rest, Visit&& visit) {
@@ -36,7 +39,7 @@ void ReadPiece(std::string_view piece, OverlayPairs& pairs) {
         return;
     }
     const std::string_view base = piece.substr(0, piece.find_first_of(",:"));
-    ForEachWord(piece.substr(colon), ",:", [&](std::string_view name) {
+    ForEachWord(piece.substr(colon), kCommasAndColons, [&](std::string_view name) {
         pairs.baseNames.emplace_back(base);
         pairs.overlaidNames.emplace_back(name);
         return true;
@@ -47,7 +50,7 @@ void ReadPiece(std::string_view piece, OverlayPairs& pairs) {
 
 void ReadOverlayPairs(std::string_view value, OverlayPairs& pairs) {
     ForEachGroup(value, [&](std::string_view group) {
-        ForEachWord(group, "()", [&](std::string_view piece) {
+        ForEachWord(group, kParentheses, [&](std::string_view piece) {
             ReadPiece(piece, pairs);
             return true;
         });
