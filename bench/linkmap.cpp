@@ -12,6 +12,8 @@
 #include "bench/support/BenchHost.h"
 #include "bench/support/ListingGenerator.h"
 #include "src/data/CLinkMapInfo.h"
+#include "src/data/LinkMapText.h"
+#include "src/data/ListingSource.h"
 
 namespace {
 
@@ -128,6 +130,22 @@ void BM_GetlineLoop(benchmark::State& state) {
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * listing.bytes));
 }
 BENCHMARK(BM_GetlineLoop)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+
+// The reading layer alone: the same file cut into lines and trimmed as the reader does, with
+// no rows built.
+void BM_ReadLinesOnly(benchmark::State& state) {
+    const auto& listing = ListingFile(static_cast<size_t>(state.range(0)));
+    for (auto _ : state) {
+        size_t characters = 0;
+        linkmap::ReadFileLines(listing.path, [&](std::string_view line) {
+            characters += linkmap::TrimBlanks(line).size();
+            return true;
+        });
+        benchmark::DoNotOptimize(characters);
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * listing.bytes));
+}
+BENCHMARK(BM_ReadLinesOnly)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
 // Sorts the symbols of a freshly read 100k listing (file order) by column and direction.
 void BM_SortSymbols(benchmark::State& state) {

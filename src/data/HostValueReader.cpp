@@ -8,13 +8,15 @@ namespace linkmap {
 
 const WString& HostValueReader::Widen(std::string_view text) {
     scratch_.resize(text.size());
+    char16_t* out = scratch_.data();
+    bool ascii = true;
     for (size_t i = 0; i < text.size(); ++i) {
         const auto byte = static_cast<unsigned char>(text[i]);
-        if (byte >= 0x80) {
-            scratch_ = tarnui::Utf8ToUtf16(text);
-            break;
-        }
-        scratch_[i] = static_cast<char16_t>(byte);
+        ascii = ascii && byte < 0x80;
+        out[i] = static_cast<char16_t>(byte);
+    }
+    if (!ascii) {
+        scratch_ = tarnui::Utf8ToUtf16(text);
     }
     return scratch_;
 }

@@ -16,7 +16,7 @@ struct FileCloser {
 
 }  // namespace
 
-bool ReadListingFile(const std::string& path, LinkMapReader& reader) {
+bool ReadFileLines(const std::string& path, const std::function<bool(std::string_view)>& onLine) {
     std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
     if (!file) {
         return false;
@@ -24,7 +24,6 @@ bool ReadListingFile(const std::string& path, LinkMapReader& reader) {
     std::setvbuf(file.get(), nullptr, _IONBF, 0);  // the block below is the only buffer
     const auto block = std::make_unique_for_overwrite<char[]>(kBlockSize);
     LineSplitter splitter;
-    const auto onLine = [&](std::string_view line) { return reader.ReadLine(line); };
     for (;;) {
         const size_t got = std::fread(block.get(), 1, kBlockSize, file.get());
         if (got == 0) {
@@ -36,6 +35,10 @@ bool ReadListingFile(const std::string& path, LinkMapReader& reader) {
     }
     splitter.Finish(onLine);
     return true;
+}
+
+bool ReadListingFile(const std::string& path, LinkMapReader& reader) {
+    return ReadFileLines(path, [&](std::string_view line) { return reader.ReadLine(line); });
 }
 
 void ReadListingText(std::string_view text, LinkMapReader& reader) {
