@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <cstdint>
 #include <memory>
-#include <numeric>
 #include <span>
 #include <vector>
 
@@ -31,21 +30,27 @@ void SortRows(std::vector<std::unique_ptr<Row>>& rows, Compare compare) {
         return;
     }
     // Rank every row once among the distinct keys; the quicksort then compares integers.
-    std::vector<uint32_t> order(count);
-    std::iota(order.begin(), order.end(), 0u);
+    struct Entry {
+        const Row* row;
+        uint32_t index;
+    };
+    std::vector<Entry> order(count);
+    for (size_t i = 0; i < count; ++i) {
+        order[i] = Entry{rows[i].get(), static_cast<uint32_t>(i)};
+    }
     std::sort(order.begin(), order.end(),
-              [&](uint32_t a, uint32_t b) { return compare(*rows[a], *rows[b]) < 0; });
+              [&](const Entry& a, const Entry& b) { return compare(*a.row, *b.row) < 0; });
     std::vector<RankedRow> ranked(count);
     std::vector<uint32_t> sortedRanks(count);
     uint32_t rank = 0;
     for (size_t i = 0; i < count; ++i) {
-        if (i > 0 && compare(*rows[order[i - 1]], *rows[order[i]]) < 0) {
+        if (i > 0 && compare(*order[i - 1].row, *order[i].row) < 0) {
             ++rank;
         }
-        ranked[order[i]] = RankedRow{rank, order[i]};
+        ranked[order[i].index] = RankedRow{rank, order[i].index};
         sortedRanks[i] = rank;
     }
-    std::vector<uint32_t>().swap(order);
+    std::vector<Entry>().swap(order);
 
     QuicksortByRank(ranked, sortedRanks);
 
