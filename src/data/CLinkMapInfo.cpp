@@ -77,6 +77,9 @@ std::string CLinkMapInfo::FindListingPath() const {
 }
 
 void CLinkMapInfo::Load() {
+    // A reload refills the rows of the previous listing rather than freeing and allocating
+    // every one of them again.
+    LinkMapSymbolRows previousSymbols = std::move(symbolRows_);
     Clear();
     std::string path = FindListingPath();
     if (path.empty()) {
@@ -84,6 +87,7 @@ void CLinkMapInfo::Load() {
     }
     linkmap::HostValueReader values(valueConversion_);
     linkmap::LinkMapReader reader(values);
+    reader.ReuseSymbolRows(std::move(previousSymbols));
     if (!linkmap::ReadListingFile(path, reader)) {
         return;
     }

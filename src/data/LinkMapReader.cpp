@@ -1,5 +1,6 @@
 #include "src/data/LinkMapReader.h"
 
+#include <algorithm>
 #include <array>
 #include <memory>
 
@@ -25,6 +26,11 @@ std::string_view ScopeText(std::string_view word) {
     if (EqualsIgnoreCase(word, "l"))
         return "Local";
     return word;
+}
+
+void LinkMapReader::ReuseSymbolRows(LinkMapSymbolRows rows) {
+    spareSymbols_ = std::move(rows);
+    std::reverse(spareSymbols_.begin(), spareSymbols_.end());  // keeps the rows' memory order
 }
 
 bool LinkMapReader::ReadLine(std::string_view line) {
@@ -164,8 +170,14 @@ void LinkMapReader::ReadSymbolValues(std::string_view line) {
     if (SplitWords(line, kSpacesAndCommas, words) != words.size()) {
         return;
     }
-    auto row = std::make_unique<tagLinkMapSymbolInfo>();
-    row->name = symbol_.pendingName;
+    std::unique_ptr<tagLinkMapSymbolInfo> row;
+    if (spareSymbols_.empty()) {
+        row = std::make_unique<tagLinkMapSymbolInfo>();
+    } else {
+        row = std::move(spareSymbols_.back());
+        spareSymbols_.pop_back();
+    }
+    row->name.swap(symbol_.pendingName);  // the pending name is dropped anyway
     row->address = values_.Address(words[0]);
     row->size = values_.Number(words[1]);
     row->attribute = AttributeText(words[2]);

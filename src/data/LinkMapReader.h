@@ -29,6 +29,10 @@ public:
 
     LinkMapListing& Listing() { return listing_; }
 
+    // Rows of an earlier reading, refilled instead of allocating new ones; what is not needed
+    // is freed with the reader.
+    void ReuseSymbolRows(LinkMapSymbolRows rows);
+
 private:
     enum class State { kScanning, kMappingList, kSymbolList, kOptions, kFinished };
 
@@ -60,6 +64,7 @@ private:
     MappingMemory mapping_;
     SymbolMemory symbol_;
     LinkMapListing listing_;
+    LinkMapSymbolRows spareSymbols_;  // in reverse order: the next to reuse is at the back
 };
 
 // Attribute and scope words as the symbol rows keep them.

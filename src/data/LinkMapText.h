@@ -75,15 +75,23 @@ void ForEachWord(std::string_view text, const CharSet& separators, Visit&& visit
 // no further than out.size() + 1, so a long line costs no more than the words it needs.
 inline size_t SplitWords(std::string_view text, const CharSet& separators,
                          std::span<std::string_view> out) {
+    const char* at = text.data();
+    const char* const end = at + text.size();
     size_t count = 0;
-    ForEachWord(text, separators, [&](std::string_view word) {
-        if (count < out.size()) {
-            out[count] = word;
+    for (;;) {
+        while (at != end && separators.Has(*at))
+            ++at;
+        if (at == end) {
+            return count;
         }
-        ++count;
-        return count <= out.size();
-    });
-    return count;
+        if (count == out.size()) {
+            return count + 1;
+        }
+        const char* const begin = at;
+        while (at != end && !separators.Has(*at))
+            ++at;
+        out[count++] = std::string_view(begin, static_cast<size_t>(at - begin));
+    }
 }
 
 inline constexpr CharSet kSpaces{" "};
