@@ -190,3 +190,31 @@ TEST(CLinkMapInfo, WithoutValueConversionNumbersReadAsZero) {
 
 }  // namespace
 }  // namespace linkmaptest
+
+namespace linkmaptest {
+namespace {
+
+TEST(CLinkMapInfo, ReloadGivesWhatAFreshModelReads) {
+    TempDir dir;
+    const std::string longer = dir.Write(
+        "a.map",
+        "*** Symbol List ***\nSECTION=LONG_SECTION_NAME_1\nFILE=/x/a_very_long_object_name.obj\n "
+        "x\n"
+        "  _a_rather_long_symbol_name_one\n  1 2 func g 0\n  _a_rather_long_symbol_name_two\n"
+        "  3 4 data l 0\n  _third\n  5 6 entry g 0\n");
+    const std::string shorter =
+        dir.Write("b.map", "*** Symbol List ***\nSECTION=P\n  _s\n  7 8 none x 0\n");
+    ModelFixture reused;
+    for (const auto& path : {longer, shorter, longer}) {
+        reused.host.settings.listingPath = path;
+        reused.model.Load();
+        ModelFixture fresh;
+        fresh.host.settings.listingPath = path;
+        fresh.model.Load();
+        EXPECT_EQ(SymbolTexts(reused.model), SymbolTexts(fresh.model)) << path;
+    }
+    EXPECT_EQ(reused.model.GetSymbolCount(""), 3);
+}
+
+}  // namespace
+}  // namespace linkmaptest
