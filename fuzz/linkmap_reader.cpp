@@ -1,0 +1,137 @@
+// Feeds arbitrary bytes to the map listing reader as a listing held in memory, then sorts and
+// copies the rows. Checks that every sort leaves its column in order, that small lists get the
+// order of the plain quicksort steps, and that a listing without carriage returns reads like
+// its CR LF twin.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "host/lib/ValueConversion.h"
+#include "src/data/CLinkMapInfo.h"
+#include "src/data/LinkMapRowOrder.h"
+
+namespace {
+
+class FuzzHost final : public IBraeHost {
+public:
+    HResult QueryInterface(const TarnId&, void**) override { return kStatusNoInterface; }
+    uint32_t AddRef() override { return 1; }
+    uint32_t Release() override { return 0; }
+    HResult RaiseEvent(const TarnId&, int32_t) override { return kStatusOk; }
+    HResult GetService(const TarnId& id, void** out) override {
+        if (id == kIdValueConversionService) {
+            *out = static_cast<IBraeValueConversion*>(&values_);
+            return kStatusOk;
+        }
+        *out = nullptr;
+        return kStatusNoInterface;
+    }
+    HResult Advise(const TarnId&, IUnknown*) override { return kStatusOk; }
+    HResult Unadvise(const TarnId&, IUnknown*) override { return kStatusOk; }
+
+private:
+    tarnhost::ValueConversionService values_;
+};
+
+void Check(bool condition) {
+    if (!condition)
+        std::abort();
+}
+
+template <class Row, class Compare>
+void LiteralQuicksort(std::vector<const Row*>& rows, int low, int high, const Compare& compare) {
+    if (low >= high)
+        return;
+    std::swap(rows[low], rows[(low + high) / 2]);
+    int last = low;
+    for (int j = low + 1; j <= high; ++j) {
+        if (compare(*rows[j], *rows[low]) < 0)
+            std::swap(rows[++last], rows[j]);
+    }
+    std::swap(rows[low], rows[last]);
+    LiteralQuicksort(rows, low, last - 1, compare);
+    LiteralQuicksort(rows, last + 1, high, compare);
+}
+
+std::vector<tagLinkMapSymbolInfo> Symbols(const CLinkMapInfo& model) {
+    LinkMapSymbolRows rows;
+    model.GetSymbols(0, model.GetSymbolCount(""), "", rows);
+    std::vector<tagLinkMapSymbolInfo> out;
+    for (const auto& row : rows)
+        out.push_back(*row);
+    return out;
+}
+
+std::vector<tagLinkMapSectionInfo> Sections(const CLinkMapInfo& model) {
+    LinkMapSectionRows rows;
+    model.GetSections(0, model.GetSectionCount(), rows);
+    std::vector<tagLinkMapSectionInfo> out;
+    for (const auto& row : rows)
+        out.push_back(*row);
+    return out;
+}
+
+void CheckSymbolSort(CLinkMapInfo& model, int column, int direction) {
+    const auto before = Symbols(model);
+    model.SortSymbols(column, direction);
+    const auto after = Symbols(model);
+    Check(after.size() == before.size());
+    const auto compare = [&](const tagLinkMapSymbolInfo& a, const tagLinkMapSymbolInfo& b) {
+        return linkmap::CompareSymbolRows(a, b, column, direction);
+    };
+    for (size_t i = 1; i < after.size(); ++i)
+        Check(compare(after[i - 1], after[i]) <= 0);
+    if (before.size() <= 200) {
+        std::vector<const tagLinkMapSymbolInfo*> literal;
+        for (const auto& row : before)
+            literal.push_back(&row);
+        LiteralQuicksort(literal, 0, static_cast<int>(literal.size()) - 1, compare);
+        for (size_t i = 0; i < after.size(); ++i)
+            Check(*literal[i] == after[i]);
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    FuzzHost host;
+    CLinkMapInfo model(&host);
+    model.LoadText(text);
+
+    const int column = size > 0 ? data[0] % 10 - 1 : 0;
+    const int direction = size > 1 ? data[1] % 3 : 0;
+    CheckSymbolSort(model, column, direction);
+    CheckSymbolSort(model, (column + 1) % 8, 1 - direction % 2);
+    model.SortSections(column % 6, direction);
+
+    std::vector<uint32_t> starts, ends;
+    const int any = model.GetUsedRanges(starts, ends);
+    Check(starts.size() == ends.size() && (any == 1) == !starts.empty());
+    if (model.GetSymbolCount("") > 0) {
+        const std::string section = Symbols(model)[0].section;
+        LinkMapSymbolRows rows;
+        const int count = model.GetSymbolCount(section);
+        Check(model.GetSymbols(0, count, section, rows) == count);
+        Check(model.GetSymbols(count / 2, count, section, rows) == count - count / 2);
+    }
+
+    if (text.find('\r') == std::string_view::npos) {
+        std::string twin;
+        twin.reserve(size + size / 8);
+        for (char c : text) {
+            if (c == '\n')
+                twin += '\r';
+            twin += c;
+        }
+        CLinkMapInfo other(&host);
+        other.LoadText(twin);
+        model.LoadText(text);
+        Check(Sections(model) == Sections(other));
+        Check(Symbols(model) == Symbols(other));
+    }
+    return 0;
+}

@@ -1,0 +1,197 @@
+#include "src/data/LinkMapReader.h"
+
+#include <algorithm>
+#include <array>
+#include <memory>
+
+#include "src/data/LinkMapText.h"
+
+namespace linkmap {
+
+std::string_view AttributeText(std::string_view word) {
+    if (EqualsIgnoreCase(word, "func"))
+        return "Function";
+    if (EqualsIgnoreCase(word, "data"))
+        return "Data";
+    if (EqualsIgnoreCase(word, "entry"))
+        return "Entry";
+    if (EqualsIgnoreCase(word, "none"))
+        return "None";
+    return word;
+}
+
+std::string_view ScopeText(std::string_view word) {
+    if (EqualsIgnoreCase(word, "g"))
+        return "Global";
+    if (EqualsIgnoreCase(word, "l"))
+        return "Local";
+    return word;
+}
+
+void LinkMapReader::ReuseSymbolRows(LinkMapSymbolRows rows) {
+    spareSymbols_ = std::move(rows);
+    std::reverse(spareSymbols_.begin(), spareSymbols_.end());  // keeps the rows' memory order
+}
+
+bool LinkMapReader::ReadLine(std::string_view line) {
+    if (state_ == State::kFinished) {
+        return false;
+    }
+    const std::string_view trimmed = TrimBlanks(line);
+    if (TakeMarker(trimmed)) {
+        return state_ != State::kFinished;
+    }
+    switch (state_) {
+        case State::kMappingList:
+            ReadMappingLine(trimmed);
+            break;
+        case State::kSymbolList:
+            ReadSymbolLine(line, trimmed);
+            break;
+        case State::kOptions:
+            ReadOptionsLine(trimmed);
+            break;
+        case State::kScanning:
+        case State::kFinished:
+            break;
+    }
+    return true;
+}
+
+// A marker line, whatever its case and surrounding blanks, ends the current state and starts
+// the marker's state; the state never sees the line itself.
+bool LinkMapReader::TakeMarker(std::string_view trimmed) {
+    static constexpr std::array<std::pair<std::string_view, State>, 5> kMarkers{{
+        {"*** Mapping List ***", State::kMappingList},
+        {"*** Symbol List ***", State::kSymbolList},
+        {"*** Options ***", State::kOptions},
+        {"Absolute value symbols", State::kFinished},
+        {"*** Delete Symbols ***", State::kFinished},
+    }};
+    if (trimmed.size() < 15 || trimmed.size() > 22) {
+        return false;  // no marker has that length: most lines end here
+    }
+    for (const auto& [text, state] : kMarkers) {
+        if (EqualsIgnoreCase(trimmed, text)) {
+            Enter(state);
+            return true;
+        }
+    }
+    return false;
+}
+
+void LinkMapReader::Enter(State state) {
+    state_ = state;
+    if (state == State::kMappingList) {
+        mapping_.headerSeen = false;
+        mapping_.namePending = false;
+        mapping_.pendingName.clear();
+    } else if (state == State::kSymbolList) {
+        symbol_.section.clear();
+        symbol_.file.clear();
+        symbol_.pendingName.clear();
+        symbol_.namePending = false;
+        symbol_.skipAfterFile = false;
+        symbol_.skipAfterBlank = false;
+    }
+}
+
+void LinkMapReader::ReadMappingLine(std::string_view line) {
+    if (line.empty()) {
+        return;
+    }
+    if (!mapping_.headerSeen) {
+        mapping_.headerSeen = StartsWith(line, "SECTION");
+        return;
+    }
+    if (!mapping_.namePending) {
+        mapping_.pendingName.assign(line);
+        mapping_.namePending = true;
+        return;
+    }
+    mapping_.namePending = false;
+    std::array<std::string_view, 4> words;
+    if (SplitWords(line, kSpaces, words) != words.size()) {
+        return;
+    }
+    auto row = std::make_unique<tagLinkMapSectionInfo>();
+    row->name = mapping_.pendingName;
+    row->startAddress = values_.Address(words[0]);
+    row->endAddress = values_.Address(words[1]);
+    row->size = values_.Number(words[2]);
+    listing_.sections.push_back(std::move(row));
+}
+
+void LinkMapReader::ReadSymbolLine(std::string_view raw, std::string_view line) {
+    if (raw.empty()) {
+        return;
+    }
+    if (symbol_.skipAfterFile) {
+        symbol_.skipAfterFile = false;
+        return;
+    }
+    if (symbol_.skipAfterBlank) {
+        symbol_.skipAfterBlank = false;
+        return;
+    }
+    if (StartsWith(line, "SECTION=")) {
+        const std::string_view rest = TrimBlanks(line.substr(8));
+        if (!rest.empty()) {
+            symbol_.section.assign(rest);
+        }
+    } else if (StartsWith(line, "FILE=")) {
+        ReadFileLine(TrimBlanks(line.substr(5)));
+    } else if (line.empty()) {
+        symbol_.skipAfterBlank = true;
+    } else if (!symbol_.namePending) {
+        symbol_.pendingName.assign(line);
+        symbol_.namePending = true;
+    } else {
+        symbol_.namePending = false;
+        ReadSymbolValues(line);
+    }
+}
+
+// The line after a "FILE=" line holds the file's range and is skipped. A "FILE=" line whose
+// words begin with "START END" is the column header and names no file.
+void LinkMapReader::ReadFileLine(std::string_view rest) {
+    symbol_.skipAfterFile = true;
+    std::array<std::string_view, 2> words;
+    if (SplitWords(rest, kSpaces, words) >= 2 && words[0] == "START" && words[1] == "END") {
+        return;
+    }
+    // Listings written on either kind of system separate directories with "\" or "/".
+    const size_t separator = rest.find_last_of("\\/");
+    symbol_.file.assign(separator == std::string_view::npos ? rest : rest.substr(separator + 1));
+}
+
+void LinkMapReader::ReadSymbolValues(std::string_view line) {
+    std::array<std::string_view, 5> words;
+    if (SplitWords(line, kSpacesAndCommas, words) != words.size()) {
+        return;
+    }
+    std::unique_ptr<tagLinkMapSymbolInfo> row;
+    if (spareSymbols_.empty()) {
+        row = std::make_unique<tagLinkMapSymbolInfo>();
+    } else {
+        row = std::move(spareSymbols_.back());
+        spareSymbols_.pop_back();
+    }
+    row->name.swap(symbol_.pendingName);  // the pending name is dropped anyway
+    row->address = values_.Address(words[0]);
+    row->size = values_.Number(words[1]);
+    row->attribute = AttributeText(words[2]);
+    row->scope = ScopeText(words[3]);
+    row->section = symbol_.section;
+    row->file = symbol_.file;
+    listing_.symbols.push_back(std::move(row));
+}
+
+void LinkMapReader::ReadOptionsLine(std::string_view line) {
+    constexpr std::string_view kStartOption = "-start=";
+    if (StartsWith(line, kStartOption)) {
+        ReadOverlayPairs(line.substr(kStartOption.size()), listing_.overlays);
+    }
+}
+
+}  // namespace linkmap

@@ -1,0 +1,52 @@
+#include "src/data/ListingSource.h"
+
+#include <cstdio>
+#include <memory>
+
+#include "src/data/LineSplitter.h"
+
+namespace linkmap {
+namespace {
+
+constexpr size_t kBlockSize = 1 << 20;
+
+struct FileCloser {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+
+}  // namespace
+
+bool ReadFileLines(const std::string& path, const std::function<bool(std::string_view)>& onLine) {
+    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
+    if (!file) {
+        return false;
+    }
+    std::setvbuf(file.get(), nullptr, _IONBF, 0);  // the block below is the only buffer
+    const auto block = std::make_unique_for_overwrite<char[]>(kBlockSize);
+    LineSplitter splitter;
+    for (;;) {
+        const size_t got = std::fread(block.get(), 1, kBlockSize, file.get());
+        if (got == 0) {
+            break;  // end of file or a read error: what was read stands
+        }
+        if (!splitter.Feed(std::string_view(block.get(), got), onLine)) {
+            return true;
+        }
+    }
+    splitter.Finish(onLine);
+    return true;
+}
+
+bool ReadListingFile(const std::string& path, LinkMapReader& reader) {
+    return ReadFileLines(path, [&](std::string_view line) { return reader.ReadLine(line); });
+}
+
+void ReadListingText(std::string_view text, LinkMapReader& reader) {
+    LineSplitter splitter;
+    const auto onLine = [&](std::string_view line) { return reader.ReadLine(line); };
+    if (splitter.Feed(text, onLine)) {
+        splitter.Finish(onLine);
+    }
+}
+
+}  // namespace linkmap
