@@ -1,7 +1,9 @@
 // tarnmap: the command line front end of the substitute host.
 #include <iostream>
 
-int main() {
-    std::cerr << "tarnmap: no command yet\n";
-    return 2;
+#include "host/cli/Cli.h"
+
+int main(int argc, char** argv) {
+    std::ios::sync_with_stdio(false);
+    return tarncli::Run({argv + 1, argv + argc}, std::cout, std::cerr);
 }

@@ -5,7 +5,7 @@
 #include "host/lib/OptionsService.h"
 #include "host/lib/ProfileService.h"
 #include "host/lib/StoreText.h"
-#include "tests/host/TempDir.h"
+#include "tests/support/TempDir.h"
 
 namespace tarnhost {
 namespace {

@@ -4,7 +4,7 @@
 
 #include "host/lib/SubstituteHost.h"
 #include "src/shell/HostAccess.h"
-#include "tests/host/TempDir.h"
+#include "tests/support/TempDir.h"
 
 namespace tarnhost {
 namespace {

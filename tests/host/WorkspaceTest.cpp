@@ -5,7 +5,7 @@
 
 #include "host/lib/SubstituteHost.h"
 #include "platform/text/Utf.h"
-#include "tests/host/TempDir.h"
+#include "tests/support/TempDir.h"
 
 namespace tarnhost {
 namespace {

@@ -1,0 +1,84 @@
+#include "host/cli/Arguments.h"
+
+#include <charconv>
+
+namespace tarncli {
+namespace {
+
+bool ParseSort(const std::string& text, ExportArguments& parsed) {
+    std::string column = text;
+    const size_t colon = text.find(':');
+    if (colon != std::string::npos) {
+        column = text.substr(0, colon);
+        const std::string direction = text.substr(colon + 1);
+        if (direction == "desc") {
+            parsed.sortDirection = 1;
+        } else if (direction != "asc") {
+            return false;
+        }
+    }
+    int value = 0;
+    const auto [end, ec] = std::from_chars(column.data(), column.data() + column.size(), value);
+    if (ec != std::errc() || end != column.data() + column.size() || value < 0) {
+        return false;
+    }
+    parsed.sortColumn = value;
+    return true;
+}
+
+}  // namespace
+
+std::optional<ExportArguments> ParseExportArguments(const std::vector<std::string>& args,
+                                                    std::string* error) {
+    ExportArguments parsed;
+    if (args.empty()) {
+        *error = "export needs what to export: sections, symbols, groups or memory";
+        return std::nullopt;
+    }
+    parsed.what = args[0];
+    if (parsed.what != "sections" && parsed.what != "symbols" && parsed.what != "groups" &&
+        parsed.what != "memory") {
+        *error =
+            "cannot export \"" + parsed.what + "\": choose sections, symbols, groups or memory";
+        return std::nullopt;
+    }
+    for (size_t i = 1; i < args.size(); ++i) {
+        const std::string& option = args[i];
+        if (i + 1 >= args.size()) {
+            *error = "option " + option + " needs a value";
+            return std::nullopt;
+        }
+        const std::string& value = args[++i];
+        if (option == "--map") {
+            parsed.mapFile = value;
+        } else if (option == "--workspace") {
+            parsed.workspaceFile = value;
+        } else if (option == "--sort") {
+            if (!ParseSort(value, parsed)) {
+                *error = "--sort takes COLUMN or COLUMN:desc with a column number, not \"" + value +
+                         "\"";
+                return std::nullopt;
+            }
+        } else if (option == "--section") {
+            parsed.section = value;
+        } else {
+            *error = "unknown option " + option;
+            return std::nullopt;
+        }
+    }
+    if (parsed.mapFile.empty() == parsed.workspaceFile.empty()) {
+        *error = "give exactly one of --map FILE or --workspace FILE";
+        return std::nullopt;
+    }
+    if (parsed.section && parsed.what != "symbols") {
+        *error = "--section applies to symbols only";
+        return std::nullopt;
+    }
+    if (parsed.sortColumn && parsed.what != "symbols" && parsed.what != "sections") {
+        *error = "--sort applies to sections and symbols only";
+        return std::nullopt;
+    }
+    return parsed;
+}
+
+}  // namespace tarncli

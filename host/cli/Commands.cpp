@@ -1,1 +1,0 @@
-// Placeholder so the folder builds; replaced by the command implementations.

@@ -1,0 +1,140 @@
+#include "host/cli/ExportCommand.h"
+
+#include <fstream>
+#include <ostream>
+
+#include "host/cli/Arguments.h"
+#include "host/cli/HostSession.h"
+#include "host/cli/TextFields.h"
+#include "src/data/CTarnMapDataManager.h"
+
+namespace tarncli {
+namespace {
+
+void WriteSections(CTarnMapDataManager& data, const ExportArguments& args, std::ostream& out) {
+    if (args.sortColumn) {
+        data.Sort(kWindowTypeSectionList, *args.sortColumn, args.sortDirection);
+    }
+    LinkMapSectionRows rows;
+    data.GetSections(0, data.GetSectionCount(), rows);
+    out << Row({"name", "start", "end", "size", "overlay"});
+    for (const auto& row : rows) {
+        out << Row({EscapeField(row->name), HexField(row->startAddress), HexField(row->endAddress),
+                    HexField(row->size), EscapeField(row->overlay)});
+    }
+    CTarnMapDataManager::FreeSectionRows(rows);
+}
+
+void WriteSymbols(CTarnMapDataManager& data, const ExportArguments& args, std::ostream& out) {
+    if (args.sortColumn) {
+        data.Sort(kWindowTypeSymbolList, *args.sortColumn, args.sortDirection);
+    }
+    const std::string section = args.section.value_or(std::string());
+    LinkMapSymbolRows rows;
+    data.GetSymbols(0, data.GetSymbolCount(section), section, rows);
+    out << Row({"name", "address", "size", "attribute", "scope", "section", "file"});
+    for (const auto& row : rows) {
+        out << Row({EscapeField(row->name), HexField(row->address), HexField(row->size),
+                    EscapeField(row->attribute), EscapeField(row->scope), EscapeField(row->section),
+                    EscapeField(row->file)});
+    }
+    CTarnMapDataManager::FreeSymbolRows(rows);
+}
+
+// One row per address of a group (a group without address has one row with both empty).
+void WriteGroups(CTarnMapDataManager& data, std::ostream& out) {
+    LinkerSectionRows groups;
+    data.GetLinkerSections(groups);
+    out << Row({"group", "start", "end", "sections"});
+    for (size_t g = 0; g < groups.size(); ++g) {
+        const auto& group = *groups[g];
+        const size_t rows = std::max<size_t>(1, group.startAddresses.size());
+        for (size_t a = 0; a < rows; ++a) {
+            const std::string start =
+                a < group.startAddresses.size() ? group.startAddresses[a] : std::string();
+            const std::string end =
+                a < group.endAddresses.size() ? group.endAddresses[a] : std::string();
+            out << Row({std::to_string(g + 1), EscapeField(start), EscapeField(end),
+                        EscapeField(group.sections)});
+        }
+    }
+    CTarnMapDataManager::FreeLinkerSectionRows(groups);
+}
+
+}  // namespace
+
+void WriteMemory(const CMemoryMapInfo& memory, std::ostream& out) {
+    out << Row({"record", "start", "end", "kind"});
+    for (const auto& area : memory.GetAreas()) {
+        out << Row({"area", HexField(area->startAddress), HexField(area->endAddress),
+                    EscapeField(area->kind)});
+    }
+    for (const auto& resource : memory.GetResources()) {
+        out << Row({"resource", HexField(resource->startAddress), HexField(resource->endAddress),
+                    EscapeField(resource->access)});
+    }
+}
+
+bool LoadLinkMap(tarnhost::SubstituteHost& host, CTarnMapDataManager& data, std::string* error) {
+    data.LoadLinkMap();
+    const std::string& path = data.LinkMap()->GetListingPath();
+    if (path.empty()) {
+        *error = "the map listing \"" + host.OpenWorkspace()->MapListingPath() + "\" was not found";
+        return false;
+    }
+    if (!std::ifstream(path)) {
+        *error = path + ": cannot be read";
+        return false;
+    }
+    return true;
+}
+
+void GiveContext(tarnhost::SubstituteHost& host, CTarnMapDataManager& data) {
+    const tarnhost::Contexts c = host.ContextStrings();
+    data.SetContext(c.workspace, c.project, c.config, c.device);
+}
+
+int RunExport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    std::string error;
+    const auto parsed = ParseExportArguments(args, &error);
+    if (!parsed) {
+        err << "tarnmap: " << error << "\n";
+        return 2;
+    }
+    auto host = parsed->mapFile.empty() ? OpenWorkspaceHost(parsed->workspaceFile, &error)
+                                        : OpenListingHost(parsed->mapFile, &error);
+    if (host == nullptr) {
+        err << "tarnmap: " << error << "\n";
+        return 1;
+    }
+    for (const auto& warning : host->OpenWorkspace()->Warnings()) {
+        err << "tarnmap: warning: " << warning << "\n";
+    }
+    CTarnMapDataManager data(host->Host());
+    GiveContext(*host, data);
+    if (parsed->what == "sections" || parsed->what == "symbols") {
+        if (!LoadLinkMap(*host, data, &error)) {
+            err << "tarnmap: " << error << "\n";
+            return 1;
+        }
+        if (parsed->what == "sections") {
+            WriteSections(data, *parsed, out);
+        } else {
+            WriteSymbols(data, *parsed, out);
+        }
+    } else if (parsed->what == "groups") {
+        data.LoadLinkerSections();
+        WriteGroups(data, out);
+    } else {
+        data.LoadMemoryMap();
+        WriteMemory(*data.MemoryMap(), out);
+    }
+    out.flush();
+    if (!out) {
+        err << "tarnmap: the output could not be written\n";
+        return 1;
+    }
+    return 0;
+}
+
+}  // namespace tarncli

@@ -1,0 +1,17 @@
+// Opens the substitute host on a workspace file, or on a bare map listing.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "host/lib/SubstituteHost.h"
+
+namespace tarncli {
+
+std::unique_ptr<tarnhost::SubstituteHost> OpenWorkspaceHost(const std::string& workspaceFile,
+                                                            std::string* error);
+// A host whose in-memory workspace names the listing as its map listing.
+std::unique_ptr<tarnhost::SubstituteHost> OpenListingHost(const std::string& listingFile,
+                                                          std::string* error);
+
+}  // namespace tarncli
