@@ -106,8 +106,8 @@ bool ComponentLoader::Register(IBraeRegistrar* registrar) {
         return Fail(LoaderStage::Register, kStatusFail, "the host has no registrar");
     }
     const HResult status = libraryRegister_(registrar);
-    return Succeeded(status) ||
-           Fail(LoaderStage::Register, status, "LibraryRegister2 failed with " + StatusText(status));
+    return Succeeded(status) || Fail(LoaderStage::Register, status,
+                                     "LibraryRegister2 failed with " + StatusText(status));
 }
 
 bool ComponentLoader::GetVersion(int32_t* major, int32_t* minor) {
@@ -128,7 +128,8 @@ bool ComponentLoader::CreateInstance() {
     }
     const HResult status = createInstance_(Key());
     if (Failed(status)) {
-        return Fail(LoaderStage::Create, status, "CreateInstance failed with " + StatusText(status));
+        return Fail(LoaderStage::Create, status,
+                    "CreateInstance failed with " + StatusText(status));
     }
     created_ = true;
     return true;
@@ -209,8 +210,8 @@ bool ComponentLoader::SendEvent(const TarnId& event) {
                     "cannot pass an event: the component interface was not obtained");
     }
     const HResult status = component_->Event(event);
-    return Succeeded(status) ||
-           Fail(LoaderStage::Event, status, "the component's event failed with " + StatusText(status));
+    return Succeeded(status) || Fail(LoaderStage::Event, status,
+                                     "the component's event failed with " + StatusText(status));
 }
 
 bool ComponentLoader::DestroyInstance() {

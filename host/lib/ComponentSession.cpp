@@ -11,8 +11,8 @@ namespace tarnhost {
 
 namespace {
 bool IsMemoryResourceEvent(const TarnId& event) {
-    return std::find(std::begin(kMemoryResourceEvents), std::end(kMemoryResourceEvents),
-                     event) != std::end(kMemoryResourceEvents);
+    return std::find(std::begin(kMemoryResourceEvents), std::end(kMemoryResourceEvents), event) !=
+           std::end(kMemoryResourceEvents);
 }
 }  // namespace
 

@@ -3,8 +3,7 @@
 namespace tarnhost {
 
 HostWindowService::HostWindowService() : HostObject(kIdHostWindowService) {
-    mainWindow_.Create(nullptr, tarnui::Rect{0, 0, 1024, 768}, 0, tarnui::kWsOverlapped,
-                       "TarnMap");
+    mainWindow_.Create(nullptr, tarnui::Rect{0, 0, 1024, 768}, 0, tarnui::kWsOverlapped, "TarnMap");
 }
 
 HostWindowService::~HostWindowService() {

@@ -45,8 +45,7 @@ CTarnMapDataCtrl* CTarnMapApp::Find(ComponentInstanceKey key) const {
     return found == instances_.end() ? nullptr : found->second.get();
 }
 
-HResult CTarnMapApp::QueryInterface(ComponentInstanceKey key, const TarnId& id,
-                                    void** out) const {
+HResult CTarnMapApp::QueryInterface(ComponentInstanceKey key, const TarnId& id, void** out) const {
     if (out == nullptr) {
         return kStatusNoInterface;
     }

@@ -48,8 +48,8 @@ void Show(const std::string& text) {
 // The reason the loaded library does not fit, or empty when it fits.
 std::string Mismatch(const tarnui::Module& module) {
     namespace text = resource_check_text;
-    const auto interfaceVersion =
-        module.GetFunction<tarnres::GetDLLInterfaceVersionFunction>(tarnres::kExportInterfaceVersion);
+    const auto interfaceVersion = module.GetFunction<tarnres::GetDLLInterfaceVersionFunction>(
+        tarnres::kExportInterfaceVersion);
     if (interfaceVersion == nullptr) {
         return LibraryMessage(module, tarnres::kStrMissingInterfaceVersion,
                               text::kMissingInterfaceVersion);
@@ -81,8 +81,7 @@ std::string Mismatch(const tarnui::Module& module) {
     const char* product = productVersion();
     const bool versionsFit = major == tarnres::kInterfaceVersionMajor &&
                              minor == tarnres::kInterfaceVersionMinor &&
-                             ordinalVersion() == tarnres::kOrdinalVersion &&
-                             product != nullptr &&
+                             ordinalVersion() == tarnres::kOrdinalVersion && product != nullptr &&
                              std::strcmp(product, tarnres::kProductVersion) == 0;
     if (!versionsFit) {
         return text::kIncorrectVersion;

@@ -174,9 +174,9 @@ TEST(ComponentExports, InternalNamesCannotBeFound) {
     void* handle = dlopen(ComponentLibrary().c_str(), RTLD_NOW | RTLD_LOCAL);
     ASSERT_NE(handle, nullptr) << dlerror();
     EXPECT_NE(dlsym(handle, "GetComponentVersion"), nullptr);
-    for (const char* internal : {"_ZN11CTarnMapAppC1Ev", "_ZN11CTarnMapApp14CreateInstanceEm",
-                                 "_ZTV16CTarnMapDataCtrl", "_ZTV23CTarnMapDataCommandSink",
-                                 "_ZN13CTarnDataCtrl10InitialiseEP9IBraeHosti"}) {
+    for (const char* internal :
+         {"_ZN11CTarnMapAppC1Ev", "_ZN11CTarnMapApp14CreateInstanceEm", "_ZTV16CTarnMapDataCtrl",
+          "_ZTV23CTarnMapDataCommandSink", "_ZN13CTarnDataCtrl10InitialiseEP9IBraeHosti"}) {
         EXPECT_EQ(dlsym(handle, internal), nullptr) << internal;
     }
     dlclose(handle);

@@ -40,8 +40,9 @@ TEST(ComponentInfoCommand, LoadsTheBuiltComponentBesideTheProgram) {
     EXPECT_EQ(tarnhost::ComponentLoader::DefaultLibraryPath(), ComponentLibrary());
     const CommandResult result = RunTarnmap({"component-info"});
     EXPECT_EQ(result.status, 0) << result.err;
-    EXPECT_EQ(result.out, "Library: " + ComponentLibrary() +
-                              "\nComponent: Generic TARN Map\nVersion: 1.0\nInitialise: succeeded\n");
+    EXPECT_EQ(result.out,
+              "Library: " + ComponentLibrary() +
+                  "\nComponent: Generic TARN Map\nVersion: 1.0\nInitialise: succeeded\n");
     EXPECT_EQ(result.err, "");
 }
 

@@ -91,10 +91,15 @@ TEST_F(StartupTest, ErrorReporterPassesToTheHostsErrorService) {
 
 TEST_F(StartupTest, EveryHostEventIsAnsweredWithZero) {
     Prepare(ComponentLibrary());
-    const TarnId events[] = {kIdEventSectionSettingsChanged, kIdEventHostLockOn,
-                             kIdEventHostLockOff, kIdEventMemoryResourcesChanged1,
-                             kIdEventMemoryResourcesChanged5, kIdEventLinkerOptionsChanged,
-                             kIdEventDebuggerFirst, kIdEventDebuggerSecond, kIdIBraeHost};
+    const TarnId events[] = {kIdEventSectionSettingsChanged,
+                             kIdEventHostLockOn,
+                             kIdEventHostLockOff,
+                             kIdEventMemoryResourcesChanged1,
+                             kIdEventMemoryResourcesChanged5,
+                             kIdEventLinkerOptionsChanged,
+                             kIdEventDebuggerFirst,
+                             kIdEventDebuggerSecond,
+                             kIdIBraeHost};
     for (const TarnId& event : events) {
         EXPECT_EQ(Component().Event(event), kStatusOk);  // before initialise
     }
@@ -134,6 +139,46 @@ TEST_F(HostTest, SessionStartsTheComponentAndForwardsTheHostsEvents) {
     EXPECT_EQ(session.PendingEvents(), 0u);
 }
 
+// No placement groups at all: what a cleared section setting tree offers.
+class NoSections : public IBraeLinkerSections {
+public:
+    HResult QueryInterface(const TarnId&, void** out) override {
+        *out = nullptr;
+        return kStatusNoInterface;
+    }
+    uint32_t AddRef() override { return 1; }
+    uint32_t Release() override { return 0; }
+    HResult GetGroupCount(int32_t* count) override {
+        *count = 0;
+        return kStatusOk;
+    }
+    HResult GetAddressCount(int32_t, int32_t*) override { return kStatusFail; }
+    HResult GetAddress(int32_t, int32_t, WString*, WString*) override { return kStatusFail; }
+    HResult GetItemCount(int32_t, int32_t*) override { return kStatusFail; }
+    HResult GetItem(int32_t, int32_t, HostStringList*) override { return kStatusFail; }
+};
+
+TEST(ComponentSession, SettingsTakenByTheLinkerOptionsBecomeASectionSettingsEvent) {
+    tarnui::HeadlessBackend backend;
+    tarnui::ScopedBackend useBackend(backend);
+    ScratchDir config;
+    tarnhost::SubstituteHost host(tarnhost::Workspace::ForListing(config / "missing.map"),
+                                  {"", {}, config.Path()});
+    tarnhost::ComponentSession session(host, ComponentLibrary());
+    ASSERT_TRUE(session.Start()) << session.Loader().LastFailure();
+
+    const tarnhost::Contexts contexts = host.ContextStrings();
+    NoSections sections;
+    ASSERT_EQ(host.LinkerOptions()->TakeSectionSettings(contexts.workspace, contexts.project,
+                                                        contexts.config, &sections),
+              kStatusOk)
+        << host.LinkerOptions()->LastError();
+    EXPECT_TRUE(host.SectionSettingsChanged());
+    EXPECT_EQ(session.DeliverEvents(), 1);
+    EXPECT_FALSE(host.SectionSettingsChanged());
+    EXPECT_EQ(session.DeliverEvents(), 0);
+}
+
 TEST_F(HostTest, SessionReportsAMissingLibrary) {
     ScratchDir dir;
     tarnhost::ComponentSession session(host, dir / "libTarnMap.so");
@@ -142,15 +187,15 @@ TEST_F(HostTest, SessionReportsAMissingLibrary) {
     EXPECT_EQ(session.Registration(), nullptr);
     EXPECT_NE(session.Loader().LastFailure().find(dir / "libTarnMap.so"), std::string::npos);
     ASSERT_EQ(host.Errors().Reports().size(), 1u);
-    EXPECT_EQ(host.Errors().Reports().front(),
-              (tarnhost::ErrorReport{static_cast<int32_t>(tarnhost::LoaderStage::Load),
-                                     kStatusFail}));
+    EXPECT_EQ(
+        host.Errors().Reports().front(),
+        (tarnhost::ErrorReport{static_cast<int32_t>(tarnhost::LoaderStage::Load), kStatusFail}));
 }
 
 // --- the resource library check ------------------------------------------------------------
 
 struct BrokenCase {
-    const char* fault;  // "" for no resource library at all
+    const char* fault;    // "" for no resource library at all
     const char* message;  // "%p" stands for the resource library's path
 };
 
@@ -171,8 +216,7 @@ TEST_P(BrokenResourceTest, InitialiseShowsTheReasonAndFails) {
     tarnhost::ComponentSession session(host, copy.Library());
     EXPECT_FALSE(session.Start());
     EXPECT_FALSE(session.Initialised());
-    EXPECT_EQ(session.Loader().LastFailure(),
-              "the component's initialise failed with 0x80004005");
+    EXPECT_EQ(session.Loader().LastFailure(), "the component's initialise failed with 0x80004005");
     EXPECT_EQ(backend.MessageTexts(),
               (std::vector<std::string>{WithPath(c.message, copy.ResourceLibrary())}));
     EXPECT_TRUE(host.Windows().MainWindow().Children().empty());

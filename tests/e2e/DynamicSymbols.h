@@ -46,8 +46,7 @@ inline std::set<std::string> ExportedSymbols(const std::string& path) {
             Elf64_Sym symbol;
             std::memcpy(&symbol, file.data() + at, sizeof symbol);
             const int binding = ELF64_ST_BIND(symbol.st_info);
-            if (symbol.st_shndx == SHN_UNDEF ||
-                (binding != STB_GLOBAL && binding != STB_WEAK) ||
+            if (symbol.st_shndx == SHN_UNDEF || (binding != STB_GLOBAL && binding != STB_WEAK) ||
                 strings.sh_offset + symbol.st_name >= file.size()) {
                 continue;
             }

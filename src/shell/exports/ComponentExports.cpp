@@ -26,9 +26,9 @@ TARN_COMPONENT_EXPORT HResult LibraryRegister2(IBraeRegistrar* registrar) {
         return kStatusFail;
     }
     // The component offers itself through its component interface.
-    const HResult status = registrar->RegisterComponent(
-        tarnui::Utf8ToUtf16(kComponentDisplayName), 1, {kIdIBraeComponent}, 0, 1, 0,
-        kIdTarnMapComponent);
+    const HResult status =
+        registrar->RegisterComponent(tarnui::Utf8ToUtf16(kComponentDisplayName), 1,
+                                     {kIdIBraeComponent}, 0, 1, 0, kIdTarnMapComponent);
     return Failed(status) ? status : kStatusOk;
 }
 

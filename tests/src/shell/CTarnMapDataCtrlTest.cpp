@@ -48,8 +48,9 @@ public:
     void BroadcastDebuggerFirst() override { calls_.push_back("Debugger first"); }
     void BroadcastDebuggerSecond() override { calls_.push_back("Debugger second"); }
     void CloseAllViews() override {
-        calls_.push_back(tarnui::CurrentResourceTable() != nullptr ? "Close views"
-                                                                   : "Close views without resources");
+        calls_.push_back(tarnui::CurrentResourceTable() != nullptr
+                             ? "Close views"
+                             : "Close views without resources");
     }
 
 private:
@@ -76,9 +77,7 @@ protected:
 
 class MapCtrlTest : public ::testing::Test {
 protected:
-    MapCtrlTest() {
-        std::filesystem::create_directories(configDir_);
-    }
+    MapCtrlTest() { std::filesystem::create_directories(configDir_); }
     ~MapCtrlTest() override { std::filesystem::remove_all(configDir_); }
 
     void Start() {
@@ -94,8 +93,8 @@ protected:
 
 private:
     tarnui::ScopedBackend useBackend_{backend};
-    std::filesystem::path configDir_ = std::filesystem::temp_directory_path() /
-                                       ("tarn-shell-" + std::to_string(::getpid()));
+    std::filesystem::path configDir_ =
+        std::filesystem::temp_directory_path() / ("tarn-shell-" + std::to_string(::getpid()));
 
 protected:
     tarnhost::SubstituteHost host{nullptr, {"", {}, configDir_.string()}};
@@ -238,8 +237,8 @@ TEST_F(MapCtrlTest, AnUnnamedModuleShowsTwoMessagesAndFails) {
 TEST_F(MapCtrlTest, StartedComponentUsesTheResourceLibraryBesideIt) {
     Start();
     ASSERT_NE(ctrl.ResourceLibraryInUse(), nullptr);
-    EXPECT_EQ(ctrl.ResourceLibraryInUse()->Path(), std::string(TARN_BINARY_DIR) + "/" +
-                                                        ResourceLibraryFileName());
+    EXPECT_EQ(ctrl.ResourceLibraryInUse()->Path(),
+              std::string(TARN_BINARY_DIR) + "/" + ResourceLibraryFileName());
     EXPECT_EQ(tarnui::CurrentResourceTable(), &ctrl.ResourceLibraryInUse()->Table());
     EXPECT_TRUE(backend.Events().empty());
 }
@@ -253,8 +252,8 @@ TEST_F(MapCtrlTest, ErrorReportsGoToTheHostsErrorService) {
 
 // The component's own copies of the check's messages say what the library says.
 TEST(ResourceCheckTexts, MatchTheResourceLibrarysStrings) {
-    const auto library =
-        tarnui::ResourceLibrary::Load(std::string(TARN_BINARY_DIR) + "/" + ResourceLibraryFileName());
+    const auto library = tarnui::ResourceLibrary::Load(std::string(TARN_BINARY_DIR) + "/" +
+                                                       ResourceLibraryFileName());
     ASSERT_NE(library, nullptr);
     namespace text = resource_check_text;
     const std::pair<int, const char*> copies[] = {
