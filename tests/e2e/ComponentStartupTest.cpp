@@ -2,6 +2,7 @@
 // check with the real library and with broken ones, the sink window, and the host's events.
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -198,6 +199,10 @@ struct BrokenCase {
     const char* fault;    // "" for no resource library at all
     const char* message;  // "%p" stands for the resource library's path
 };
+
+void PrintTo(const BrokenCase& c, std::ostream* os) {
+    *os << (*c.fault == '\0' ? "no library" : c.fault);
+}
 
 std::string WithPath(std::string text, const std::string& path) {
     const size_t at = text.find("%p");

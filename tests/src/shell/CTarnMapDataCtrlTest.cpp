@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -107,6 +108,10 @@ struct EventCase {
     TarnId event;
     Calls calls;
 };
+
+void PrintTo(const EventCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class EventDispatchTest : public MapCtrlTest, public ::testing::WithParamInterface<EventCase> {};
 
