@@ -3,35 +3,64 @@
 #include <ostream>
 
 #include "host/cli/AllocateCommand.h"
+#include "host/cli/ComponentInfoCommand.h"
 #include "host/cli/ExportCommand.h"
 
 namespace tarncli {
 namespace {
 
-constexpr const char* kUsage =
-    "usage: tarnmap export sections|symbols|groups|memory (--map FILE | --workspace FILE)\n"
-    "                      [--sort COLUMN[:desc]] [--section NAME]\n"
-    "  sections  name start end size overlay (gaps as \"Unallocated Area\"); columns 0-4\n"
-    "  symbols   name address size attribute scope section file; columns 0-7\n"
-    "  groups    the section placement groups of the workspace\n"
-    "  memory    the memory areas and resources of the workspace\n"
-    "       tarnmap allocate --workspace FILE\n"
-    "  adds the build's used address ranges as memory resources and prints the memory map\n";
+using CommandFunction = int (*)(const std::vector<std::string>&, std::ostream&, std::ostream&);
+
+struct Command {
+    const char* name;
+    const char* usage;
+    CommandFunction run;
+};
+
+constexpr Command kCommands[] = {
+    {"export",
+     "export sections|symbols|groups|memory (--map FILE | --workspace FILE)\n"
+     "         [--sort COLUMN[:desc]] [--section NAME]\n"
+     "    sections: name start end size overlay (gaps as \"Unallocated Area\"); columns 0-4\n"
+     "    symbols:  name address size attribute scope section file; columns 0-7\n"
+     "    groups:   the section placement groups of the workspace\n"
+     "    memory:   the memory areas and resources of the workspace\n",
+     &RunExport},
+    {"allocate",
+     "allocate --workspace FILE\n"
+     "    adds the build's used address ranges as memory resources, prints the memory map\n",
+     &RunAllocate},
+    {"component-info",
+     "component-info [--library PATH]\n"
+     "    loads the Map component and shows its name, version and start-up\n",
+     &ComponentInfoCommand},
+};
+
+void PrintUsage(std::ostream& stream) {
+    stream << "usage: tarnmap <command> [arguments]\n";
+    for (const Command& command : kCommands) {
+        stream << "  tarnmap " << command.usage;
+    }
+}
 
 }  // namespace
 
 int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
-        (args.empty() ? err : out) << kUsage;
-        return args.empty() ? 2 : 0;
+    if (args.empty()) {
+        PrintUsage(err);
+        return 2;
     }
-    if (args[0] == "export") {
-        return RunExport({args.begin() + 1, args.end()}, out, err);
+    if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
+        PrintUsage(out);
+        return 0;
     }
-    if (args[0] == "allocate") {
-        return RunAllocate({args.begin() + 1, args.end()}, out, err);
+    for (const Command& command : kCommands) {
+        if (args.front() == command.name) {
+            return command.run({args.begin() + 1, args.end()}, out, err);
+        }
     }
-    err << "tarnmap: unknown command \"" << args[0] << "\"\n" << kUsage;
+    err << "tarnmap: unknown command \"" << args.front() << "\"\n";
+    PrintUsage(err);
     return 2;
 }
 

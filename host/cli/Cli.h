@@ -7,7 +7,8 @@
 
 namespace tarncli {
 
-// Runs one command line (without the program name); returns the exit code.
+// Runs one command line (without the program name) and returns the exit status: 0 success,
+// 1 the command failed, 2 the command line was wrong.
 int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 }  // namespace tarncli

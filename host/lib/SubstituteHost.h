@@ -8,6 +8,7 @@
 #include "host/lib/BraeHost.h"
 #include "host/lib/Contexts.h"
 #include "host/lib/ErrorService.h"
+#include "host/lib/HostWindowService.h"
 #include "host/lib/LinkerServices.h"
 #include "host/lib/MemoryResourceService.h"
 #include "host/lib/OptionsService.h"
@@ -49,6 +50,7 @@ public:
     ProfileService& Profile() { return profile_; }
     ErrorService& Errors() { return errors_; }
     Registrar& Registrations() { return registrar_; }
+    HostWindowService& Windows() { return windows_; }
 
     // Set after the linker option service took new section settings; the front end tells
     // the components and clears it.
@@ -70,6 +72,7 @@ private:
     ProfileService profile_;
     ErrorService errors_;
     Registrar registrar_;
+    HostWindowService windows_;
     std::unique_ptr<WorkspaceDataService> workspaceData_;
     std::unique_ptr<ProjectInfoService> projectInfo_;
     bool sectionSettingsChanged_ = false;

@@ -53,8 +53,8 @@ constexpr const char* kSectionErrors[kSectionErrorCount] = {
     "Overlay nests",
     "Illegal section delimiter",
     "The invalid character is used for a section name",
-    "Selection of a section is invalid.\nIt is necessary to choose one or more sections "
-    "continuously.",
+    ("Selection of a section is invalid.\nIt is necessary to choose one or more sections "
+     "continuously."),
     "The overlay can not be specified",
     "The overlay can not be specified to the partial section",
     "Two or more addresses can not be specified",

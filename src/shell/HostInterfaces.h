@@ -9,6 +9,10 @@
 
 #include "src/shell/HostTypes.h"
 
+namespace tarnui {
+class Window;
+}
+
 // The generic interface every host object and component interface starts with.
 class IUnknown {
 public:
@@ -207,6 +211,16 @@ protected:
     ~IBraeErrorService() = default;
 };
 
+// The host's own windows that component windows are placed under.
+class IBraeHostWindows : public IUnknown {
+public:
+    // 3: the host's main window; the component's hidden command window becomes its child
+    virtual HResult GetMainWindow(tarnui::Window** window) = 0;
+
+protected:
+    ~IBraeHostWindows() = default;
+};
+
 // Names and directories of the current workspace, project and configuration.
 class IBraePlaceholders : public IUnknown {
 public:
@@ -286,3 +300,24 @@ public:
 protected:
     ~IBraeErrorReporter() = default;
 };
+
+// ---- entry points of a component library ------------------------------------------------------
+
+// The host's key of one component instance: an opaque pointer-sized value.
+using ComponentInstanceKey = uintptr_t;
+
+// The five C functions every component library exports, looked up by these names.
+extern "C" {
+using CreateInstanceFunction = HResult (*)(ComponentInstanceKey key);
+using DestroyInstanceFunction = HResult (*)(ComponentInstanceKey key);
+using LibraryRegister2Function = HResult (*)(IBraeRegistrar* registrar);
+using QueryInterface2Function = HResult (*)(ComponentInstanceKey key, const TarnId* id,
+                                            void** out);
+using GetComponentVersionFunction = HResult (*)(int32_t* major, int32_t* minor);
+}
+
+inline constexpr const char* kExportCreateInstance = "CreateInstance";
+inline constexpr const char* kExportDestroyInstance = "DestroyInstance";
+inline constexpr const char* kExportLibraryRegister2 = "LibraryRegister2";
+inline constexpr const char* kExportQueryInterface2 = "QueryInterface2";
+inline constexpr const char* kExportGetComponentVersion = "GetComponentVersion";

@@ -1,0 +1,186 @@
+// The five entry points of the built libTarnMap.so, loaded with dlopen as the host loads it.
+#include <dlfcn.h>
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+#include "host/lib/ComponentLoader.h"
+#include "platform/system/Module.h"
+#include "src/shell/HostIds.h"
+#include "src/shell/HostInterfaces.h"
+#include "tests/e2e/ComponentFixture.h"
+#include "tests/e2e/DynamicSymbols.h"
+
+namespace tarn_e2e {
+namespace {
+
+constexpr TarnId kUnknownId{{0x01, 0x02, 0x03}};
+
+class EntryPointsTest : public HostTest {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(loader.Load(ComponentLibrary())) << loader.LastFailure();
+        ASSERT_TRUE(loader.CreateInstance()) << loader.LastFailure();
+    }
+
+    void* Query(const TarnId& id, HResult* status) {
+        void* out = reinterpret_cast<void*>(0x1);  // must be cleared
+        *status = loader.QueryInterface(id, &out);
+        return out;
+    }
+
+    tarnhost::ComponentLoader loader{&host.Errors()};
+};
+
+TEST_F(EntryPointsTest, RegistersItsDisplayNameAndIdentifierOnce) {
+    ASSERT_TRUE(loader.Register(&host.Registrations()));
+    const auto& registrations = host.Registrations().Registrations();
+    ASSERT_EQ(registrations.size(), 1u);
+    const tarnhost::ComponentRegistration& entry = registrations.front();
+    EXPECT_EQ(entry.name, "Generic TARN Map");
+    EXPECT_EQ(entry.component, kIdTarnMapComponent);
+    EXPECT_EQ(entry.flag1, 1);
+    EXPECT_EQ(entry.ids.size(), 1u);
+    EXPECT_EQ(entry.flag2, 0);
+    EXPECT_EQ(entry.flag3, 1);
+    EXPECT_EQ(entry.flag4, 0);
+}
+
+TEST_F(EntryPointsTest, ReportsVersionOneZero) {
+    int32_t major = -1;
+    int32_t minor = -1;
+    ASSERT_TRUE(loader.GetVersion(&major, &minor));
+    EXPECT_EQ(major, 1);
+    EXPECT_EQ(minor, 0);
+}
+
+TEST_F(EntryPointsTest, QueryRulesGiveEachInterfaceItsPart) {
+    HResult status = kStatusFail;
+    void* registry = Query(kIdIBraeRegistryClient, &status);
+    EXPECT_EQ(status, kStatusOk);
+    void* generic = Query(kIdIUnknown, &status);
+    EXPECT_EQ(status, kStatusOk);
+    void* component = Query(kIdIBraeComponent, &status);
+    EXPECT_EQ(status, kStatusOk);
+    void* byComponentId = Query(kIdTarnMapComponent, &status);
+    EXPECT_EQ(status, kStatusOk);
+    void* reporter = Query(kIdIBraeErrorReporter, &status);
+    EXPECT_EQ(status, kStatusOk);
+
+    ASSERT_NE(registry, nullptr);
+    ASSERT_NE(component, nullptr);
+    ASSERT_NE(reporter, nullptr);
+    EXPECT_EQ(generic, registry);
+    EXPECT_EQ(byComponentId, component);
+    EXPECT_NE(component, registry);
+    EXPECT_NE(reporter, registry);
+    EXPECT_NE(reporter, component);
+
+    // Every part answers the same query and counts no references.
+    auto* componentPart = static_cast<IBraeComponent*>(component);
+    void* again = nullptr;
+    EXPECT_EQ(componentPart->QueryInterface(kIdIBraeErrorReporter, &again), kStatusOk);
+    EXPECT_EQ(again, reporter);
+    EXPECT_EQ(componentPart->AddRef(), 1u);
+    EXPECT_EQ(componentPart->Release(), 0u);
+    EXPECT_EQ(static_cast<IBraeRegistryClient*>(registry)->RegistryCall(42), kStatusOk);
+    EXPECT_EQ(componentPart->Reserved5(1), kStatusOk);
+    EXPECT_EQ(componentPart->Reserved6(1), kStatusOk);
+}
+
+TEST_F(EntryPointsTest, UnknownInterfaceGivesNullAndNoInterface) {
+    for (const TarnId& id : {kUnknownId, kIdIBraeHost, kIdErrorService}) {
+        HResult status = kStatusOk;
+        EXPECT_EQ(Query(id, &status), nullptr);
+        EXPECT_EQ(status, kStatusNoInterface);
+    }
+}
+
+// The host's keys are opaque: the exports are called with keys the loader never used.
+class RawExportsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        module = tarnui::Module::Load(ComponentLibrary());
+        ASSERT_NE(module, nullptr);
+        create = module->GetFunction<CreateInstanceFunction>(kExportCreateInstance);
+        destroy = module->GetFunction<DestroyInstanceFunction>(kExportDestroyInstance);
+        query = module->GetFunction<QueryInterface2Function>(kExportQueryInterface2);
+        ASSERT_NE(create, nullptr);
+        ASSERT_NE(destroy, nullptr);
+        ASSERT_NE(query, nullptr);
+    }
+
+    std::unique_ptr<tarnui::Module> module;
+    CreateInstanceFunction create = nullptr;
+    DestroyInstanceFunction destroy = nullptr;
+    QueryInterface2Function query = nullptr;
+};
+
+TEST_F(RawExportsTest, DestroyingAnUnknownKeyIsNoError) {
+    EXPECT_EQ(destroy(0x5eed), kStatusOk);
+    EXPECT_EQ(destroy(0), kStatusOk);
+}
+
+TEST_F(RawExportsTest, InstancesAreKeptApartAndGoneAfterDestroy) {
+    ASSERT_EQ(create(0x100), kStatusOk);
+    ASSERT_EQ(create(0x200), kStatusOk);
+    void* first = nullptr;
+    void* second = nullptr;
+    ASSERT_EQ(query(0x100, &kIdIBraeComponent, &first), kStatusOk);
+    ASSERT_EQ(query(0x200, &kIdIBraeComponent, &second), kStatusOk);
+    EXPECT_NE(first, second);
+
+    // Creating under a key in use keeps the object the host already holds.
+    ASSERT_EQ(create(0x100), kStatusOk);
+    void* again = nullptr;
+    ASSERT_EQ(query(0x100, &kIdIBraeComponent, &again), kStatusOk);
+    EXPECT_EQ(again, first);
+
+    ASSERT_EQ(destroy(0x100), kStatusOk);
+    void* gone = reinterpret_cast<void*>(0x1);
+    EXPECT_EQ(query(0x100, &kIdIBraeComponent, &gone), kStatusNoInterface);
+    EXPECT_EQ(gone, nullptr);
+    ASSERT_EQ(query(0x200, &kIdIBraeComponent, &second), kStatusOk);
+    EXPECT_EQ(destroy(0x200), kStatusOk);
+}
+
+TEST_F(RawExportsTest, QueryToleratesMissingArguments) {
+    void* out = reinterpret_cast<void*>(0x1);
+    EXPECT_EQ(query(0x300, &kIdIBraeComponent, &out), kStatusNoInterface);
+    EXPECT_EQ(out, nullptr);
+    out = reinterpret_cast<void*>(0x1);
+    EXPECT_EQ(query(0x300, nullptr, &out), kStatusNoInterface);
+    EXPECT_EQ(out, nullptr);
+    EXPECT_EQ(query(0x300, &kIdIBraeComponent, nullptr), kStatusNoInterface);
+}
+
+TEST(ComponentExports, OnlyTheFiveEntryPointsAreExported) {
+    const std::set<std::string> exported = ExportedSymbols(ComponentLibrary());
+    ASSERT_FALSE(exported.empty()) << "no dynamic symbols read from " << ComponentLibrary();
+    std::set<std::string> own;
+    for (const std::string& name : exported) {
+        // Instances of standard library templates keep the visibility the standard library
+        // gives them; nothing of the component may appear.
+        if (!IsStandardLibraryName(name)) {
+            own.insert(name);
+        }
+    }
+    EXPECT_EQ(own, (std::set<std::string>{"CreateInstance", "DestroyInstance", "LibraryRegister2",
+                                          "QueryInterface2", "GetComponentVersion"}));
+}
+
+TEST(ComponentExports, InternalNamesCannotBeFound) {
+    void* handle = dlopen(ComponentLibrary().c_str(), RTLD_NOW | RTLD_LOCAL);
+    ASSERT_NE(handle, nullptr) << dlerror();
+    EXPECT_NE(dlsym(handle, "GetComponentVersion"), nullptr);
+    for (const char* internal :
+         {"_ZN11CTarnMapAppC1Ev", "_ZN11CTarnMapApp14CreateInstanceEm", "_ZTV16CTarnMapDataCtrl",
+          "_ZTV23CTarnMapDataCommandSink", "_ZN13CTarnDataCtrl10InitialiseEP9IBraeHosti"}) {
+        EXPECT_EQ(dlsym(handle, internal), nullptr) << internal;
+    }
+    dlclose(handle);
+}
+
+}  // namespace
+}  // namespace tarn_e2e
