@@ -20,6 +20,11 @@ bool ListControl::Create(Window* parent, const Rect& rect, int id, uint32_t list
     return CreateControl(parent, rect, id, controlStyle);
 }
 
+const Font& ListControl::ListFont() const {
+    const Font* font = GetFont();
+    return font != nullptr ? *font : DefaultFont();
+}
+
 // ---- columns ------------------------------------------------------------------------------
 
 int ListControl::InsertColumn(int index, const ListColumn& column) {
@@ -45,7 +50,7 @@ int ListControl::InsertColumn(int index, const ListColumn& column) {
 int ListControl::InsertColumn(int index, std::string title, ColumnAlign align, int width) {
     ListColumn column;
     if (width < 0) {
-        width = GetTextExtent(*GetFont(), title).cx + 12;
+        width = GetTextExtent(ListFont(), title).cx + 12;
     }
     column.title = std::move(title);
     column.align = align;
@@ -256,14 +261,14 @@ int ListControl::GetSelectedCount() const {
 // ---- geometry and scrolling -----------------------------------------------------------------
 
 int ListControl::ItemHeight() const {
-    return std::max(1, tarnui::GetTextMetrics(*GetFont()).height + 2);
+    return std::max(1, tarnui::GetTextMetrics(ListFont()).height + 2);
 }
 
 int ListControl::HeaderHeight() const {
     if ((listStyle_ & kLvsNoColumnHeader) != 0) {
         return 0;
     }
-    return tarnui::GetTextMetrics(*GetFont()).height + 6;
+    return tarnui::GetTextMetrics(ListFont()).height + 6;
 }
 
 int ListControl::GetCountPerPage() const {

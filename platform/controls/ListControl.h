@@ -20,6 +20,7 @@
 namespace tarnui {
 
 class ImageList;
+struct Font;
 
 enum class ColumnAlign { Left, Right, Center };
 
@@ -146,6 +147,9 @@ public:
     void SetTextBkColor(Color c) { textBkColor_ = c; }
     Color GetBkColor() const { return bkColor_; }
     void SetBkColor(Color c) { bkColor_ = c; }
+
+    // The window's font, or the default font when no window along the parents has one.
+    const Font& ListFont() const;
 
     // Redrawing: every call asks the backend to paint again (counted for those who check).
     void Invalidate() { ++paintRequests_; }

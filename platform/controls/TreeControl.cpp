@@ -591,6 +591,11 @@ TreeHitTest TreeControl::HitTest(Point p) const {
 
 // ---- colours, fonts, drawing ----------------------------------------------------------------
 
+const Font& TreeControl::WindowFont() const {
+    const Font* font = GetFont();
+    return font != nullptr ? *font : DefaultFont();
+}
+
 void TreeControl::SetItemFont(const Font& font) {
     itemFont_ = std::make_unique<Font>(font);
     ClampScroll();
@@ -601,11 +606,11 @@ void TreeControl::SetLabelFont(const Font& font) {
 }
 
 const Font& TreeControl::GetItemFont() const {
-    return itemFont_ != nullptr ? *itemFont_ : *GetFont();
+    return itemFont_ != nullptr ? *itemFont_ : WindowFont();
 }
 
 const Font& TreeControl::GetLabelFont() const {
-    return labelFont_ != nullptr ? *labelFont_ : *GetFont();
+    return labelFont_ != nullptr ? *labelFont_ : WindowFont();
 }
 
 std::unique_ptr<ImageList> TreeControl::CreateDragImage(TreeItem item) const {

@@ -253,6 +253,7 @@ private:
     void ChangeSelection(TreeItem item, TreeAction action);
     void FixSelectionAfterCollapse(TreeItem item);
     int IconWidth() const;
+    const Font& WindowFont() const;
     int ItemLeft(int depth) const;
 
     uint32_t treeStyle_ = 0;

@@ -14,7 +14,7 @@ namespace {
 int FallbackWidth(const tarnui::ListControl& list, int column) {
     const tarnui::ListColumn* c = list.GetColumn(column);
     const std::string title = c != nullptr ? c->title : std::string();
-    return tarnui::GetTextExtent(*list.GetFont(), title).cx + 12;
+    return tarnui::GetTextExtent(list.ListFont(), title).cx + 12;
 }
 }  // namespace
 
@@ -55,7 +55,7 @@ void CMapListCtrl::FitColumn(int column, const std::string& text) {
         return;
     }
     longest_[column] = length;
-    int charWidth = tarnui::GetTextMetrics(*GetFont()).averageCharWidth;
+    int charWidth = tarnui::GetTextMetrics(ListFont()).averageCharWidth;
     if (charWidth == 0) {
         charWidth = 8;
     }
