@@ -175,8 +175,7 @@ bool ListControl::SetItemText(int item, int column, std::string text) {
 }
 
 std::string ListControl::GetItemText(int item, int column) const {
-    if (!ValidItem(item) || column < 0 ||
-        column >= static_cast<int>(items_[item].texts.size())) {
+    if (!ValidItem(item) || column < 0 || column >= static_cast<int>(items_[item].texts.size())) {
         return {};
     }
     return items_[item].texts[column];
@@ -286,8 +285,7 @@ bool ListControl::EnsureVisible(int item, bool partialOk) {
         return false;
     }
     const int perPage = GetCountPerPage();
-    const int partialRow =
-        (GetClientRect().Height() - HeaderHeight()) % ItemHeight() != 0 ? 1 : 0;
+    const int partialRow = (GetClientRect().Height() - HeaderHeight()) % ItemHeight() != 0 ? 1 : 0;
     if (item < topIndex_) {
         topIndex_ = item;
     } else if (item >= topIndex_ + perPage &&
@@ -369,8 +367,7 @@ bool ListControl::ClickItem(int item, unsigned modifiers) {
     const bool toggle = (modifiers & kClickControl) != 0 && (listStyle_ & kLvsSingleSel) == 0;
     if (toggle) {
         const uint32_t selected = items_[item].state & kLvisSelected;
-        ChangeState(item, kLvisFocused | (selected ^ kLvisSelected),
-                    kLvisFocused | kLvisSelected);
+        ChangeState(item, kLvisFocused | (selected ^ kLvisSelected), kLvisFocused | kLvisSelected);
     } else {
         for (Item& other : items_) {
             other.state &= ~kLvisSelected;

@@ -43,8 +43,8 @@ TreeItem TreeControl::InsertItem(std::string text, TreeItem parent, TreeItem aft
     return InsertItem(std::move(text), 0, 0, parent, after);
 }
 
-TreeItem TreeControl::InsertItem(std::string text, int image, int selectedImage,
-                                 TreeItem parent, TreeItem after) {
+TreeItem TreeControl::InsertItem(std::string text, int image, int selectedImage, TreeItem parent,
+                                 TreeItem after) {
     Node* parentNode = nullptr;
     if (parent != kTreeRoot && parent != 0) {
         parentNode = Find(parent);

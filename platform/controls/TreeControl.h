@@ -99,10 +99,9 @@ public:
 
     // Items. InsertItem returns the new item, 0 when `parent` or `after` is not valid
     // (`after` must be kTreeFirst, kTreeLast or a child of `parent`).
-    TreeItem InsertItem(std::string text, int image, int selectedImage,
-                        TreeItem parent = kTreeRoot, TreeItem after = kTreeLast);
-    TreeItem InsertItem(std::string text, TreeItem parent = kTreeRoot,
+    TreeItem InsertItem(std::string text, int image, int selectedImage, TreeItem parent = kTreeRoot,
                         TreeItem after = kTreeLast);
+    TreeItem InsertItem(std::string text, TreeItem parent = kTreeRoot, TreeItem after = kTreeLast);
     // Deletes the item and its descendants; kTreeRoot deletes everything.
     bool DeleteItem(TreeItem item);
     bool DeleteAllItems() { return DeleteItem(kTreeRoot); }

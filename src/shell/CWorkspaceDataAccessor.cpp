@@ -5,9 +5,8 @@
 #include "platform/text/Utf.h"
 #include "src/shell/TarnIdText.h"
 
-CWorkspaceDataAccessor::CWorkspaceDataAccessor(IBraeWorkspaceData* service, WString a,
-                                               WString b, WString c, WString d,
-                                               const TarnId& dataSection)
+CWorkspaceDataAccessor::CWorkspaceDataAccessor(IBraeWorkspaceData* service, WString a, WString b,
+                                               WString c, WString d, const TarnId& dataSection)
     : service_(service), sectionText_(TarnIdText(dataSection)) {
     where_.a = std::move(a);
     where_.b = std::move(b);
@@ -17,9 +16,8 @@ CWorkspaceDataAccessor::CWorkspaceDataAccessor(IBraeWorkspaceData* service, WStr
 }
 
 bool CWorkspaceDataAccessor::WriteString(const std::string& key, const std::string& value) {
-    return service_ != nullptr &&
-           Succeeded(service_->WriteString(where_, tarnui::Utf8ToUtf16(key),
-                                           tarnui::Utf8ToUtf16(value)));
+    return service_ != nullptr && Succeeded(service_->WriteString(where_, tarnui::Utf8ToUtf16(key),
+                                                                  tarnui::Utf8ToUtf16(value)));
 }
 
 bool CWorkspaceDataAccessor::WriteNumber(const std::string& key, int32_t value) {

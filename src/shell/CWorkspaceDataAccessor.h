@@ -11,8 +11,8 @@
 
 class CWorkspaceDataAccessor {
 public:
-    CWorkspaceDataAccessor(IBraeWorkspaceData* service, WString a, WString b, WString c,
-                           WString d, const TarnId& dataSection);
+    CWorkspaceDataAccessor(IBraeWorkspaceData* service, WString a, WString b, WString c, WString d,
+                           const TarnId& dataSection);
 
     bool IsBound() const { return service_ != nullptr; }
     // The data section identifier in its text form.
@@ -24,8 +24,7 @@ public:
     bool WriteNumber(const std::string& key, int32_t value);
     // Set `value` to what is stored, or to `defaultValue` when nothing is (or the service
     // fails); return whether something was stored.
-    bool ReadString(const std::string& key, const std::string& defaultValue,
-                    std::string& value);
+    bool ReadString(const std::string& key, const std::string& defaultValue, std::string& value);
     bool ReadNumber(const std::string& key, int32_t defaultValue, int32_t& value);
 
 private:

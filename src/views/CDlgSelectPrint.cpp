@@ -3,7 +3,8 @@
 #include "platform/controls/ComboBox.h"
 #include "src/resources/ResourceIds.h"
 
-CDlgSelectPrint::CDlgSelectPrint(tarnui::Window* parent) : Dialog(tarnres::kDlgSelectPrint, parent) {}
+CDlgSelectPrint::CDlgSelectPrint(tarnui::Window* parent)
+    : Dialog(tarnres::kDlgSelectPrint, parent) {}
 
 bool CDlgSelectPrint::OnInitDialog() {
     const bool result = Dialog::OnInitDialog();

@@ -95,12 +95,12 @@ bool CMapListCtrl::SetItemText(int item, int column, std::string text) {
 std::string CMapListCtrl::GetItemText(int item, int column) const {
     // A text that fills the buffer may have been cut: read again with twice the room.
     std::vector<char> buffer(kFirstTextBuffer);
-    int length = ListControl::GetItemText(item, column, buffer.data(),
-                                          static_cast<int>(buffer.size()));
+    int length =
+        ListControl::GetItemText(item, column, buffer.data(), static_cast<int>(buffer.size()));
     while (length >= static_cast<int>(buffer.size()) - 1) {
         buffer.resize(buffer.size() * 2);
-        length = ListControl::GetItemText(item, column, buffer.data(),
-                                          static_cast<int>(buffer.size()));
+        length =
+            ListControl::GetItemText(item, column, buffer.data(), static_cast<int>(buffer.size()));
     }
     return std::string(buffer.data(), length);
 }
@@ -157,8 +157,7 @@ uint32_t CMapListCtrl::RememberedWidth(int column) const {
     if (width > 0) {
         return static_cast<uint32_t>(width);
     }
-    return column >= 0 && column < static_cast<int>(remembered_.size()) ? remembered_[column]
-                                                                        : 0;
+    return column >= 0 && column < static_cast<int>(remembered_.size()) ? remembered_[column] : 0;
 }
 
 void CMapListCtrl::SetRememberedWidth(int column, uint32_t width) {

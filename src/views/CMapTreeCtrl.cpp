@@ -52,8 +52,7 @@ uint32_t CMapTreeCtrl::RememberedWidth(int column) const {
     if (width > 0) {
         return static_cast<uint32_t>(width);
     }
-    return column >= 0 && column < static_cast<int>(remembered_.size()) ? remembered_[column]
-                                                                        : 0;
+    return column >= 0 && column < static_cast<int>(remembered_.size()) ? remembered_[column] : 0;
 }
 
 void CMapTreeCtrl::SetRememberedWidth(int column, uint32_t width) {
@@ -82,11 +81,10 @@ bool CMapTreeCtrl::ToggleColumn(int column) {
         TreeControl::SetColumnWidth(column, 0);
     } else {
         const uint32_t width = RememberedWidth(column);
-        SetColumnWidth(column, width > 0 ? static_cast<int>(width)
-                                         : tarnui::GetTextExtent(GetItemFont(),
-                                                                 GetColumnTitle(column))
-                                                   .cx +
-                                               12);
+        SetColumnWidth(column,
+                       width > 0
+                           ? static_cast<int>(width)
+                           : tarnui::GetTextExtent(GetItemFont(), GetColumnTitle(column)).cx + 12);
     }
     Invalidate();
     return true;

@@ -18,10 +18,9 @@ bool WriteHeadings(const tarnui::TreeControl& tree, TreePrintLayout& layout,
     const int total = tree.TotalColumnWidth();
     std::string line;
     for (int c = 0; c < tree.GetColumnCount(); ++c) {
-        const int chars =
-            total > 0 ? static_cast<int>(static_cast<double>(tree.GetColumnWidth(c)) / total *
-                                         kTreeTextWidth)
-                      : 0;
+        const int chars = total > 0 ? static_cast<int>(static_cast<double>(tree.GetColumnWidth(c)) /
+                                                       total * kTreeTextWidth)
+                                    : 0;
         if (c < kTreeTextMaxColumns) {
             layout.columnChars[c] = chars;
         }
@@ -58,13 +57,13 @@ std::string TreeColumnText(const tarnui::TreeControl& tree, tarnui::TreeItem ite
     return text + prefix + tree.GetItemText(item, 0);
 }
 
-void WriteLevel(const tarnui::TreeControl& tree, const TreePrintLayout& layout,
-                PrintTextFile& file, tarnui::TreeItem first, int indent) {
+void WriteLevel(const tarnui::TreeControl& tree, const TreePrintLayout& layout, PrintTextFile& file,
+                tarnui::TreeItem first, int indent) {
     for (tarnui::TreeItem item = first; item != 0; item = tree.GetNextSiblingItem(item)) {
         std::string line;
         for (int c = 0; c < tree.GetColumnCount(); ++c) {
-            std::string text = c == 0 ? TreeColumnText(tree, item, indent)
-                                      : tree.GetItemText(item, c);
+            std::string text =
+                c == 0 ? TreeColumnText(tree, item, indent) : tree.GetItemText(item, c);
             const int width = ColumnChars(layout, c);
             const int length = static_cast<int>(text.size());
             if (length < width) {

@@ -182,8 +182,8 @@ TEST_F(TreeControlTest, HitTestingTellsButtonIconLabelAndSpace) {
         uint32_t flags;
     };
     const Case cases[] = {
-        {2, kTvhtOnIndent},  {20, kTvhtOnButton}, {37, kTvhtOnButton}, {38, kTvhtOnIcon},
-        {53, kTvhtOnIcon},   {54, kTvhtOnLabel},  {65, kTvhtOnLabel},  {66, kTvhtOnRight},
+        {2, kTvhtOnIndent}, {20, kTvhtOnButton}, {37, kTvhtOnButton}, {38, kTvhtOnIcon},
+        {53, kTvhtOnIcon},  {54, kTvhtOnLabel},  {65, kTvhtOnLabel},  {66, kTvhtOnRight},
     };
     for (const Case& k : cases) {
         const TreeHitTest hit = tree.HitTest({k.x, y});

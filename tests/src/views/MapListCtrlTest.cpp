@@ -41,8 +41,8 @@ protected:
 
 TEST_F(MapListCtrlTest, TheLabelEditingStyleBecomesTheEditableFlag) {
     CMapListCtrl editable;
-    ASSERT_TRUE(editable.Create(tarnui::kLvsReport | tarnui::kLvsEditLabels, {0, 0, 10, 10},
-                                &frame, 1, 0));
+    ASSERT_TRUE(
+        editable.Create(tarnui::kLvsReport | tarnui::kLvsEditLabels, {0, 0, 10, 10}, &frame, 1, 0));
     EXPECT_TRUE(editable.IsEditable());
     EXPECT_EQ(editable.GetListStyle(), static_cast<uint32_t>(tarnui::kLvsReport));
     CMapListCtrl plain;
@@ -116,7 +116,9 @@ TEST_F(MapListCtrlTest, ItemTextsComeBackWholeWhateverTheirLength) {
 TEST_F(MapListCtrlTest, TheHeaderMenuHidesAndShowsColumns) {
     CMapListCtrl list;
     MakeList(list);
-    script.PopupMenu(kColumnMenuFirstCommand + 2).PopupMenu(0).PopupMenu(kColumnMenuFirstCommand + 2);
+    script.PopupMenu(kColumnMenuFirstCommand + 2)
+        .PopupMenu(0)
+        .PopupMenu(kColumnMenuFirstCommand + 2);
 
     ASSERT_TRUE(list.RightClickHeader(1, {100, 10}));
     EXPECT_EQ(list.GetColumnWidth(2), 0);

@@ -89,7 +89,8 @@ TEST_F(MapTreeCtrlTest, TheHeaderMenuCannotHideTheTreeColumn) {
     EXPECT_EQ(tree.RememberedWidth(1), 60u);
     const auto menus = backend.EventsOf(tarnui::ShownKind::PopupMenu);
     ASSERT_EQ(menus.size(), 2u);
-    EXPECT_EQ(menus[0].items, (std::vector<std::string>{"Section [x] (disabled)", "Size [x]", "Address [x]"}));
+    EXPECT_EQ(menus[0].items,
+              (std::vector<std::string>{"Section [x] (disabled)", "Size [x]", "Address [x]"}));
     EXPECT_EQ(menus[0].answer, 0) << "a disabled entry counts as dismissal";
     EXPECT_FALSE(tree.ToggleColumn(0));
     EXPECT_TRUE(tree.ToggleColumn(1));
@@ -104,12 +105,11 @@ TEST_F(MapTreeCtrlTest, TheExpansionWalkWritesDepthFirstThroughExpandedItems) {
     CWorkspaceDataAccessor accessor = Bind(&data);
     tree.SaveInstanceState(accessor, "MapSctTreeWnd0");
     // root a a1 a2 a21 b c; b1 lies under the collapsed b and is not walked.
-    EXPECT_EQ(data.writes,
-              (std::vector<WString>{u"MapSctTreeWnd0Exp0", u"MapSctTreeWnd0Exp1",
-                                    u"MapSctTreeWnd0Exp2", u"MapSctTreeWnd0Exp3",
-                                    u"MapSctTreeWnd0Exp4", u"MapSctTreeWnd0Exp5",
-                                    u"MapSctTreeWnd0Exp6", u"MapSctTreeWnd0ScrollHorz",
-                                    u"MapSctTreeWnd0ScrollVert"}));
+    EXPECT_EQ(data.writes, (std::vector<WString>{u"MapSctTreeWnd0Exp0", u"MapSctTreeWnd0Exp1",
+                                                 u"MapSctTreeWnd0Exp2", u"MapSctTreeWnd0Exp3",
+                                                 u"MapSctTreeWnd0Exp4", u"MapSctTreeWnd0Exp5",
+                                                 u"MapSctTreeWnd0Exp6", u"MapSctTreeWnd0ScrollHorz",
+                                                 u"MapSctTreeWnd0ScrollVert"}));
     const std::vector<int32_t> expected = {1, 1, 0, 1, 0, 0, 0};
     for (int n = 0; n < 7; ++n) {
         EXPECT_EQ(data.numbers[u"MapSctTreeWnd0Exp" + tarnui::Utf8ToUtf16(std::to_string(n))],
@@ -224,8 +224,8 @@ TEST_F(MapTreeCtrlTest, TheColumnLayoutNeverHidesTheTreeColumn) {
     tarnhost::ProfileService profile(dir.Path().string());
     tree.SaveColumnLayout(&profile, "CTarnMapSectionTreeInstanceCtrl");
     int32_t value = 0;
-    EXPECT_FALSE(Succeeded(profile.ReadNumber(u"CTarnMapSectionTreeInstanceCtrl",
-                                              u"ColWidth0", &value)))
+    EXPECT_FALSE(
+        Succeeded(profile.ReadNumber(u"CTarnMapSectionTreeInstanceCtrl", u"ColWidth0", &value)))
         << "one column, no layout";
 
     tree.InsertColumn(1, "Size", 60);

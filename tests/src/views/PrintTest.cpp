@@ -55,8 +55,7 @@ protected:
         tree.SetColumnTitle(0, "Section");
         const TreeItem root = tree.InsertItem("Link map list");
         for (int i = 0; i < sections; ++i) {
-            tree.InsertItem("[0000" + std::to_string(1000 + i) + "] : S" + std::to_string(i),
-                            root);
+            tree.InsertItem("[0000" + std::to_string(1000 + i) + "] : S" + std::to_string(i), root);
         }
         tree.Expand(root, tarnui::TreeExpand::Expand);
     }
@@ -85,7 +84,8 @@ TEST_F(PrintTest, AHundredAndFiftyListLinesFillTwoPagesAndEighteenLines) {
     EXPECT_EQ(doc.pages[2].texts.size(), 18u);
     // A4 at 300 dots per inch: 3507.9 dots a page, lines 51 dots apart, 47-dot Courier New.
     const auto& first = doc.pages[0].texts;
-    EXPECT_EQ(first[0].text, "Name                                    Size") << "trailing blanks go";
+    EXPECT_EQ(first[0].text, "Name                                    Size")
+        << "trailing blanks go";
     EXPECT_EQ(first[1].text, "");
     EXPECT_EQ(first[2].text, "S0                                      0x0");
     EXPECT_EQ(first[1].y, 51);
