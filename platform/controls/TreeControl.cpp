@@ -1,0 +1,762 @@
+#include "platform/controls/TreeControl.h"
+
+#include <algorithm>
+#include <numeric>
+
+#include "platform/controls/ReportNotifications.h"
+#include "platform/graphics/ImageList.h"
+
+namespace tarnui {
+
+namespace {
+constexpr int kDefaultColumnWidth = 200;
+constexpr int kLabelPadding = 4;
+}  // namespace
+
+TreeControl::TreeControl()
+    : columns_{{std::string(), kDefaultColumnWidth}},
+      textColor_(GetSysColor(kColorWindowText)),
+      bkColor_(GetSysColor(kColorWindow)),
+      textBkColor_(GetSysColor(kColorWindow)) {}
+
+TreeControl::~TreeControl() = default;
+
+bool TreeControl::Create(Window* parent, const Rect& rect, int id, uint32_t treeStyle,
+                         uint32_t controlStyle) {
+    treeStyle_ = treeStyle;
+    return CreateControl(parent, rect, id, controlStyle);
+}
+
+TreeControl::Node* TreeControl::Find(TreeItem item) {
+    auto it = nodes_.find(item);
+    return it != nodes_.end() ? it->second.get() : nullptr;
+}
+
+const TreeControl::Node* TreeControl::Find(TreeItem item) const {
+    auto it = nodes_.find(item);
+    return it != nodes_.end() ? it->second.get() : nullptr;
+}
+
+// ---- items --------------------------------------------------------------------------------
+
+TreeItem TreeControl::InsertItem(std::string text, TreeItem parent, TreeItem after) {
+    return InsertItem(std::move(text), 0, 0, parent, after);
+}
+
+TreeItem TreeControl::InsertItem(std::string text, int image, int selectedImage, TreeItem parent,
+                                 TreeItem after) {
+    Node* parentNode = nullptr;
+    if (parent != kTreeRoot && parent != 0) {
+        parentNode = Find(parent);
+        if (parentNode == nullptr) {
+            return 0;
+        }
+    } else {
+        parent = 0;
+    }
+    TreeItem& first = parentNode != nullptr ? parentNode->firstChild : firstTop_;
+    TreeItem& last = parentNode != nullptr ? parentNode->lastChild : lastTop_;
+    TreeItem prev = 0;
+    if (after == kTreeFirst) {
+        prev = 0;
+    } else if (after == kTreeLast) {
+        prev = last;
+    } else {
+        const Node* sibling = Find(after);
+        if (sibling == nullptr || sibling->parent != parent) {
+            return 0;
+        }
+        prev = after;
+    }
+
+    auto node = std::make_unique<Node>();
+    node->id = nextId_++;
+    node->parent = parent;
+    node->texts.push_back(std::move(text));
+    node->image = image;
+    node->selectedImage = selectedImage;
+    node->prev = prev;
+    node->next = prev != 0 ? Find(prev)->next : first;
+    const TreeItem id = node->id;
+    if (node->next != 0) {
+        Find(node->next)->prev = id;
+    } else {
+        last = id;
+    }
+    if (prev != 0) {
+        Find(prev)->next = id;
+    } else {
+        first = id;
+    }
+    nodes_.emplace(id, std::move(node));
+    return id;
+}
+
+bool TreeControl::IsWithin(TreeItem item, TreeItem ancestor) const {
+    for (const Node* n = Find(item); n != nullptr; n = Find(n->parent)) {
+        if (n->id == ancestor) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void TreeControl::EraseSubtree(TreeItem item) {
+    const Node* node = Find(item);
+    for (TreeItem child = node->firstChild; child != 0;) {
+        const TreeItem next = Find(child)->next;
+        EraseSubtree(child);
+        child = next;
+    }
+    nodes_.erase(item);
+}
+
+bool TreeControl::DeleteItem(TreeItem item) {
+    if (item == kTreeRoot) {
+        const bool hadSelection = selected_ != 0;
+        nodes_.clear();
+        firstTop_ = lastTop_ = 0;
+        dropTarget_ = 0;
+        scrollVert_ = 0;
+        if (hadSelection) {
+            ChangeSelection(0, TreeAction::ByCode);
+        }
+        return true;
+    }
+    Node* node = Find(item);
+    if (node == nullptr) {
+        return false;
+    }
+    const bool selectionGoes = selected_ != 0 && IsWithin(selected_, item);
+    if (dropTarget_ != 0 && IsWithin(dropTarget_, item)) {
+        dropTarget_ = 0;
+    }
+    Node* parent = Find(node->parent);
+    TreeItem& first = parent != nullptr ? parent->firstChild : firstTop_;
+    TreeItem& last = parent != nullptr ? parent->lastChild : lastTop_;
+    if (node->prev != 0) {
+        Find(node->prev)->next = node->next;
+    } else {
+        first = node->next;
+    }
+    if (node->next != 0) {
+        Find(node->next)->prev = node->prev;
+    } else {
+        last = node->prev;
+    }
+    EraseSubtree(item);
+    ClampScroll();
+    if (selectionGoes) {
+        ChangeSelection(0, TreeAction::ByCode);
+    }
+    return true;
+}
+
+// ---- navigation ---------------------------------------------------------------------------
+
+TreeItem TreeControl::GetParentItem(TreeItem item) const {
+    const Node* n = Find(item);
+    return n != nullptr ? n->parent : 0;
+}
+
+TreeItem TreeControl::GetChildItem(TreeItem item) const {
+    if (item == kTreeRoot) {
+        return firstTop_;
+    }
+    const Node* n = Find(item);
+    return n != nullptr ? n->firstChild : 0;
+}
+
+TreeItem TreeControl::GetNextSiblingItem(TreeItem item) const {
+    const Node* n = Find(item);
+    return n != nullptr ? n->next : 0;
+}
+
+TreeItem TreeControl::GetPrevSiblingItem(TreeItem item) const {
+    const Node* n = Find(item);
+    return n != nullptr ? n->prev : 0;
+}
+
+int TreeControl::GetDepth(TreeItem item) const {
+    int depth = -1;
+    for (const Node* n = Find(item); n != nullptr; n = Find(n->parent)) {
+        ++depth;
+    }
+    return depth;
+}
+
+bool TreeControl::IsShown(TreeItem item) const {
+    const Node* n = Find(item);
+    if (n == nullptr) {
+        return false;
+    }
+    for (const Node* p = Find(n->parent); p != nullptr; p = Find(p->parent)) {
+        if (!p->expanded) {
+            return false;
+        }
+    }
+    return true;
+}
+
+TreeItem TreeControl::GetNextVisibleItem(TreeItem item) const {
+    const Node* n = Find(item);
+    if (n == nullptr || !IsShown(item)) {
+        return 0;
+    }
+    if (n->expanded && n->firstChild != 0) {
+        return n->firstChild;
+    }
+    for (; n != nullptr; n = Find(n->parent)) {
+        if (n->next != 0) {
+            return n->next;
+        }
+    }
+    return 0;
+}
+
+TreeItem TreeControl::GetPrevVisibleItem(TreeItem item) const {
+    const Node* n = Find(item);
+    if (n == nullptr || !IsShown(item)) {
+        return 0;
+    }
+    if (n->prev == 0) {
+        return n->parent;
+    }
+    const Node* p = Find(n->prev);
+    while (p->expanded && p->lastChild != 0) {
+        p = Find(p->lastChild);
+    }
+    return p->id;
+}
+
+std::vector<TreeItem> TreeControl::VisibleRows() const {
+    std::vector<TreeItem> rows;
+    for (TreeItem item = firstTop_; item != 0; item = GetNextVisibleItem(item)) {
+        rows.push_back(item);
+    }
+    return rows;
+}
+
+int TreeControl::RowOf(TreeItem item) const {
+    if (!IsShown(item)) {
+        return -1;
+    }
+    int row = 0;
+    for (TreeItem i = firstTop_; i != 0; i = GetNextVisibleItem(i), ++row) {
+        if (i == item) {
+            return row;
+        }
+    }
+    return -1;
+}
+
+// ---- texts, images, data --------------------------------------------------------------------
+
+bool TreeControl::SetItemText(TreeItem item, int column, std::string text) {
+    Node* n = Find(item);
+    if (n == nullptr || column < 0 || column >= GetColumnCount()) {
+        return false;
+    }
+    if (static_cast<int>(n->texts.size()) <= column) {
+        n->texts.resize(column + 1);
+    }
+    n->texts[column] = std::move(text);
+    return true;
+}
+
+std::string TreeControl::GetItemText(TreeItem item, int column) const {
+    const Node* n = Find(item);
+    if (n == nullptr || column < 0 || column >= static_cast<int>(n->texts.size())) {
+        return {};
+    }
+    return n->texts[column];
+}
+
+bool TreeControl::SetItemImage(TreeItem item, int image, int selectedImage) {
+    Node* n = Find(item);
+    if (n == nullptr) {
+        return false;
+    }
+    n->image = image;
+    n->selectedImage = selectedImage;
+    return true;
+}
+
+bool TreeControl::GetItemImage(TreeItem item, int& image, int& selectedImage) const {
+    const Node* n = Find(item);
+    if (n == nullptr) {
+        return false;
+    }
+    image = n->image;
+    selectedImage = n->selectedImage;
+    return true;
+}
+
+bool TreeControl::SetItemData(TreeItem item, intptr_t data) {
+    Node* n = Find(item);
+    if (n == nullptr) {
+        return false;
+    }
+    n->data = data;
+    return true;
+}
+
+intptr_t TreeControl::GetItemData(TreeItem item) const {
+    const Node* n = Find(item);
+    return n != nullptr ? n->data : 0;
+}
+
+int TreeControl::ImageToDraw(TreeItem item) const {
+    const Node* n = Find(item);
+    if (n == nullptr || images_ == nullptr) {
+        return -1;
+    }
+    const int index = item == selected_ ? n->selectedImage : n->image;
+    return index >= 0 && index < images_->Count() ? index : -1;
+}
+
+// ---- expansion and selection ----------------------------------------------------------------
+
+bool TreeControl::Expand(TreeItem item, TreeExpand action) {
+    Node* n = Find(item);
+    if (n == nullptr) {
+        return false;
+    }
+    switch (action) {
+        case TreeExpand::Expand:
+            n->expanded = true;
+            break;
+        case TreeExpand::Collapse:
+            n->expanded = false;
+            break;
+        case TreeExpand::Toggle:
+            n->expanded = !n->expanded;
+            break;
+    }
+    if (!n->expanded) {
+        FixSelectionAfterCollapse(item);
+        ClampScroll();
+    }
+    return true;
+}
+
+bool TreeControl::IsExpanded(TreeItem item) const {
+    const Node* n = Find(item);
+    return n != nullptr && n->expanded;
+}
+
+void TreeControl::FixSelectionAfterCollapse(TreeItem item) {
+    // A selection hidden by the collapse moves to the collapsed item.
+    if (selected_ != 0 && selected_ != item && IsWithin(selected_, item)) {
+        ChangeSelection(item, TreeAction::ByCode);
+    }
+}
+
+void TreeControl::ChangeSelection(TreeItem item, TreeAction action) {
+    const TreeItem old = selected_;
+    selected_ = item;
+    if (old != item) {
+        const TreeSelectionChange change{old, item, action};
+        NotifyParent(kNotifyTreeSelChanged, item, &change);
+    }
+}
+
+bool TreeControl::SelectItem(TreeItem item) {
+    if (item != 0 && !IsValid(item)) {
+        return false;
+    }
+    if (item != 0) {
+        EnsureVisible(item);
+    }
+    ChangeSelection(item, TreeAction::ByCode);
+    return true;
+}
+
+bool TreeControl::SelectDropTarget(TreeItem item) {
+    if (item != 0 && !IsValid(item)) {
+        return false;
+    }
+    dropTarget_ = item;
+    return true;
+}
+
+bool TreeControl::EnsureVisible(TreeItem item) {
+    if (!IsValid(item)) {
+        return false;
+    }
+    for (Node* p = Find(GetParentItem(item)); p != nullptr; p = Find(p->parent)) {
+        p->expanded = true;
+    }
+    const int row = RowOf(item);
+    if (row < scrollVert_) {
+        scrollVert_ = row;
+    } else if (row >= scrollVert_ + GetVisibleCount()) {
+        scrollVert_ = row - GetVisibleCount() + 1;
+    }
+    ClampScroll();
+    return true;
+}
+
+bool TreeControl::SelectSetFirstVisible(TreeItem item) {
+    if (!IsValid(item)) {
+        return false;
+    }
+    EnsureVisible(item);
+    scrollVert_ = RowOf(item);
+    ClampScroll();
+    return true;
+}
+
+TreeItem TreeControl::GetFirstVisibleItem() const {
+    TreeItem item = firstTop_;
+    for (int row = 0; item != 0 && row < scrollVert_; ++row) {
+        item = GetNextVisibleItem(item);
+    }
+    return item;
+}
+
+int TreeControl::GetVisibleCount() const {
+    return std::max(1, (GetClientRect().Height() - HeaderHeight()) / GetItemHeight());
+}
+
+int TreeControl::MaxScrollVert() const {
+    return std::max(0, static_cast<int>(VisibleRows().size()) - GetVisibleCount());
+}
+
+void TreeControl::ClampScroll() {
+    scrollVert_ = std::clamp(scrollVert_, 0, MaxScrollVert());
+}
+
+void TreeControl::SetScrollPosVert(int rows) {
+    scrollVert_ = rows;
+    ClampScroll();
+}
+
+void TreeControl::SetScrollPosHorz(int pixels) {
+    scrollHorz_ = std::max(0, pixels);
+}
+
+// ---- columns and header -------------------------------------------------------------------
+
+int TreeControl::InsertColumn(int index, std::string title, int width) {
+    if (index < 1 || index > GetColumnCount()) {
+        return -1;
+    }
+    columns_.insert(columns_.begin() + index, TreeColumn{std::move(title), std::max(0, width)});
+    for (auto& [id, node] : nodes_) {
+        if (static_cast<int>(node->texts.size()) > index) {
+            node->texts.insert(node->texts.begin() + index, std::string());
+        }
+    }
+    return index;
+}
+
+bool TreeControl::DeleteColumn(int index) {
+    if (index < 1 || index >= GetColumnCount()) {
+        return false;
+    }
+    columns_.erase(columns_.begin() + index);
+    for (auto& [id, node] : nodes_) {
+        if (static_cast<int>(node->texts.size()) > index) {
+            node->texts.erase(node->texts.begin() + index);
+        }
+    }
+    return true;
+}
+
+int TreeControl::GetColumnWidth(int column) const {
+    return column >= 0 && column < GetColumnCount() ? columns_[column].width : 0;
+}
+
+bool TreeControl::SetColumnWidth(int column, int width) {
+    if (column < 0 || column >= GetColumnCount()) {
+        return false;
+    }
+    columns_[column].width = std::max(0, width);
+    return true;
+}
+
+std::string TreeControl::GetColumnTitle(int column) const {
+    return column >= 0 && column < GetColumnCount() ? columns_[column].title : std::string();
+}
+
+bool TreeControl::SetColumnTitle(int column, std::string title) {
+    if (column < 0 || column >= GetColumnCount()) {
+        return false;
+    }
+    columns_[column].title = std::move(title);
+    return true;
+}
+
+int TreeControl::TotalColumnWidth() const {
+    return std::accumulate(columns_.begin(), columns_.end(), 0,
+                           [](int sum, const TreeColumn& c) { return sum + c.width; });
+}
+
+void TreeControl::ShowHeader(bool show, bool redraw) {
+    headerShown_ = show;
+    ClampScroll();
+    if (redraw) {
+        Invalidate();
+    }
+}
+
+int TreeControl::HeaderHeight() const {
+    return headerShown_ ? tarnui::GetTextMetrics(GetItemFont()).height + 6 : 0;
+}
+
+// ---- geometry -----------------------------------------------------------------------------
+
+int TreeControl::GetItemHeight() const {
+    if (itemHeight_ > 0) {
+        return itemHeight_;
+    }
+    return std::max(1, tarnui::GetTextMetrics(GetItemFont()).height + 2);
+}
+
+void TreeControl::SetItemHeight(int height) {
+    itemHeight_ = std::max(0, height);
+    ClampScroll();
+}
+
+int TreeControl::IconWidth() const {
+    return images_ != nullptr && images_->IsCreated() ? images_->ImageWidth() : 0;
+}
+
+int TreeControl::ItemLeft(int depth) const {
+    const int steps = depth + ((treeStyle_ & kTvsLinesAtRoot) != 0 ? 1 : 0);
+    return steps * indent_ - scrollHorz_;
+}
+
+Rect TreeControl::GetItemRect(TreeItem item, bool textOnly) const {
+    const int row = RowOf(item);
+    if (row < 0) {
+        return {};
+    }
+    const int top = HeaderHeight() + (row - scrollVert_) * GetItemHeight();
+    if (!textOnly) {
+        return {-scrollHorz_, top, TotalColumnWidth() - scrollHorz_, top + GetItemHeight()};
+    }
+    const int left = ItemLeft(GetDepth(item)) + IconWidth();
+    const int width = GetTextExtent(GetItemFont(), GetItemText(item)).cx + kLabelPadding;
+    return {left, top, left + width, top + GetItemHeight()};
+}
+
+TreeHitTest TreeControl::HitTest(Point p) const {
+    TreeHitTest hit;
+    if (p.y < 0) {
+        hit.flags = kTvhtAbove;
+        return hit;
+    }
+    if (p.y < HeaderHeight()) {
+        hit.flags = kTvhtOnHeader;
+        for (int c = 0, x = -scrollHorz_; c < GetColumnCount(); x += columns_[c].width, ++c) {
+            if (p.x >= x && p.x < x + columns_[c].width) {
+                hit.column = c;
+            }
+        }
+        return hit;
+    }
+    if (GetClientRect().Height() > 0 && p.y >= GetClientRect().Height()) {
+        hit.flags = kTvhtBelow;
+        return hit;
+    }
+    const int row = scrollVert_ + (p.y - HeaderHeight()) / GetItemHeight();
+    TreeItem item = GetFirstVisibleItem();
+    for (int r = scrollVert_; item != 0 && r < row; ++r) {
+        item = GetNextVisibleItem(item);
+    }
+    if (item == 0) {
+        hit.flags = kTvhtNowhere;
+        return hit;
+    }
+    hit.item = item;
+    const int left = ItemLeft(GetDepth(item));
+    const Rect label = GetItemRect(item, true);
+    const bool buttons = (treeStyle_ & kTvsHasButtons) != 0 && ItemHasChildren(item) &&
+                         (GetDepth(item) > 0 || (treeStyle_ & kTvsLinesAtRoot) != 0);
+    if (p.x >= label.right) {
+        hit.flags = kTvhtOnRight;
+    } else if (p.x >= label.left) {
+        hit.flags = kTvhtOnLabel;
+    } else if (p.x >= left) {
+        hit.flags = kTvhtOnIcon;
+    } else if (buttons && p.x >= left - indent_) {
+        hit.flags = kTvhtOnButton;
+    } else {
+        hit.flags = kTvhtOnIndent;
+    }
+    return hit;
+}
+
+// ---- colours, fonts, drawing ----------------------------------------------------------------
+
+const Font& TreeControl::WindowFont() const {
+    const Font* font = GetFont();
+    return font != nullptr ? *font : DefaultFont();
+}
+
+void TreeControl::SetItemFont(const Font& font) {
+    itemFont_ = std::make_unique<Font>(font);
+    ClampScroll();
+}
+
+void TreeControl::SetLabelFont(const Font& font) {
+    labelFont_ = std::make_unique<Font>(font);
+}
+
+const Font& TreeControl::GetItemFont() const {
+    return itemFont_ != nullptr ? *itemFont_ : WindowFont();
+}
+
+const Font& TreeControl::GetLabelFont() const {
+    return labelFont_ != nullptr ? *labelFont_ : WindowFont();
+}
+
+std::unique_ptr<ImageList> TreeControl::CreateDragImage(TreeItem item) const {
+    if (!IsValid(item)) {
+        return nullptr;
+    }
+    const Rect label = GetItemRect(item, true);
+    const int labelWidth = label.IsEmpty()
+                               ? GetTextExtent(GetItemFont(), GetItemText(item)).cx + kLabelPadding
+                               : label.Width();
+    const int width = IconWidth() + labelWidth;
+    const int height = GetItemHeight();
+    // The label as an opaque box in the text colour on the label background; the icon,
+    // when there is one, in front of it.
+    Bitmap picture(width, height, 0xFF000000u | textBkColor_);
+    if (const int index = ImageToDraw(item); index >= 0) {
+        const Bitmap* icon = images_->Image(index);
+        for (int y = 0; y < std::min(height, icon->Height()); ++y) {
+            for (int x = 0; x < icon->Width(); ++x) {
+                picture.SetPixel(x, y, icon->Pixel(x, y));
+            }
+        }
+    }
+    auto drag = std::make_unique<ImageList>();
+    drag->Create(width, height, true, 1, 1);
+    drag->Add(picture);
+    return drag;
+}
+
+void TreeControl::SetRedraw(bool on) {
+    redraw_ = on;
+    if (on) {
+        Invalidate();
+    }
+}
+
+void TreeControl::Invalidate() {
+    if (redraw_) {
+        ++paintRequests_;
+    }
+}
+
+// ---- user input ---------------------------------------------------------------------------
+
+bool TreeControl::ClickAt(Point p) {
+    if (!AcceptsInput()) {
+        return false;
+    }
+    SetFocus();
+    const TreeHitTest hit = HitTest(p);
+    if ((hit.flags & kTvhtOnButton) != 0) {
+        Expand(hit.item, TreeExpand::Toggle);
+        const TreeExpansionChange change{hit.item, IsExpanded(hit.item)};
+        NotifyParent(kNotifyTreeItemExpanded, hit.item, &change);
+    } else if ((hit.flags & kTvhtOnItem) != 0) {
+        ChangeSelection(hit.item, TreeAction::ByMouse);
+    }
+    return true;
+}
+
+namespace {
+Point MiddleOf(const Rect& r) {
+    return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+}  // namespace
+
+bool TreeControl::ClickItem(TreeItem item) {
+    if (!AcceptsInput() || !IsShown(item)) {
+        return false;
+    }
+    EnsureVisible(item);
+    return ClickAt(MiddleOf(GetItemRect(item, true)));
+}
+
+bool TreeControl::ClickButton(TreeItem item) {
+    if (!AcceptsInput() || !IsShown(item) || !ItemHasChildren(item) ||
+        (treeStyle_ & kTvsHasButtons) == 0 ||
+        (GetDepth(item) == 0 && (treeStyle_ & kTvsLinesAtRoot) == 0)) {
+        return false;
+    }
+    EnsureVisible(item);
+    const Rect row = GetItemRect(item, false);
+    const int left = ItemLeft(GetDepth(item));
+    return ClickAt({left - indent_ / 2, (row.top + row.bottom) / 2});
+}
+
+bool TreeControl::DoubleClickAt(Point p) {
+    if (!ClickAt(p)) {
+        return false;
+    }
+    const TreeHitTest hit = HitTest(p);
+    if (!NotifyParent(kNotifyDoubleClicked, hit.item, &p) && (hit.flags & kTvhtOnItem) != 0 &&
+        ItemHasChildren(hit.item)) {
+        Expand(hit.item, TreeExpand::Toggle);
+        const TreeExpansionChange change{hit.item, IsExpanded(hit.item)};
+        NotifyParent(kNotifyTreeItemExpanded, hit.item, &change);
+    }
+    return true;
+}
+
+bool TreeControl::DoubleClickItem(TreeItem item) {
+    if (!AcceptsInput() || !IsShown(item)) {
+        return false;
+    }
+    EnsureVisible(item);
+    return DoubleClickAt(MiddleOf(GetItemRect(item, true)));
+}
+
+bool TreeControl::RightClickAt(Point p) {
+    if (!AcceptsInput()) {
+        return false;
+    }
+    SetFocus();
+    const TreeHitTest hit = HitTest(p);
+    NotifyParent(kNotifyRightClick, (hit.flags & kTvhtOnItem) != 0 ? hit.item : 0, &p);
+    return true;
+}
+
+bool TreeControl::RightClickItem(TreeItem item) {
+    if (!AcceptsInput() || !IsShown(item)) {
+        return false;
+    }
+    EnsureVisible(item);
+    return RightClickAt(MiddleOf(GetItemRect(item, true)));
+}
+
+bool TreeControl::RightClickHeader(int column, Point screen) {
+    if (!AcceptsInput() || !headerShown_ || column < -1 || column >= GetColumnCount()) {
+        return false;
+    }
+    if (!OnHeaderRightClick(column, screen)) {
+        NotifyParent(kNotifyHeaderRightClick, column, &screen);
+    }
+    return true;
+}
+
+bool TreeControl::OnHeaderRightClick(int /*column*/, Point /*screen*/) {
+    return false;
+}
+
+bool TreeControl::BeginDrag(TreeItem item) {
+    if (!AcceptsInput() || !IsShown(item)) {
+        return false;
+    }
+    NotifyParent(kNotifyBeginDrag, item);
+    return true;
+}
+
+}  // namespace tarnui

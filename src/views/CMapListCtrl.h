@@ -1,0 +1,79 @@
+// The report list control of the Map list views. Over the platform's list control it keeps
+// the widths of hidden columns, offers a header menu that hides and shows columns, saves
+// and restores column layouts in the profile service, records a text colour per cell,
+// optionally fits columns to their longest text, and writes and prints its content.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/controls/ListControl.h"
+#include "src/shell/HostInterfaces.h"
+
+class CMapListCtrl : public tarnui::ListControl {
+public:
+    // Auto-fit option bits: kAutoFitAll fits every column; kAutoFitColumn0 << c fits column c
+    // (c from 0 to 9).
+    static constexpr uint32_t kAutoFitAll = 1;
+    static constexpr uint32_t kAutoFitColumn0 = 2;
+    static constexpr int kAutoFitColumns = 10;
+    static constexpr int kFirstTextBuffer = 3000;
+
+    // The label-editing style bit is taken out of `listStyle` and remembered as editable.
+    bool Create(uint32_t listStyle, const tarnui::Rect& rect, tarnui::Window* parent, int id,
+                uint32_t autoFitOption);
+    bool IsEditable() const { return editable_; }
+    uint32_t AutoFitOption() const { return autoFitOption_; }
+    bool FitsColumn(int column) const;  // false until the first insertion
+    int LongestText(int column) const;  // 0 for columns past the tenth
+
+    // Items: text changes record the cell's colour and feed the auto-fit.
+    int InsertItem(int index, std::string text);
+    bool SetItemText(int item, int column, std::string text);
+    // The cell's whole text, however long (read through a growing buffer).
+    std::string GetItemText(int item, int column) const;
+    // The text colour recorded for a cell; the control's text colour when none was.
+    tarnui::Color GetCellColor(int item, int column) const;
+
+    // Columns. Setting a width above 0 also remembers it.
+    bool SetColumnWidth(int column, int width);
+    bool IsColumnShown(int column) const { return GetColumnWidth(column) != 0; }
+    // The width before the column was hidden, or its width while it is shown.
+    uint32_t RememberedWidth(int column) const;
+    void SetRememberedWidth(int column, uint32_t width);
+    void ApplySavedColumnValue(int column, int32_t value);
+    // Hides a shown column (remembering its width) or shows a hidden one again; redraws.
+    bool ToggleColumn(int column);
+
+    // The column layout under a window class name ("ColWidth" + c).
+    void SaveColumnLayout(IBraeProfile* profile, const std::string& section) const;
+    void RestoreColumnLayout(IBraeProfile* profile, const std::string& section);
+
+    // The list text (1, or 0 when the file cannot be created) and printing.
+    int WriteListText(const std::string& path) const;
+    void PrintList();
+
+protected:
+    bool OnHeaderRightClick(int column, tarnui::Point screen) override;
+    void OnItemInserted(int item) override;
+    void OnItemDeleted(int item) override;
+    void OnAllItemsDeleted() override { cellColors_.clear(); }
+    void OnColumnInserted(int column) override;
+    void OnColumnDeleted(int column) override;
+
+private:
+    void DeriveAutoFit();
+    void FitColumn(int column, const std::string& text);
+
+    bool editable_ = false;
+    uint32_t autoFitOption_ = 0;
+    bool autoFitDerived_ = false;
+    bool fitAll_ = false;
+    std::array<bool, kAutoFitColumns> fitColumn_{};
+    std::array<int32_t, kAutoFitColumns> longest_{};
+    std::vector<uint32_t> remembered_;
+    // One row of colours per item, one colour per cell written.
+    std::vector<std::vector<tarnui::Color>> cellColors_;
+};
