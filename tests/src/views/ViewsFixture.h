@@ -8,7 +8,7 @@
 
 #include "platform/backend/HeadlessBackend.h"
 #include "platform/windows/Window.h"
-#include "tests/host/TempDir.h"
+#include "tests/support/TempDir.h"
 
 namespace views_test {
 
