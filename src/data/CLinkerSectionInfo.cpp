@@ -1,5 +1,7 @@
 #include "src/data/CLinkerSectionInfo.h"
 
+#include "src/data/LinkMapText.h"
+
 #include <string_view>
 #include <utility>
 
@@ -9,27 +11,10 @@
 
 namespace {
 
+using linkmap::SplitWords;
+
 // Capability bit: the linker gives and takes a group's section text as one string.
 constexpr uint32_t kCapabilityWholeText = 2;
-
-// Cuts text into words at separator; runs of separators give no empty words.
-std::vector<std::string_view> SplitWords(std::string_view text, char separator) {
-    std::vector<std::string_view> words;
-    size_t begin = 0;
-    while (begin < text.size()) {
-        if (text[begin] == separator) {
-            ++begin;
-            continue;
-        }
-        size_t end = text.find(separator, begin);
-        if (end == std::string_view::npos) {
-            end = text.size();
-        }
-        words.push_back(text.substr(begin, end - begin));
-        begin = end;
-    }
-    return words;
-}
 
 WString WithHexPrefix(const std::string& address) {
     return address.empty() ? WString() : u"0x" + tarnui::Utf8ToUtf16(address);

@@ -1,11 +1,12 @@
-// Text helpers of the map listing reader: blank trimming, word splitting and case-blind
-// comparison. All of them work on views of the line buffer and allocate nothing.
+// Text helpers of the map data models: blank trimming, word splitting by the split rule and
+// case-blind comparison. They work on views of the caller's text.
 #pragma once
 
 #include <array>
 #include <cstddef>
 #include <span>
 #include <string_view>
+#include <vector>
 
 namespace linkmap {
 
@@ -92,6 +93,17 @@ inline size_t SplitWords(std::string_view text, const CharSet& separators,
             ++at;
         out[count++] = std::string_view(begin, static_cast<size_t>(at - begin));
     }
+}
+
+// The words of a text cut at one separator character, for callers that keep them all.
+inline std::vector<std::string_view> SplitWords(std::string_view text, char separator) {
+    std::vector<std::string_view> words;
+    const CharSet separators{std::string_view(&separator, 1)};
+    ForEachWord(text, separators, [&](std::string_view word) {
+        words.push_back(word);
+        return true;
+    });
+    return words;
 }
 
 inline constexpr CharSet kSpaces{" "};

@@ -1,5 +1,7 @@
 #include "src/data/MemoryDescriptionText.h"
 
+#include "src/data/LinkMapText.h"
+
 namespace {
 
 constexpr std::string_view kRecordSeparator = "] [";
@@ -23,24 +25,6 @@ std::string_view TrimChars(std::string_view text, char front, char back) {
     return text;
 }
 
-// Maximal runs of characters other than the separator; runs of separators give no words.
-std::vector<std::string> SplitWords(std::string_view text, char separator) {
-    std::vector<std::string> words;
-    std::size_t position = 0;
-    while (position < text.size()) {
-        const std::size_t start = text.find_first_not_of(separator, position);
-        if (start == std::string_view::npos) {
-            break;
-        }
-        std::size_t end = text.find(separator, start);
-        if (end == std::string_view::npos) {
-            end = text.size();
-        }
-        words.emplace_back(text.substr(start, end - start));
-        position = end;
-    }
-    return words;
-}
 
 void AppendBracketed(std::vector<std::string>& records, std::string_view record) {
     std::string text;
@@ -107,10 +91,12 @@ std::vector<DescriptionItem> RecordItems(std::string_view record, std::string_vi
     }
     content = TrimChars(content, '"', '"');
     std::vector<DescriptionItem> items;
-    for (std::string& word : SplitWords(content, ' ')) {
+    for (std::string_view word : linkmap::SplitWords(content, ' ')) {
         DescriptionItem item;
-        item.fields = SplitWords(word, ',');
-        item.text = std::move(word);
+        for (std::string_view field : linkmap::SplitWords(word, ',')) {
+            item.fields.emplace_back(field);
+        }
+        item.text = word;
         items.push_back(std::move(item));
     }
     return items;
