@@ -7,6 +7,7 @@
 
 #include "host/lib/BraeHost.h"
 #include "host/lib/Contexts.h"
+#include "host/lib/DockingFramework.h"
 #include "host/lib/ErrorService.h"
 #include "host/lib/LinkerServices.h"
 #include "host/lib/MemoryResourceService.h"
@@ -49,6 +50,8 @@ public:
     ProfileService& Profile() { return profile_; }
     ErrorService& Errors() { return errors_; }
     Registrar& Registrations() { return registrar_; }
+    // Panes, frame states, toolbars, menus, accelerators and command targets.
+    DockingFramework& Docking() { return docking_; }
 
     // Set after the linker option service took new section settings; the front end tells
     // the components and clears it.
@@ -70,6 +73,7 @@ private:
     ProfileService profile_;
     ErrorService errors_;
     Registrar registrar_;
+    DockingFramework docking_;
     std::unique_ptr<WorkspaceDataService> workspaceData_;
     std::unique_ptr<ProjectInfoService> projectInfo_;
     bool sectionSettingsChanged_ = false;
