@@ -162,8 +162,8 @@ HResult DockingFramework::RequestFrameState(const TarnId& component, tarnui::Win
         return kStatusFail;
     }
     if ((flags & kFrameToggleDocking) != 0) {
-        const bool dockingForbidden = (pane->state & kFrameInDocumentArea) != 0 &&
-                                      (pane->state & kFrameDockable) == 0;
+        const bool dockingForbidden =
+            (pane->state & kFrameInDocumentArea) != 0 && (pane->state & kFrameDockable) == 0;
         pane->state &= ~(kFrameInDocumentArea | kFrameDockable);
         pane->state |= dockingForbidden ? kFrameDockable : kFrameInDocumentArea;
     }
@@ -209,8 +209,8 @@ HResult DockingFramework::AddMenu(const TarnId& component, const tarnui::MenuTem
                                   const WString& hostMenu) {
     const std::string name = tarnui::Utf16ToUtf8(hostMenu);
     for (const HostMenuEntry& entry : menus_) {
-        if (entry.component == component && entry.hostMenu == name &&
-            entry.menu.id == menu.id && MenusEqual(entry.menu.items, menu.items)) {
+        if (entry.component == component && entry.hostMenu == name && entry.menu.id == menu.id &&
+            MenusEqual(entry.menu.items, menu.items)) {
             return kStatusOk;  // already there
         }
     }
@@ -263,8 +263,7 @@ HResult DockingFramework::LoadToolbar(const TarnId& component, int32_t handle,
     return kStatusOk;
 }
 
-HResult DockingFramework::IsToolbarShown(const TarnId& component, int32_t handle,
-                                         int32_t* shown) {
+HResult DockingFramework::IsToolbarShown(const TarnId& component, int32_t handle, int32_t* shown) {
     ToolbarState* toolbar = Toolbar(component, handle);
     if (toolbar == nullptr || shown == nullptr) {
         return kStatusFail;
@@ -298,8 +297,7 @@ HResult DockingFramework::InstallAccelerators(const TarnId& component,
         return kStatusFail;
     }
     for (AcceleratorEntry& entry : accelerators_) {
-        if (entry.component == component && entry.table.id == table.id &&
-            entry.target == target) {
+        if (entry.component == component && entry.table.id == table.id && entry.target == target) {
             entry.table = table;
             return kStatusOk;
         }
@@ -315,9 +313,8 @@ HResult DockingFramework::ForgetWindow(const TarnId& component, tarnui::Window* 
     EraseIf(commandTargets_, [&](const CommandTargetEntry& e) {
         return e.component == component && e.target == window;
     });
-    EraseIf(toolbars_, [&](const ToolbarState& t) {
-        return t.component == component && t.owner == window;
-    });
+    EraseIf(toolbars_,
+            [&](const ToolbarState& t) { return t.component == component && t.owner == window; });
     EraseIf(accelerators_, [&](const AcceleratorEntry& e) {
         return e.component == component && e.target == window;
     });

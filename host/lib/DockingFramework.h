@@ -86,8 +86,7 @@ public:
                               uint32_t flags) override;
     HResult QueryFrameState(const TarnId& component, tarnui::Window* frame,
                             uint32_t* state) override;
-    HResult ShowWindowForKey(const TarnId& component, const WString& key,
-                             uint32_t* state) override;
+    HResult ShowWindowForKey(const TarnId& component, const WString& key, uint32_t* state) override;
     HResult AddMenu(const TarnId& component, const tarnui::MenuTemplate& menu,
                     const WString& hostMenu) override;
     HResult RegisterCommandTarget(const TarnId& component, tarnui::Window* target,

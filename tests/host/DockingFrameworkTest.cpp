@@ -5,6 +5,7 @@
 #include "host/lib/DockingFramework.h"
 #include "host/lib/SubstituteHost.h"
 #include "src/shell/HostAccess.h"
+#include "src/shell/HostIds.h"
 
 namespace tarnhost {
 namespace {
@@ -192,9 +193,54 @@ TEST_F(DockingFrameworkTest, TheLatestAcceleratorTableWins) {
     EXPECT_FALSE(docking_.TranslateAccelerator('B', tarnui::kModControl));
 }
 
+TEST(SubstituteHostDocking, ServiceIdentifierIsNoOtherIdentifier) {
+    const TarnId others[] = {kIdIUnknown,
+                             kIdIBraeHost,
+                             kIdIBraeRegistrar,
+                             kIdIBraeRegistryClient,
+                             kIdIBraeComponent,
+                             kIdIBraeErrorReporter,
+                             kIdIBraeLinkerSections,
+                             kIdIBraeWorkSpaceClient,
+                             kIdIBraeWorkSpaceClient2,
+                             kIdIBraeFormatViewClient2,
+                             kIdIBraeDataManagerOptionsClient,
+                             kIdValueConversionService,
+                             kIdLinkerSettingService,
+                             kIdLinkerOptionService,
+                             kIdMemoryResourceService,
+                             kIdOptionsService,
+                             kIdProjectInformationService,
+                             kIdWorkspaceDataService,
+                             kIdWorkspaceSaveService,
+                             kIdProfileService,
+                             kIdSourceLookupService,
+                             kIdSourceDisplayService,
+                             kIdMemoryMapService,
+                             kIdErrorService,
+                             kIdPlaceholderService,
+                             kIdCustomPlaceholderService,
+                             kIdTarnMapComponent,
+                             kIdTarnMapDataSection,
+                             kIdEventSectionSettingsChanged,
+                             kIdEventHostLockOn,
+                             kIdEventHostLockOff,
+                             kIdEventMemoryResourcesChanged1,
+                             kIdEventMemoryResourcesChanged2,
+                             kIdEventMemoryResourcesChanged3,
+                             kIdEventMemoryResourcesChanged4,
+                             kIdEventMemoryResourcesChanged5,
+                             kIdEventLinkerOptionsChanged,
+                             kIdEventDebuggerFirst,
+                             kIdEventDebuggerSecond};
+    for (const TarnId& other : others) {
+        EXPECT_NE(other, kIdDockingFrameworkService);
+    }
+}
+
 TEST(SubstituteHostDocking, OffersTheDockingFrameworkService) {
-    SubstituteHost host(nullptr, {.installDir = "/tmp", .hostPlaceholders = {},
-                                  .configDir = ::testing::TempDir()});
+    SubstituteHost host(
+        nullptr, {.installDir = "/tmp", .hostPlaceholders = {}, .configDir = ::testing::TempDir()});
     auto* service = GetHostService<IBraeDockingFramework>(host.Host(), kIdDockingFrameworkService);
     EXPECT_EQ(service, static_cast<IBraeDockingFramework*>(&host.Docking()));
 }

@@ -26,9 +26,10 @@ void CDlgSelectPrint::OnOK() {
     if (auto* list = GetControlAs<tarnui::ComboBox>(tarnres::kCtlPrintWindowType)) {
         selectedIndex_ = list->GetCurSel();
         // Nothing chosen (an empty list) leaves the caption empty.
-        selectedCaption_ = selectedIndex_ >= 0 && selectedIndex_ < static_cast<int>(captions_.size())
-                               ? captions_[static_cast<size_t>(selectedIndex_)]
-                               : std::string{};
+        selectedCaption_ =
+            selectedIndex_ >= 0 && selectedIndex_ < static_cast<int>(captions_.size())
+                ? captions_[static_cast<size_t>(selectedIndex_)]
+                : std::string{};
     }
     CDlgWithHelp::OnOK();
 }

@@ -56,22 +56,22 @@ public:
     uint32_t Release() override { return 0; }
 
     // IBraeFormatViewClient2.
-    HResult GetEntryName(WString* name) override;                                    // 3
-    HResult FormatReserved4(intptr_t) override { return kStatusOk; }                 // 4
-    HResult FormatReserved5(intptr_t) override { return kStatusOk; }                 // 5
-    HResult GetDisplayItems(HostStringList* items) override;                         // 6
+    HResult GetEntryName(WString* name) override;                     // 3
+    HResult FormatReserved4(intptr_t) override { return kStatusOk; }  // 4
+    HResult FormatReserved5(intptr_t) override { return kStatusOk; }  // 5
+    HResult GetDisplayItems(HostStringList* items) override;          // 6
     HResult GetCurrentItemColours(intptr_t value, int32_t* foreground,
-                                  int32_t* background) override;                     // 7
-    HResult GetFont(WString* name, int32_t* size) override;                          // 8
+                                  int32_t* background) override;  // 7
+    HResult GetFont(WString* name, int32_t* size) override;       // 8
     HResult SetItemColours(const WString& item, int32_t foreground,
-                           int32_t background) override;                             // 9
-    HResult SetFont(const WString& name, int32_t size) override;                     // 10
-    HResult SetFontAgain(const WString& name, int32_t size) override;                // 11
-    HResult SetTextColours(int32_t foreground, int32_t background) override;         // 12
-    HResult SetSelectedTextColours(int32_t foreground, int32_t background) override; // 13
-    HResult FormatReserved14(intptr_t) override { return kStatusOk; }                // 14
+                           int32_t background) override;                              // 9
+    HResult SetFont(const WString& name, int32_t size) override;                      // 10
+    HResult SetFontAgain(const WString& name, int32_t size) override;                 // 11
+    HResult SetTextColours(int32_t foreground, int32_t background) override;          // 12
+    HResult SetSelectedTextColours(int32_t foreground, int32_t background) override;  // 13
+    HResult FormatReserved14(intptr_t) override { return kStatusOk; }                 // 14
     HResult GetItemColours(const WString& item, int32_t* foreground,
-                           int32_t* background) override;                            // 15
+                           int32_t* background) override;  // 15
 
 private:
     tarnui::Font font_;

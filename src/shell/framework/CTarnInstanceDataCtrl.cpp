@@ -127,8 +127,8 @@ tarnui::MessageResult CTarnInstanceDataCtrl::OnMessage(tarnui::MessageId msg,
         }
         const tarnui::MessageId request =
             msg == kMsgDockingFrameClosing ? kMsgViewClosing : kMsgViewHidden;
-        return messageTarget_->PostMessage(
-                   request, reinterpret_cast<tarnui::MessageParam>(static_cast<tarnui::Window*>(this)))
+        return messageTarget_->PostMessage(request, reinterpret_cast<tarnui::MessageParam>(
+                                                        static_cast<tarnui::Window*>(this)))
                    ? 1
                    : 0;
     }

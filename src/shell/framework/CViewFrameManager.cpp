@@ -4,9 +4,9 @@
 
 #include "platform/resources/ResourceContext.h"
 #include "platform/text/Utf.h"
+#include "platform/windows/Window.h"
 #include "src/shell/HostAccess.h"
 #include "src/shell/HostIds.h"
-#include "platform/windows/Window.h"
 #include "src/shell/framework/ComponentModuleState.h"
 
 namespace {
@@ -29,8 +29,7 @@ CFrameCompanions CViewFrameManager::CreateCompanions(tarnui::Window* owner) {
     if (owner == nullptr) {
         return made;
     }
-    companions_.push_back(
-        std::make_unique<CFrameCompanion>(owner, CFrameCompanion::Role::Toolbar));
+    companions_.push_back(std::make_unique<CFrameCompanion>(owner, CFrameCompanion::Role::Toolbar));
     made.toolbar = companions_.back().get();
     companions_.push_back(
         std::make_unique<CFrameCompanion>(owner, CFrameCompanion::Role::CommandTarget));
@@ -97,8 +96,8 @@ bool CViewFrameManager::AddMenuToHost(int menuResource, const std::string& hostM
     }
     ScopedComponentState state;
     const tarnui::MenuTemplate* menu = tarnui::FindMenuTemplate(menuResource);
-    if (menu == nullptr || Failed(docking_->AddMenu(kIdTarnMapComponent, *menu,
-                                                    tarnui::Utf8ToUtf16(hostMenu)))) {
+    if (menu == nullptr ||
+        Failed(docking_->AddMenu(kIdTarnMapComponent, *menu, tarnui::Utf8ToUtf16(hostMenu)))) {
         return false;
     }
     menus_.push_back(menuResource);
@@ -145,8 +144,7 @@ bool CViewFrameManager::CreateFrameToolbar(tarnui::Window* frame, tarnui::Window
     }
     int32_t handle = 0;
     if (Failed(docking_->CreateToolbar(kIdTarnMapComponent, frame, owner,
-                                       tarnui::Utf8ToUtf16(frame->GetWindowText()), {},
-                                       &handle))) {
+                                       tarnui::Utf8ToUtf16(frame->GetWindowText()), {}, &handle))) {
         return false;
     }
     toolbars_.push_back({frame, owner, handle});

@@ -182,7 +182,7 @@ HResult CWSClient2::WorkspaceClosing(intptr_t, intptr_t, intptr_t, intptr_t) {
 }
 
 HResult CWSClient2::WorkspaceOpened(const WString&, const WString&, const WString&,
-                                   const WString&) {
+                                    const WString&) {
     return kStatusOk;
 }
 

@@ -100,8 +100,8 @@ TEST_F(CommandSinkTest, CloseAllViewsClosesEachViewInOpeningOrder) {
     OpenView(*sink, manager_, "B");
     OpenView(*sink, manager_, "C");
     sink->CloseAllViews();
-    EXPECT_EQ(journal_, (Journal{"A: before-destroy", "A: delete", "B: before-destroy",
-                                 "B: delete", "C: before-destroy", "C: delete"}));
+    EXPECT_EQ(journal_, (Journal{"A: before-destroy", "A: delete", "B: before-destroy", "B: delete",
+                                 "C: before-destroy", "C: delete"}));
     EXPECT_TRUE(sink->Views().empty());
     EXPECT_TRUE(Docking().Panes().empty());
     EXPECT_EQ(manager_.PaneCount(), 0u);
@@ -123,8 +123,8 @@ TEST_F(CommandSinkTest, DebuggerBroadcastsReachEveryViewInOrder) {
     OpenView(*sink, manager_, "B");
     sink->BroadcastDebuggerFirst();
     sink->BroadcastDebuggerSecond();
-    EXPECT_EQ(journal_, (Journal{"A: debugger 1", "B: debugger 1", "A: debugger 2",
-                                 "B: debugger 2"}));
+    EXPECT_EQ(journal_,
+              (Journal{"A: debugger 1", "B: debugger 1", "A: debugger 2", "B: debugger 2"}));
     for (int i = 0; i < CDebugInterfaces::kServiceCount; ++i) {
         EXPECT_EQ(sink->DebuggerService(i), nullptr);
     }
@@ -160,10 +160,14 @@ TEST_F(CommandSinkTest, DisplayOptionsAreTakenOnlyInPairs) {
     for (const Case& c : cases) {
         tarnhost::TempDir config;
         tarnhost::OptionsService options(config.Path().string());
-        if (c.name) options.SetString(kOptionFontName, u"Consolas");
-        if (c.size) options.SetNumber(kOptionFontSize, 14);
-        if (c.foreground) options.SetNumber(kOptionForeground, 4);
-        if (c.background) options.SetNumber(kOptionBackground, 1);
+        if (c.name)
+            options.SetString(kOptionFontName, u"Consolas");
+        if (c.size)
+            options.SetNumber(kOptionFontSize, 14);
+        if (c.foreground)
+            options.SetNumber(kOptionForeground, 4);
+        if (c.background)
+            options.SetNumber(kOptionBackground, 1);
         tarnhost::BraeHost host;
         host.AddService<IBraeOptions>(kIdOptionsService, &options);
         CUiDebugCommandSink sink(&host, nullptr);

@@ -76,10 +76,11 @@ TEST_F(DlgWithHelpTest, F1WhileTheDialogRunsAsksForTheFocusedControl) {
     backend_.Script()
         .Dialog(tarnres::kDlgSelectPrint)
         .Focus(tarnres::kCtlPrintWindowType)
-        .Do("F1", [&opened](tarnui::Dialog& d) {
-            opened = static_cast<CDlgWithHelp&>(d).OnHelpKey();
-            return true;
-        })
+        .Do("F1",
+            [&opened](tarnui::Dialog& d) {
+                opened = static_cast<CDlgWithHelp&>(d).OnHelpKey();
+                return true;
+            })
         .Press(tarnui::IDCANCEL);
     ScopedComponentState state;
     ASSERT_EQ(dialog.DoModal(), tarnui::IDCANCEL);

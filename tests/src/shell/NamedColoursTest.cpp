@@ -12,12 +12,12 @@ struct Entry {
 };
 
 constexpr Entry kFixedEntries[] = {
-    {0, "WHITE", 0xFFFFFF},       {1, "BLACK", 0x000000},      {2, "GREY", 0xA0A0A0},
-    {3, "BLUE", 0xFF0000},        {4, "RED", 0x0000FF},        {5, "GREEN", 0x00FF00},
-    {6, "YELLOW", 0x00FFFF},      {7, "PURPLE", 0xFF00FF},     {8, "CYAN", 0xFFFF00},
-    {9, "DARKGREY", 0x808080},    {10, "DARKBLUE", 0x800000},  {11, "DARKRED", 0x000080},
-    {12, "DARKGREEN", 0x008000},  {13, "DARKYELLOW", 0x008080}, {14, "DARKPURPLE", 0x800080},
-    {15, "DARKCYAN", 0x808000},   {16, "LIGHTGREY", 0xDFE1E5}, {19, "MEDGREY", 0xB3B3B3},
+    {0, "WHITE", 0xFFFFFF},      {1, "BLACK", 0x000000},       {2, "GREY", 0xA0A0A0},
+    {3, "BLUE", 0xFF0000},       {4, "RED", 0x0000FF},         {5, "GREEN", 0x00FF00},
+    {6, "YELLOW", 0x00FFFF},     {7, "PURPLE", 0xFF00FF},      {8, "CYAN", 0xFFFF00},
+    {9, "DARKGREY", 0x808080},   {10, "DARKBLUE", 0x800000},   {11, "DARKRED", 0x000080},
+    {12, "DARKGREEN", 0x008000}, {13, "DARKYELLOW", 0x008080}, {14, "DARKPURPLE", 0x800080},
+    {15, "DARKCYAN", 0x808000},  {16, "LIGHTGREY", 0xDFE1E5},  {19, "MEDGREY", 0xB3B3B3},
 };
 
 class NamedColoursTest : public ::testing::Test {

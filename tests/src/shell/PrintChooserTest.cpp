@@ -77,8 +77,7 @@ TEST_F(PrintChooserTest, PrintsEveryViewWhoseCaptionMatches) {
     symbols_->SetCaption("SECTION LIST WINDOW");
     ScriptChoice("Section List Window");
     ASSERT_TRUE(list_->ExecuteCommand(tarnres::kCmdPrintChooser));
-    EXPECT_EQ(Printed(),
-              (Journal{"Section List Window: print", "Symbol List Window: print"}));
+    EXPECT_EQ(Printed(), (Journal{"Section List Window: print", "Symbol List Window: print"}));
 }
 
 TEST_F(PrintChooserTest, CancelPrintsNothing) {
@@ -134,10 +133,15 @@ TEST_F(SelectPrintDialogTest, SelectedIndexPastTheEndStartsAtTheFirstCaption) {
         dialog.AddCaption("two");
         dialog.SetSelectedIndex(c.given);
         int shown = -2;
-        backend_.Script().Dialog(tarnres::kDlgSelectPrint).Do("read", [&shown](tarnui::Dialog& d) {
-            shown = d.GetControlAs<tarnui::ComboBox>(tarnres::kCtlPrintWindowType)->GetCurSel();
-            return true;
-        }).Press(tarnui::IDOK);
+        backend_.Script()
+            .Dialog(tarnres::kDlgSelectPrint)
+            .Do("read",
+                [&shown](tarnui::Dialog& d) {
+                    shown =
+                        d.GetControlAs<tarnui::ComboBox>(tarnres::kCtlPrintWindowType)->GetCurSel();
+                    return true;
+                })
+            .Press(tarnui::IDOK);
         ASSERT_EQ(dialog.DoModal(), tarnui::IDOK);
         EXPECT_EQ(shown, c.shown) << c.given;
         EXPECT_EQ(dialog.SelectedIndex(), c.shown);
@@ -149,7 +153,9 @@ TEST_F(SelectPrintDialogTest, OkStoresTheChosenIndexAndCaptionCancelNeither) {
     CDlgSelectPrint chosen;
     chosen.AddCaption("one");
     chosen.AddCaption("two");
-    backend_.Script().Dialog(tarnres::kDlgSelectPrint).Choose(tarnres::kCtlPrintWindowType, 1)
+    backend_.Script()
+        .Dialog(tarnres::kDlgSelectPrint)
+        .Choose(tarnres::kCtlPrintWindowType, 1)
         .Press(tarnui::IDOK);
     ASSERT_EQ(chosen.DoModal(), tarnui::IDOK);
     EXPECT_EQ(chosen.SelectedIndex(), 1);

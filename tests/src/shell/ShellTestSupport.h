@@ -1,6 +1,7 @@
 // What the shell framework tests share: the headless backend, the component's resource table
-// from the real resource library (made the component's, not the current one), a real substitute host (no workspace, options in a fresh
-// directory), and a view and a command sink that record what the framework asks of them.
+// from the real resource library (made the component's, not the current one), a real substitute
+// host (no workspace, options in a fresh directory), and a view and a command sink that record what
+// the framework asks of them.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -102,8 +103,8 @@ protected:
                             int32_t dockBar = kDockBarBottom) {
         tarnui::Window* pane = manager.CreatePane("{KEY}" + name, name, 0x1A04, dockBar);
         EXPECT_NE(pane, nullptr);
-        auto view = std::make_unique<RecordingView>(name, &journal_, Host(), &manager, &sink,
-                                                    printable);
+        auto view =
+            std::make_unique<RecordingView>(name, &journal_, Host(), &manager, &sink, printable);
         EXPECT_TRUE(view->CreateViewWindow(pane, &sink));
         return static_cast<RecordingView*>(sink.AddView(std::move(view)));
     }

@@ -37,8 +37,8 @@ TEST_F(ViewFrameManagerTest, SinkRequestsReachTheHostUnderTheComponentsIdentifie
     ASSERT_TRUE(manager_.HasDockingFramework());
     ASSERT_TRUE(manager_.AddMenuToHost(tarnres::kMenuTools, "Tools"));
     ASSERT_TRUE(manager_.RegisterCommandTarget(&sinkWindow_));
-    ASSERT_TRUE(manager_.CreateToolbar(tarnres::kToolbarMap, "Map", "{WK_TB00000012_MAP}",
-                                       &sinkWindow_));
+    ASSERT_TRUE(
+        manager_.CreateToolbar(tarnres::kToolbarMap, "Map", "{WK_TB00000012_MAP}", &sinkWindow_));
     ASSERT_TRUE(manager_.InstallAccelerators(tarnres::kAccelMap, &sinkWindow_));
 
     ASSERT_EQ(Docking().Menus().size(), 1u);

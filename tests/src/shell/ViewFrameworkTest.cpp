@@ -147,8 +147,7 @@ TEST_F(ViewFrameworkTest, AllowDockingIsCheckedByTheFrameStateAndTogglesIt) {
         EXPECT_FALSE(ui.checked);
 
         ASSERT_TRUE(document->ExecuteCommand(command));
-        EXPECT_EQ(FrameState(*document) & (kFrameInDocumentArea | kFrameDockable),
-                  kFrameDockable);
+        EXPECT_EQ(FrameState(*document) & (kFrameInDocumentArea | kFrameDockable), kFrameDockable);
         EXPECT_TRUE(document->QueryCommand(command).checked);
         ASSERT_TRUE(document->ExecuteCommand(command));
         EXPECT_FALSE(document->QueryCommand(command).checked);
