@@ -149,6 +149,17 @@ TEST_F(SelectPrintDialogTest, SelectedIndexPastTheEndStartsAtTheFirstCaption) {
     }
 }
 
+TEST_F(SelectPrintDialogTest, ConfirmingWithNothingSelectedGivesNoCaption) {
+    // A negative index selects nothing; OK must not read a caption outside the list.
+    CDlgSelectPrint dialog;
+    dialog.AddCaption("one");
+    dialog.SetSelectedIndex(-1);
+    backend_.Script().Dialog(tarnres::kDlgSelectPrint).Press(tarnui::IDOK);
+    ASSERT_EQ(dialog.DoModal(), tarnui::IDOK);
+    EXPECT_EQ(dialog.SelectedIndex(), -1);
+    EXPECT_EQ(dialog.SelectedCaption(), "");
+}
+
 TEST_F(SelectPrintDialogTest, OkStoresTheChosenIndexAndCaptionCancelNeither) {
     CDlgSelectPrint chosen;
     chosen.AddCaption("one");
