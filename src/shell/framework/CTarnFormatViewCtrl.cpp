@@ -16,6 +16,12 @@ std::string TextItemName() {
     return tarnui::LoadString(tarnres::kStrDisplayItemText);
 }
 
+// Whether the item is the text item; without the string table no item is.
+bool IsTextItem(const std::string& item) {
+    const std::string text = TextItemName();
+    return !text.empty() && item == text;
+}
+
 }  // namespace
 
 CTarnFormatViewCtrl::CTarnFormatViewCtrl(IBraeHost* host, CViewFrameManager* frameManager)
@@ -76,7 +82,7 @@ void CTarnFormatViewCtrl::ApplyColours(const std::string& item, int foreground, 
     for (const auto& view : Views()) {
         view->SetViewColors(item, foreground, background);
     }
-    if (item == TextItemName()) {
+    if (IsTextItem(item)) {
         textForeground_ = foreground;
         textBackground_ = background;
         if (IBraeOptions* options = OptionsService()) {
@@ -171,7 +177,7 @@ HResult CTarnFormatViewCtrl::GetItemColours(const WString& item, int32_t* foregr
     if (foreground == nullptr || background == nullptr) {
         return kStatusFail;
     }
-    if (tarnui::Utf16ToUtf8(item) == TextItemName()) {
+    if (IsTextItem(tarnui::Utf16ToUtf8(item))) {
         *foreground = textForeground_;
         *background = textBackground_;
     }

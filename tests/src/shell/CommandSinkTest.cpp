@@ -277,19 +277,6 @@ TEST(CWSClient2Test, PositionsWithAnOutValueSetItToZero) {
     EXPECT_EQ(ws.QueryValue(1, 2, 3, nullptr), kStatusOk);
 }
 
-TEST(CWSClient2Test, EveryOtherPositionAnswersZero) {
-    CWSClient2 client;
-    IBraeWorkSpaceClient2& ws = client;
-    EXPECT_EQ(ws.SettleEdits(-1), kStatusOk);
-    EXPECT_EQ(ws.WorkspaceClosing(1, 2, 3, 4), kStatusOk);
-    EXPECT_EQ(ws.WorkspaceOpened(u"w", u"p", u"c", u"d"), kStatusOk);
-    EXPECT_EQ(ws.WorkspaceSave(u"w", u"p", u"e"), kStatusOk);
-    EXPECT_EQ(ws.WorkspaceReserved3(0), kStatusOk);
-    EXPECT_EQ(ws.WorkspaceReserved42(0), kStatusOk);
-    EXPECT_EQ(ws.WorkspaceReserved45(0), kStatusOk);
-    EXPECT_EQ(ws.WorkspaceReserved47(0), kStatusOk);
-}
-
 TEST(CWSClient2Test, AnswersTheGenericAndBothWorkspaceClientIdentifiers) {
     CWSClient2 client;
     for (const TarnId& id : {kIdIUnknown, kIdIBraeWorkSpaceClient, kIdIBraeWorkSpaceClient2}) {

@@ -51,20 +51,6 @@ TEST_F(ViewFrameworkTest, SetFlagsAnswersTheBitsWhenSettingAndTheRestWhenClearin
     EXPECT_EQ(view.TestFlags(0x1FF), 0x100u);
 }
 
-TEST_F(ViewFrameworkTest, ViewStartsWithKindCaptionAndSystemTextColours) {
-    RecordingView view("Section List Window", nullptr, Host(), nullptr, nullptr);
-    EXPECT_EQ(view.Kind(), 1);
-    EXPECT_EQ(view.Caption(), "Section List Window");
-    EXPECT_EQ(view.TextColour(), tarnui::GetSysColor(tarnui::kColorWindowText));
-    EXPECT_EQ(view.BackgroundColour(), tarnui::GetSysColor(tarnui::kColorWindow));
-    EXPECT_EQ(view.BackgroundEraseColour(), tarnui::GetSysColor(tarnui::kColorWindow));
-    EXPECT_EQ(view.EndEditing(5), 0);
-    // The host's services are there; the value conversion service among them.
-    EXPECT_NE(view.ValueConversion(), nullptr);
-    EXPECT_NE(view.OptionsService(), nullptr);
-    EXPECT_NE(view.ProfileService(), nullptr);
-}
-
 TEST_F(ViewFrameworkTest, ViewWindowIsAVisibleChildOfItsPaneWithTheCourierFont) {
     RecordingView* view = OpenView(*sink_, manager_, "list");
     tarnui::Window* pane = view->Frame();
