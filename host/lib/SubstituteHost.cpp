@@ -18,6 +18,7 @@ SubstituteHost::SubstituteHost(std::unique_ptr<Workspace> workspace, Options opt
     host_.AddService<IBraeErrorService>(kIdErrorService, &errors_);
     host_.AddService<IBraeRegistrar>(kIdIBraeRegistrar, &registrar_);
     host_.AddService<IBraeHostWindows>(kIdHostWindowService, &windows_);
+    host_.AddService<IBraeDockingFramework>(kIdDockingFrameworkService, &docking_);
     if (workspace_ == nullptr) {
         return;
     }

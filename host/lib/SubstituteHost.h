@@ -7,6 +7,7 @@
 
 #include "host/lib/BraeHost.h"
 #include "host/lib/Contexts.h"
+#include "host/lib/DockingFramework.h"
 #include "host/lib/ErrorService.h"
 #include "host/lib/HostWindowService.h"
 #include "host/lib/LinkerServices.h"
@@ -51,6 +52,8 @@ public:
     ErrorService& Errors() { return errors_; }
     Registrar& Registrations() { return registrar_; }
     HostWindowService& Windows() { return windows_; }
+    // Panes, frame states, toolbars, menus, accelerators and command targets.
+    DockingFramework& Docking() { return docking_; }
 
     // Set after the linker option service took new section settings; the front end tells
     // the components and clears it.
@@ -73,6 +76,7 @@ private:
     ErrorService errors_;
     Registrar registrar_;
     HostWindowService windows_;
+    DockingFramework docking_;
     std::unique_ptr<WorkspaceDataService> workspaceData_;
     std::unique_ptr<ProjectInfoService> projectInfo_;
     bool sectionSettingsChanged_ = false;

@@ -11,7 +11,10 @@
 
 namespace tarnui {
 class Window;
-}
+struct MenuTemplate;
+struct ToolbarTemplate;
+struct AcceleratorTable;
+}  // namespace tarnui
 
 // The generic interface every host object and component interface starts with.
 class IUnknown {
@@ -257,6 +260,73 @@ protected:
     ~IBraeCustomPlaceholders() = default;
 };
 
+// The host's docking framework: panes that hold the components' windows, their frame states,
+// toolbars, menus added to the host's menu bar, accelerator tables and command targets. Every
+// request names the asking component. Panes are windows the host creates and owns; a
+// component parents its views into them.
+//
+// Frame state bits (query answers and requests):
+inline constexpr uint32_t kFrameHide = 0x01;             // request: hide the frame
+inline constexpr uint32_t kFrameShown = 0x02;            // state: shown; request: show
+inline constexpr uint32_t kFrameInDocumentArea = 0x08;   // state: sits among the documents
+inline constexpr uint32_t kFrameDockable = 0x10;         // state: may dock at the host's edges
+inline constexpr uint32_t kFrameToggleDocking = 0x20;    // request: allow or forbid docking
+inline constexpr uint32_t kFrameActivate = 0x80;         // request: bring to the front
+inline constexpr uint32_t kFrameShowAndActivate = kFrameShown | kFrameActivate;  // 0x82
+// The dock bar at the bottom of the host's main window.
+inline constexpr int32_t kDockBarBottom = 59422;
+// Messages the host sends to the windows inside a pane when the person closes or hides it
+// (the message numbers lie above the components' own user messages).
+inline constexpr uint32_t kMsgDockingFrameClosing = 0x0400 + 0x0200;
+inline constexpr uint32_t kMsgDockingFrameHidden = 0x0400 + 0x0201;
+
+class IBraeDockingFramework : public IUnknown {
+public:
+    // 3: create a pane under a key; style and dock bar as given (dock bar 0: none)
+    virtual HResult CreatePane(const TarnId& component, const WString& key, const WString& caption,
+                               uint32_t style, int32_t dockBar, tarnui::Window** pane) = 0;
+    // 4: close a pane whose content the component has let go of
+    virtual HResult ClosePane(const TarnId& component, tarnui::Window* pane) = 0;
+    // 5: frame state request: kFrameHide, kFrameShown, kFrameActivate, kFrameToggleDocking
+    virtual HResult RequestFrameState(const TarnId& component, tarnui::Window* frame,
+                                      uint32_t flags) = 0;
+    // 6: frame state query
+    virtual HResult QueryFrameState(const TarnId& component, tarnui::Window* frame,
+                                    uint32_t* state) = 0;
+    // 7: show the panes of a key; answers their state (0 when there is no pane of the key)
+    virtual HResult ShowWindowForKey(const TarnId& component, const WString& key,
+                                     uint32_t* state) = 0;
+    // 8: add a menu to the host's menu named hostMenu
+    virtual HResult AddMenu(const TarnId& component, const tarnui::MenuTemplate& menu,
+                            const WString& hostMenu) = 0;
+    // 9: register a window as a target of the component's commands
+    virtual HResult RegisterCommandTarget(const TarnId& component, tarnui::Window* target,
+                                          int32_t* handle) = 0;
+    // 10: create a toolbar bar (frame null: the host's own toolbar area), owned by a window
+    virtual HResult CreateToolbar(const TarnId& component, tarnui::Window* frame,
+                                  tarnui::Window* owner, const WString& displayName,
+                                  const WString& identifier, int32_t* handle) = 0;
+    // 11: load the buttons of a toolbar
+    virtual HResult LoadToolbar(const TarnId& component, int32_t handle,
+                                const tarnui::ToolbarTemplate& buttons) = 0;
+    // 12: whether a toolbar is shown
+    virtual HResult IsToolbarShown(const TarnId& component, int32_t handle, int32_t* shown) = 0;
+    // 13: show (non-zero) or hide a toolbar
+    virtual HResult ShowToolbar(const TarnId& component, int32_t handle, int32_t show) = 0;
+    // 14: open the host's customising dialog for a toolbar
+    virtual HResult CustomizeToolbar(const TarnId& component, int32_t handle) = 0;
+    // 15: install an accelerator table whose commands go to the target
+    virtual HResult InstallAccelerators(const TarnId& component,
+                                        const tarnui::AcceleratorTable& table,
+                                        tarnui::Window* target) = 0;
+    // 16: forget a window: its command target registrations, the toolbars it owns and the
+    // accelerator tables aimed at it
+    virtual HResult ForgetWindow(const TarnId& component, tarnui::Window* window) = 0;
+
+protected:
+    ~IBraeDockingFramework() = default;
+};
+
 // ---- interfaces the component serves ---------------------------------------------------------
 
 // The placement groups offered to the host while it takes the section settings.
@@ -299,6 +369,129 @@ public:
 
 protected:
     ~IBraeErrorReporter() = default;
+};
+
+// The workspace client: the host tells the component about its workspace. The positions
+// without a named operation carry one value and are answered with 0.
+class IBraeWorkSpaceClient : public IUnknown {
+public:
+    virtual HResult WorkspaceReserved3(intptr_t argument) = 0;  // 3
+    virtual HResult WorkspaceReserved4(intptr_t argument) = 0;  // 4
+    virtual HResult WorkspaceReserved5(intptr_t argument) = 0;  // 5
+    virtual HResult WorkspaceReserved6(intptr_t argument) = 0;  // 6
+    // 7: settle edits before the workspace goes on; the first negative answer, else the last
+    virtual HResult SettleEdits(int32_t value) = 0;
+    virtual HResult WorkspaceReserved8(intptr_t argument) = 0;  // 8
+    virtual HResult WorkspaceReserved9(intptr_t argument) = 0;  // 9
+    virtual HResult WorkspaceReserved10(intptr_t argument) = 0;  // 10
+    virtual HResult WorkspaceReserved11(intptr_t argument) = 0;  // 11
+    virtual HResult WorkspaceReserved12(intptr_t argument) = 0;  // 12
+    virtual HResult WorkspaceReserved13(intptr_t argument) = 0;  // 13
+    // 14: unsaved changes: sets *modified to 1 when the component holds unsaved edits
+    virtual HResult QueryModified(intptr_t value, int32_t* modified) = 0;
+    virtual HResult WorkspaceReserved15(intptr_t argument) = 0;  // 15
+    virtual HResult WorkspaceReserved16(intptr_t argument) = 0;  // 16
+    virtual HResult WorkspaceReserved17(intptr_t argument) = 0;  // 17
+    virtual HResult WorkspaceReserved18(intptr_t argument) = 0;  // 18
+    virtual HResult WorkspaceReserved19(intptr_t argument) = 0;  // 19
+    virtual HResult WorkspaceReserved20(intptr_t argument) = 0;  // 20
+    virtual HResult WorkspaceReserved21(intptr_t argument) = 0;  // 21
+    virtual HResult WorkspaceReserved22(intptr_t argument) = 0;  // 22
+    virtual HResult WorkspaceReserved23(intptr_t argument) = 0;  // 23
+    virtual HResult WorkspaceReserved24(intptr_t argument) = 0;  // 24
+    virtual HResult WorkspaceReserved25(intptr_t argument) = 0;  // 25
+    virtual HResult WorkspaceReserved26(intptr_t argument) = 0;  // 26
+    virtual HResult WorkspaceReserved27(intptr_t argument) = 0;  // 27
+    virtual HResult WorkspaceReserved28(intptr_t argument) = 0;  // 28
+    virtual HResult WorkspaceReserved29(intptr_t argument) = 0;  // 29
+    virtual HResult WorkspaceReserved30(intptr_t argument) = 0;  // 30
+    virtual HResult WorkspaceReserved31(intptr_t argument) = 0;  // 31
+    virtual HResult WorkspaceReserved32(intptr_t argument) = 0;  // 32
+    virtual HResult WorkspaceReserved33(intptr_t argument) = 0;  // 33
+    virtual HResult WorkspaceReserved34(intptr_t argument) = 0;  // 34
+    virtual HResult WorkspaceReserved35(intptr_t argument) = 0;  // 35
+    virtual HResult WorkspaceReserved36(intptr_t argument) = 0;  // 36
+    virtual HResult WorkspaceReserved37(intptr_t argument) = 0;  // 37
+    virtual HResult WorkspaceReserved38(intptr_t argument) = 0;  // 38
+    virtual HResult WorkspaceReserved39(intptr_t argument) = 0;  // 39
+    virtual HResult WorkspaceReserved40(intptr_t argument) = 0;  // 40
+    virtual HResult WorkspaceReserved41(intptr_t argument) = 0;  // 41
+    virtual HResult WorkspaceReserved42(intptr_t argument) = 0;  // 42
+
+protected:
+    ~IBraeWorkSpaceClient() = default;
+};
+
+// The second workspace client extends the first; one object serves both.
+class IBraeWorkSpaceClient2 : public IBraeWorkSpaceClient {
+public:
+    // 43: the workspace is closing
+    virtual HResult WorkspaceClosing(intptr_t a, intptr_t b, intptr_t c, intptr_t d) = 0;
+    // 44: a workspace was opened: its four context strings
+    virtual HResult WorkspaceOpened(const WString& a, const WString& b, const WString& c,
+                                    const WString& d) = 0;
+    virtual HResult WorkspaceReserved45(intptr_t argument) = 0;  // 45
+    virtual HResult WorkspaceReserved46(intptr_t argument) = 0;  // 46
+    virtual HResult WorkspaceReserved47(intptr_t argument) = 0;  // 47
+    // 48: the workspace is saved: two context strings and the fourth one of the save
+    virtual HResult WorkspaceSave(const WString& a, const WString& b, const WString& e) = 0;
+    // 49: three values; out value
+    virtual HResult QueryValue(intptr_t a, intptr_t b, intptr_t c, int32_t* value) = 0;
+
+protected:
+    ~IBraeWorkSpaceClient2() = default;
+};
+
+// The font-and-colour client: the host's font and colour settings reach the component.
+class IBraeFormatViewClient2 : public IUnknown {
+public:
+    // 3: name of the component's entry in the host's font-and-colour settings
+    virtual HResult GetEntryName(WString* name) = 0;
+    virtual HResult FormatReserved4(intptr_t argument) = 0;  // 4
+    virtual HResult FormatReserved5(intptr_t argument) = 0;  // 5
+    // 6: the display item names
+    virtual HResult GetDisplayItems(HostStringList* items) = 0;
+    // 7: colours of the item last set
+    virtual HResult GetCurrentItemColours(intptr_t value, int32_t* foreground,
+                                          int32_t* background) = 0;
+    // 8: current font
+    virtual HResult GetFont(WString* name, int32_t* size) = 0;
+    // 9: set the colours of an item
+    virtual HResult SetItemColours(const WString& item, int32_t foreground,
+                                   int32_t background) = 0;
+    // 10: set the font
+    virtual HResult SetFont(const WString& name, int32_t size) = 0;
+    // 11: set the font (second entry)
+    virtual HResult SetFontAgain(const WString& name, int32_t size) = 0;
+    // 12: set the colours of the text
+    virtual HResult SetTextColours(int32_t foreground, int32_t background) = 0;
+    // 13: set the colours of selected text
+    virtual HResult SetSelectedTextColours(int32_t foreground, int32_t background) = 0;
+    virtual HResult FormatReserved14(intptr_t argument) = 0;  // 14
+    // 15: colours of a named item
+    virtual HResult GetItemColours(const WString& item, int32_t* foreground,
+                                   int32_t* background) = 0;
+
+protected:
+    ~IBraeFormatViewClient2() = default;
+};
+
+// The host's options changed (the linker options among them).
+class IBraeDataManagerOptionsClient : public IUnknown {
+public:
+    virtual HResult OptionsReserved3(intptr_t argument) = 0;  // 3
+    virtual HResult OptionsReserved4(intptr_t argument) = 0;  // 4
+    virtual HResult OptionsReserved5(intptr_t argument) = 0;  // 5
+    virtual HResult OptionsReserved6(intptr_t argument) = 0;  // 6
+    virtual HResult OptionsReserved7(intptr_t argument) = 0;  // 7
+    virtual HResult OptionsReserved8(intptr_t argument) = 0;  // 8
+    virtual HResult OptionsReserved9(intptr_t argument) = 0;  // 9
+    virtual HResult OptionsReserved10(intptr_t argument) = 0;  // 10
+    // 11: the host's options changed
+    virtual HResult OptionsChanged(intptr_t a, intptr_t b, intptr_t c) = 0;
+
+protected:
+    ~IBraeDataManagerOptionsClient() = default;
 };
 
 // ---- entry points of a component library ------------------------------------------------------
