@@ -4,6 +4,7 @@
 #include "src/shell/HostAccess.h"
 #include "src/shell/HostIds.h"
 #include "src/shell/ResourceLibraryCheck.h"
+#include "src/shell/framework/ComponentModuleState.h"
 
 namespace {
 // An address inside the component's own library, to ask the platform for its file name.
@@ -109,6 +110,9 @@ std::optional<tarnui::ScopedResourceContext> CTarnDataCtrl::EnterResourceContext
 }
 
 void CTarnDataCtrl::ReleaseResourceLibrary() {
+    if (resources_ != nullptr && ComponentResourceTable() == &resources_->Table()) {
+        SetComponentResourceTable(nullptr);
+    }
     resources_.reset();
 }
 
@@ -121,5 +125,7 @@ bool CTarnDataCtrl::CheckResourceLibrary() {
     resources_ = std::move(library);
     // Every dialog, menu, string and bitmap of the component now comes from the library.
     tarnui::SetCurrentResourceTable(&resources_->Table());
+    // The window framework switches to the same table on every entry that needs resources.
+    SetComponentResourceTable(&resources_->Table());
     return true;
 }

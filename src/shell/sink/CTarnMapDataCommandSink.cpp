@@ -2,15 +2,19 @@
 
 #include "src/shell/HostAccess.h"
 #include "src/shell/HostIds.h"
+#include "src/shell/framework/CTarnDebugInstanceDataCtrlEx.h"
 
 CTarnMapDataCommandSink::CTarnMapDataCommandSink(IBraeHost* host, CViewFrameManager* frameManager)
-    : host_(host), frameManager_(frameManager) {}
+    : CUiDebugCommandSink(host, frameManager), data_(std::make_unique<CTarnMapDataManager>(host)) {}
 
-CTarnMapDataCommandSink::~CTarnMapDataCommandSink() = default;
+CTarnMapDataCommandSink::~CTarnMapDataCommandSink() {
+    // The views hold the data manager: they go before it does.
+    CloseAllViews();
+}
 
 bool CTarnMapDataCommandSink::CreateSinkWindow() {
     tarnui::Window* mainWindow = nullptr;
-    if (auto* windows = GetHostService<IBraeHostWindows>(host_, kIdHostWindowService)) {
+    if (auto* windows = GetHostService<IBraeHostWindows>(Host(), kIdHostWindowService)) {
         if (Failed(windows->GetMainWindow(&mainWindow))) {
             mainWindow = nullptr;
         }
@@ -19,25 +23,82 @@ bool CTarnMapDataCommandSink::CreateSinkWindow() {
     return Create(mainWindow, tarnui::Rect{}, 0, style, "TarnMap command sink");
 }
 
-// With no Map window open there is no model a reload must re-read and no view to refresh;
-// the models and views register here as they are opened.
-void CTarnMapDataCommandSink::Reload(int /*kind*/) {}
+bool CTarnMapDataCommandSink::HasViewOfKind(int first, int second) const {
+    for (const auto& view : Views()) {
+        if (view->Kind() == first || view->Kind() == second) {
+            return true;
+        }
+    }
+    return false;
+}
 
-void CTarnMapDataCommandSink::Refresh(int /*kind*/) {}
+bool CTarnMapDataCommandSink::SectionWindowOpen() const {
+    return HasViewOfKind(kViewSectionSettingTree, kViewSectionList);
+}
+
+bool CTarnMapDataCommandSink::SymbolWindowOpen() const {
+    return HasViewOfKind(kViewSectionTree, kViewSymbolList);
+}
+
+// Only the models that an open Map window shows are read again.
+void CTarnMapDataCommandSink::Reload(int kind) {
+    const bool sections = SectionWindowOpen();
+    const bool symbols = SymbolWindowOpen();
+    switch (kind) {
+        case kReloadAll:
+            if (sections) {
+                data_->LoadMemoryMap();
+                data_->LoadLinkerSections();
+            }
+            if (sections || symbols) {
+                data_->LoadLinkMap();
+            }
+            break;
+        case kReloadLinkerSections:
+            if (sections) {
+                data_->LoadLinkerSections();
+            }
+            break;
+        case kReloadMemoryMapOption:
+        case kReloadMemoryMap:
+            if (sections) {
+                data_->LoadMemoryMap();
+            }
+            break;
+        case kReloadLinkMap:
+            if (sections || symbols) {
+                data_->LoadLinkMap();
+            }
+            break;
+        default:
+            break;
+    }
+}
+
+void CTarnMapDataCommandSink::Refresh(int kind) {
+    for (const auto& view : Views()) {
+        const int viewKind = view->Kind();
+        const bool chosen =
+            (kind == kReloadAll && viewKind >= kViewSectionSettingTree &&
+             viewKind <= kViewSymbolList) ||
+            (kind == kReloadLinkMap && viewKind >= kViewSectionList && viewKind <= kViewSymbolList);
+        if (chosen) {
+            view->Refresh();
+        }
+    }
+}
 
 void CTarnMapDataCommandSink::SetHostLock(bool on) {
     hostLock_ = on;
 }
 
-// Without a section setting tree the remembered mode stays as it is.
+// The section setting trees keep their own edit mode; until one is open the remembered mode
+// stays as it is.
 void CTarnMapDataCommandSink::RememberEditMode() {}
 
 void CTarnMapDataCommandSink::RestoreEditMode() {}
 
-void CTarnMapDataCommandSink::RunLinkerOptionQuery() {}
-
-void CTarnMapDataCommandSink::BroadcastDebuggerFirst() {}
-
-void CTarnMapDataCommandSink::BroadcastDebuggerSecond() {}
-
-void CTarnMapDataCommandSink::CloseAllViews() {}
+void CTarnMapDataCommandSink::RunLinkerOptionQuery() {
+    linkerOptionsAvailable_ =
+        data_->GetLinkerOptionFlags(&linkerOptionFlags_, &linkerOptionValue2_) != 0;
+}

@@ -1,12 +1,13 @@
 // The command sink: the component's one hidden window and the owner of everything the
-// component shows. The component object turns host events into the sink's reloads of the
-// map data, refreshes of the views, host lock changes and debugger broadcasts.
+// component shows. It owns the data manager; the component object turns host events into the
+// sink's reloads of the map data, refreshes of the views, host lock changes and debugger
+// broadcasts.
 #pragma once
 
-#include "platform/windows/Window.h"
-#include "src/shell/HostInterfaces.h"
+#include <memory>
 
-class CViewFrameManager;
+#include "src/data/CTarnMapDataManager.h"
+#include "src/shell/framework/CUiDebugCommandSink.h"
 
 // What the sink's reload and refresh are asked to cover.
 enum MapReloadKind : int {
@@ -17,7 +18,15 @@ enum MapReloadKind : int {
     kReloadLinkMap = 4,          // map listing: section list, section tree, symbol list
 };
 
-class CTarnMapDataCommandSink : public tarnui::Window {
+// The kinds of the views inside the two Map windows.
+enum MapViewKind : int {
+    kViewSectionSettingTree = 0,
+    kViewSectionList = 1,
+    kViewSectionTree = 2,
+    kViewSymbolList = 3,
+};
+
+class CTarnMapDataCommandSink : public CUiDebugCommandSink {
 public:
     CTarnMapDataCommandSink(IBraeHost* host, CViewFrameManager* frameManager);
     ~CTarnMapDataCommandSink() override;
@@ -28,12 +37,11 @@ public:
     // offers one, a hidden top-level window otherwise.
     bool CreateSinkWindow();
 
-    IBraeHost* Host() const { return host_; }
-    CViewFrameManager* FrameManager() const { return frameManager_; }
+    CTarnMapDataManager& DataManager() { return *data_; }
 
-    // Re-reads the models named by `kind` (MapReloadKind).
+    // Re-reads the models that the open Map windows show (MapReloadKind).
     virtual void Reload(int kind);
-    // Refreshes the views named by `kind` (MapReloadKind).
+    // Refreshes the views that show what `kind` (MapReloadKind) covers.
     virtual void Refresh(int kind);
 
     // The host's lock: set while the host rebuilds; section setting trees read it.
@@ -46,19 +54,23 @@ public:
     virtual void RestoreEditMode();
     int RememberedEditMode() const { return rememberedEditMode_; }
 
-    // Asks again which linker options the current linker offers.
+    // Asks the data manager which linker options the current linker offers and keeps the
+    // answer; the "Map..." command needs them available.
     virtual void RunLinkerOptionQuery();
+    uint32_t LinkerOptionFlags() const { return linkerOptionFlags_; }
+    uint32_t LinkerOptionValue2() const { return linkerOptionValue2_; }
+    bool LinkerOptionsAvailable() const { return linkerOptionsAvailable_; }
 
-    // Passes the host's debugger events to every view.
-    virtual void BroadcastDebuggerFirst();
-    virtual void BroadcastDebuggerSecond();
-
-    // Closes and deletes every view.
-    virtual void CloseAllViews();
+    bool SectionWindowOpen() const;
+    bool SymbolWindowOpen() const;
 
 private:
-    IBraeHost* host_;
-    CViewFrameManager* frameManager_;
+    bool HasViewOfKind(int first, int second) const;
+
+    std::unique_ptr<CTarnMapDataManager> data_;
     bool hostLock_ = false;
     int rememberedEditMode_ = 0;
+    uint32_t linkerOptionFlags_ = 0;
+    uint32_t linkerOptionValue2_ = 0;
+    bool linkerOptionsAvailable_ = false;
 };

@@ -17,7 +17,7 @@
 #include "src/shell/framework/CUiDebugCommandSink.h"
 #include "src/shell/framework/CViewFrameManager.h"
 #include "src/shell/framework/ComponentModuleState.h"
-#include "tests/host/TempDir.h"
+#include "tests/support/TempDir.h"
 
 namespace shelltest {
 
