@@ -22,12 +22,18 @@ protected:
         auto workspace = tarnhost::Workspace::Open(dir_ / "demo.tarnws", &error);
         EXPECT_NE(workspace, nullptr) << error;
         host_ = std::make_unique<tarnhost::SubstituteHost>(
-            std::move(workspace), tarnhost::SubstituteHost::Options{.configDir = dir_ / "config"});
+            std::move(workspace), SinkOptions());
         manager_ = std::make_unique<CViewFrameManager>(host_->Host());
         sink_ = std::make_unique<CTarnMapDataCommandSink>(host_->Host(), manager_.get());
         EXPECT_TRUE(sink_->CreateSinkWindow());
         const tarnhost::Contexts c = host_->ContextStrings();
         sink_->DataManager().SetContext(c.workspace, c.project, c.config, c.device);
+    }
+
+    tarnhost::SubstituteHost::Options SinkOptions() const {
+        tarnhost::SubstituteHost::Options options;
+        options.configDir = dir_ / "config";
+        return options;
     }
 
     void OpenView(const std::string& name, int kind) {
