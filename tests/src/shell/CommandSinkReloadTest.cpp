@@ -55,10 +55,10 @@ protected:
     tarnhost::TempDir dir_;
     tarnui::HeadlessBackend backend_;
     tarnui::ScopedBackend use_;
+    std::vector<std::string> journal_;  // outlives the views, which log their deletion
     std::unique_ptr<tarnhost::SubstituteHost> host_;
     std::unique_ptr<CViewFrameManager> manager_;
     std::unique_ptr<CTarnMapDataCommandSink> sink_;
-    std::vector<std::string> journal_;
 };
 
 TEST_F(SinkReload, NothingIsReadWhileNoMapWindowIsOpen) {
