@@ -1,8 +1,11 @@
 #include "src/shell/sink/CTarnMapDataCommandSink.h"
 
+#include "src/resources/ResourceIds.h"
 #include "src/shell/HostAccess.h"
 #include "src/shell/HostIds.h"
 #include "src/shell/framework/CTarnDebugInstanceDataCtrlEx.h"
+#include "src/shell/framework/CViewFrameManager.h"
+#include "src/shell/framework/ComponentModuleState.h"
 
 CTarnMapDataCommandSink::CTarnMapDataCommandSink(IBraeHost* host, CViewFrameManager* frameManager)
     : CUiDebugCommandSink(host, frameManager), data_(std::make_unique<CTarnMapDataManager>(host)) {}
@@ -20,7 +23,26 @@ bool CTarnMapDataCommandSink::CreateSinkWindow() {
         }
     }
     const uint32_t style = mainWindow != nullptr ? tarnui::kWsChild : tarnui::kWsPopup;
-    return Create(mainWindow, tarnui::Rect{}, 0, style, "TarnMap command sink");
+    if (!Create(mainWindow, tarnui::Rect{}, 0, style, "TarnMap command sink")) {
+        return false;
+    }
+    RegisterWithHost();
+    return true;
+}
+
+// The "Map..." command reaches the sink from the host's Tools menu, the component's toolbar
+// and its accelerators.
+void CTarnMapDataCommandSink::RegisterWithHost() {
+    CViewFrameManager* frames = FrameManager();
+    if (frames == nullptr) {
+        return;
+    }
+    const ScopedComponentState resources;
+    frames->AddMenuToHost(tarnres::kMenuTools, tarnui::LoadString(tarnres::kStrToolsMenu));
+    frames->RegisterCommandTarget(this);
+    frames->CreateToolbar(tarnres::kToolbarMap, tarnui::LoadString(tarnres::kStrToolbarMap),
+                          kMapToolbarIdentifier, this);
+    frames->InstallAccelerators(tarnres::kAccelMap, this);
 }
 
 bool CTarnMapDataCommandSink::HasViewOfKind(int first, int second) const {

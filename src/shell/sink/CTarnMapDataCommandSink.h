@@ -26,6 +26,9 @@ enum MapViewKind : int {
     kViewSymbolList = 3,
 };
 
+// The identifier of the component's toolbar in the host's toolbar area.
+inline constexpr const char* kMapToolbarIdentifier = "{WK_TB00000012_MAP}";
+
 class CTarnMapDataCommandSink : public CUiDebugCommandSink {
 public:
     CTarnMapDataCommandSink(IBraeHost* host, CViewFrameManager* frameManager);
@@ -65,6 +68,7 @@ public:
     bool SymbolWindowOpen() const;
 
 private:
+    void RegisterWithHost();
     bool HasViewOfKind(int first, int second) const;
 
     std::unique_ptr<CTarnMapDataManager> data_;

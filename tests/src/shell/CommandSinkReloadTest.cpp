@@ -15,20 +15,22 @@ namespace fs = std::filesystem;
 class SinkReload : public ::testing::Test {
 protected:
     SinkReload() : use_(backend_) {
+        SetComponentResourceTable(&ResourceLibrary()->Table());
         for (const char* name : {"demo.tarnws", "blinky.map"}) {
             fs::copy_file(fs::path(TARN_SOURCE_DIR) / "examples/demo" / name, dir_.Path() / name);
         }
         std::string error;
         auto workspace = tarnhost::Workspace::Open(dir_ / "demo.tarnws", &error);
         EXPECT_NE(workspace, nullptr) << error;
-        host_ = std::make_unique<tarnhost::SubstituteHost>(
-            std::move(workspace), SinkOptions());
+        host_ = std::make_unique<tarnhost::SubstituteHost>(std::move(workspace), SinkOptions());
         manager_ = std::make_unique<CViewFrameManager>(host_->Host());
         sink_ = std::make_unique<CTarnMapDataCommandSink>(host_->Host(), manager_.get());
         EXPECT_TRUE(sink_->CreateSinkWindow());
         const tarnhost::Contexts c = host_->ContextStrings();
         sink_->DataManager().SetContext(c.workspace, c.project, c.config, c.device);
     }
+
+    ~SinkReload() override { SetComponentResourceTable(nullptr); }
 
     tarnhost::SubstituteHost::Options SinkOptions() const {
         tarnhost::SubstituteHost::Options options;
@@ -111,6 +113,22 @@ TEST_F(SinkReload, RefreshReachesTheViewsOfTheChange) {
     journal_.clear();
     sink_->Refresh(kReloadMemoryMap);
     EXPECT_TRUE(journal_.empty());
+}
+
+TEST_F(SinkReload, TheSinkWindowOffersTheMapCommandToTheHost) {
+    const tarnhost::DockingFramework& docking = host_->Docking();
+    ASSERT_EQ(docking.Menus().size(), 1u);
+    EXPECT_EQ(docking.Menus()[0].hostMenu, "Tools");
+    EXPECT_EQ(docking.Menus()[0].component, kIdTarnMapComponent);
+    ASSERT_EQ(docking.CommandTargets().size(), 1u);
+    EXPECT_EQ(docking.CommandTargets()[0].target, sink_.get());
+    ASSERT_EQ(docking.Toolbars().size(), 1u);
+    EXPECT_EQ(docking.Toolbars()[0].identifier, "{WK_TB00000012_MAP}");
+    EXPECT_EQ(docking.Toolbars()[0].displayName, "Map");
+    EXPECT_EQ(docking.Toolbars()[0].commands, std::vector<int>{32770});
+    ASSERT_EQ(docking.Accelerators().size(), 1u);
+    EXPECT_EQ(docking.Accelerators()[0].table.id, 9000);
+    EXPECT_EQ(docking.Accelerators()[0].target, sink_.get());
 }
 
 TEST_F(SinkReload, LinkerOptionQueryKeepsTheCapabilities) {
