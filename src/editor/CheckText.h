@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "src/data/LinkMapText.h"
+
 namespace checktext {
 
 inline bool IsWhiteSpace(char c) {
@@ -14,12 +16,9 @@ inline bool IsBlankOrTab(char c) {
     return c == ' ' || c == '\t';
 }
 
+// The same white space as the models trim: space, tab, CR, LF, VT, FF.
 inline std::string_view TrimWhiteSpace(std::string_view text) {
-    while (!text.empty() && IsWhiteSpace(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && IsWhiteSpace(text.back()))
-        text.remove_suffix(1);
-    return text;
+    return linkmap::TrimBlanks(text);
 }
 
 inline void TrimLeft(std::string& text, char c) {
