@@ -67,8 +67,6 @@ TEST_F(CommandRoutingTest, UpdateHandlersDecideEnableCheckAndTextAlongTheChain) 
     EXPECT_FALSE(view.QueryCommand(40).enabled) << "an update handler further along decides";
 }
 
-
-
 TEST_F(CommandRoutingTest, AnExplicitNextTargetReplacesTheParentAndLoopsEnd) {
     Window sink;
     ASSERT_TRUE(sink.Create(nullptr, {}, 0, 0, "sink"));
@@ -99,7 +97,6 @@ TEST_F(CommandRoutingTest, ControlsNotifyTheirParentWithIdCodeAndPayload) {
     EXPECT_EQ(list.GetCurSel(), 2) << "the click before the double click selected the item";
     EXPECT_FALSE(list.NotifyParent(kNotifySelChange)) << "no handler for that code";
 }
-
 
 TEST_F(CommandRoutingTest, DisabledOrHiddenControlsIgnoreUserInput) {
     Button button;

@@ -75,16 +75,16 @@ private:
 class ListsDialog : public Dialog {
 public:
     ListsDialog()
-        : Dialog(DialogTemplate{
-              9010,
-              "Lists",
-              0,
-              0,
-              {{ControlKind::ListBox, 9023, "", 7, 18, 111, 72, kStyleMultiSelect},
-               {ControlKind::CheckListBox, 9027, "", 7, 100, 111, 72},
-               {ControlKind::PushButton, 3, "&Set All"},
-               {ControlKind::DefPushButton, IDOK, "OK"},
-               {ControlKind::PushButton, IDCANCEL, "Cancel"}}}) {}
+        : Dialog(
+              DialogTemplate{9010,
+                             "Lists",
+                             0,
+                             0,
+                             {{ControlKind::ListBox, 9023, "", 7, 18, 111, 72, kStyleMultiSelect},
+                              {ControlKind::CheckListBox, 9027, "", 7, 100, 111, 72},
+                              {ControlKind::PushButton, 3, "&Set All"},
+                              {ControlKind::DefPushButton, IDOK, "OK"},
+                              {ControlKind::PushButton, IDCANCEL, "Cancel"}}}) {}
     std::vector<int> chosen, checks;
 
 protected:

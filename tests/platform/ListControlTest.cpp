@@ -121,11 +121,12 @@ TEST_F(ListControlTest, EachUserInputSendsItsNotificationOnlyWhileTheListTakesIn
         int code;
         intptr_t payload;
     };
+    const Point at{50, 60}, onHeader{70, 8};
     const std::vector<Input> inputs = {
-        {"column click", [&] { return list.ClickColumnHeader(2); }, kNotifyColumnClick, 2},
-        {"double click", [&] { return list.DoubleClickItem(1); }, kNotifyDoubleClicked, 1},
-        {"right click", [&] { return list.RightClickItem(2, {50, 60}); }, kNotifyRightClick, 2},
-        {"header", [&] { return list.RightClickHeader(1, {70, 8}); }, kNotifyHeaderRightClick, 1},
+        {"column", [&] { return list.ClickColumnHeader(2); }, kNotifyColumnClick, 2},
+        {"double", [&] { return list.DoubleClickItem(1); }, kNotifyDoubleClicked, 1},
+        {"right", [&] { return list.RightClickItem(2, at); }, kNotifyRightClick, 2},
+        {"header", [&] { return list.RightClickHeader(1, onHeader); }, kNotifyHeaderRightClick, 1},
         {"drag", [&] { return list.BeginDrag(0); }, kNotifyBeginDrag, 0},
     };
     parent.EnableWindow(false);
@@ -139,8 +140,8 @@ TEST_F(ListControlTest, EachUserInputSendsItsNotificationOnlyWhileTheListTakesIn
         ASSERT_EQ(parent.OfCode(in.code).size(), 1u) << in.name;
         EXPECT_EQ(parent.OfCode(in.code)[0].payload, in.payload) << in.name;
     }
-    EXPECT_EQ(parent.OfCode(kNotifyRightClick)[0].point, (Point{50, 60}));
-    EXPECT_EQ(parent.OfCode(kNotifyHeaderRightClick)[0].point, (Point{70, 8}));
+    EXPECT_EQ(parent.OfCode(kNotifyRightClick)[0].point, at);
+    EXPECT_EQ(parent.OfCode(kNotifyHeaderRightClick)[0].point, onHeader);
     EXPECT_EQ(list.GetNextItem(-1, kLvniSelected), 2) << "a right click selects its item";
     ASSERT_TRUE(list.RightClickItem(-1));
     EXPECT_EQ(parent.OfCode(kNotifyRightClick).at(1).payload, -1);

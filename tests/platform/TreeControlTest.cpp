@@ -72,7 +72,6 @@ TEST_F(TreeControlTest, InsertionPlacesItemsFirstLastOrAfterASibling) {
     EXPECT_EQ(tree.GetCount(), 10);
 }
 
-
 TEST_F(TreeControlTest, DeletingASubtreeRelinksTheSiblingsAndNeverReusesHandles) {
     ASSERT_TRUE(tree.DeleteItem(a));
     EXPECT_FALSE(tree.IsValid(a1));
@@ -87,7 +86,6 @@ TEST_F(TreeControlTest, DeletingASubtreeRelinksTheSiblingsAndNeverReusesHandles)
     EXPECT_TRUE(tree.DeleteAllItems());
     EXPECT_EQ(tree.GetRootItem(), 0);
 }
-
 
 TEST_F(TreeControlTest, ExpansionDecidesWhichRowsAreShown) {
     EXPECT_EQ(Rows(), (std::vector<std::string>{"root"}));
@@ -160,7 +158,6 @@ TEST_F(TreeControlTest, TheFirstVisibleItemFollowsTheVerticalScrollPosition) {
     EXPECT_EQ(tree.GetScrollPosVert(), 6);
 }
 
-
 TEST_F(TreeControlTest, HitTestingTellsButtonIconLabelAndSpace) {
     ImageList images;
     images.Create(16, 16, true, 2, 1);
@@ -216,7 +213,6 @@ TEST_F(TreeControlTest, ClicksSelectToggleAndNotify) {
     EXPECT_EQ(tree.GetSelectedItem(), a2);
 }
 
-
 TEST_F(TreeControlTest, ADoubleClickTheParentLeavesTogglesTheItem) {
     tree.Expand(root, TreeExpand::Expand);
     ASSERT_TRUE(tree.DoubleClickItem(c));
@@ -236,7 +232,6 @@ TEST_F(TreeControlTest, ADoubleClickTheParentLeavesTogglesTheItem) {
     EXPECT_EQ(rights[0].payload, b);
     EXPECT_EQ(rights[1].payload, 0) << "right of c1's label";
 }
-
 
 TEST_F(TreeControlTest, DisabledTreesRefuseInputAndTheHeaderMenuNeedsTheHeader) {
     tree.Expand(root, TreeExpand::Expand);
@@ -264,7 +259,6 @@ TEST_F(TreeControlTest, DisabledTreesRefuseInputAndTheHeaderMenuNeedsTheHeader) 
     EXPECT_EQ(parent.OfCode(kNotifyHeaderRightClick).at(0).point, (Point{3, 4}));
     EXPECT_FALSE(tree.RightClickHeader(1)) << "one column only";
 }
-
 
 TEST_F(TreeControlTest, ColumnsHoldTextsBesideTheTreeColumn) {
     EXPECT_EQ(tree.GetColumnCount(), 1);
@@ -305,7 +299,6 @@ TEST_F(TreeControlTest, ImagesDropTargetAndDragImage) {
     EXPECT_EQ(tree.CreateDragImage(c), nullptr);
 }
 
-
 TEST_F(TreeControlTest, ItemHeightFollowsTheFontAndRedrawCanBeHeld) {
     tree.SetItemHeight(30);
     EXPECT_EQ(tree.GetItemHeight(), 30);
@@ -320,7 +313,6 @@ TEST_F(TreeControlTest, ItemHeightFollowsTheFontAndRedrawCanBeHeld) {
     tree.SetRedraw(true);
     EXPECT_EQ(tree.PaintRequests(), paints + 1);
 }
-
 
 }  // namespace
 }  // namespace tarnui

@@ -86,8 +86,6 @@ TEST_F(WindowTest, ChildrenThatFailOrAreDeletedLeaveNoTraceInTheParent) {
     EXPECT_FALSE(orphan.Create(&deadParent, {}, 1, kWsChild)) << "a parent must exist";
 }
 
-
-
 TEST_F(WindowTest, SentMessagesRunAtOncePostedOnesWaitAndDieWithTheirWindow) {
     LoggingWindow w("w", log);
     ASSERT_TRUE(w.Create(nullptr, {}, 0, kWsVisible));
@@ -105,8 +103,6 @@ TEST_F(WindowTest, SentMessagesRunAtOncePostedOnesWaitAndDieWithTheirWindow) {
     EXPECT_EQ(w.messages.back().first, kMsgUser + 3);
     EXPECT_EQ(w.messages.back().second, std::make_pair(MessageParam{5}, MessageParam{6}));
 }
-
-
 
 TEST_F(WindowTest, TimersAreStateThatOnlyFireWhileSet) {
     LoggingWindow w("w", log);

@@ -99,7 +99,6 @@ TEST_F(MapListCtrlTest, EveryTextSetRecordsTheWindowTextColourOfItsCell) {
     EXPECT_EQ(list.GetCellColor(0, 3), first);
 }
 
-
 TEST_F(MapListCtrlTest, ItemTextsComeBackWholeWhateverTheirLength) {
     CMapListCtrl list;
     MakeList(list);

@@ -121,7 +121,6 @@ TEST_F(MapTreeCtrlTest, TheExpansionWalkWritesDepthFirstThroughExpandedItems) {
     EXPECT_EQ(data.last.d, u"TM32F100");
 }
 
-
 TEST_F(MapTreeCtrlTest, ACollapsedRootSavesOneExpansionKey) {
     FakeWorkspaceData data;
     CWorkspaceDataAccessor accessor = Bind(&data);
@@ -167,7 +166,6 @@ TEST_F(MapTreeCtrlTest, StateRoundTripsThroughTheWorkspaceDataService) {
     EXPECT_EQ(copy.GetScrollPosVert(), 0);
     EXPECT_EQ(copy.GetScrollPosHorz(), 0);
 }
-
 
 TEST_F(MapTreeCtrlTest, RestoringIntoASmallerTreeReadsOnlyTheKeysTheWalkReaches) {
     FakeWorkspaceData data;
