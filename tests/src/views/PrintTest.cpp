@@ -96,7 +96,7 @@ TEST_F(PrintTest, ListPagesUseCourierNewSizedToThePage) {
     MakeList(list, 150);
     script.PrintDialog(true);
     list.PrintList();
-    ASSERT_EQ(PageSizes().size(), 3u);
+    ASSERT_EQ(PageSizes(), (std::vector<size_t>{66, 66, 18}));
     const PrintedDocument& doc = backend.Documents()[0];
     EXPECT_EQ(doc.name, TempFile("Listtmp.txt"));
     EXPECT_TRUE(doc.ended);
