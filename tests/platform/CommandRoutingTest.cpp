@@ -41,7 +41,7 @@ TEST_F(CommandRoutingTest, ACommandRunsAtTheFirstTargetAlongViewFrameApplication
     EXPECT_EQ(ran, (std::vector<std::string>{"frame 10", "app 11", "view 25"}));
 }
 
-TEST_F(CommandRoutingTest, UpdateHandlersSetEnableCheckAndText) {
+TEST_F(CommandRoutingTest, UpdateHandlersDecideEnableCheckAndTextAlongTheChain) {
     bool printable = false;
     view.OnCommand(32833, [&] { ran.push_back("print"); });
     view.OnUpdateCommand(32833, [&](CommandUI& ui) {
@@ -49,29 +49,22 @@ TEST_F(CommandRoutingTest, UpdateHandlersSetEnableCheckAndText) {
         ui.SetCheck(printable);
         ui.SetText(printable ? "Print..." : "Nothing to print");
     });
-
     CommandUI off = view.QueryCommand(32833);
-    EXPECT_FALSE(off.enabled);
-    EXPECT_FALSE(off.checked);
+    EXPECT_FALSE(off.enabled || off.checked);
     EXPECT_EQ(off.text.value_or(""), "Nothing to print");
     EXPECT_FALSE(view.ExecuteCommand(32833)) << "a disabled command does not run";
-    EXPECT_TRUE(ran.empty());
-
     printable = true;
     CommandUI on = view.QueryCommand(32833);
-    EXPECT_TRUE(on.enabled);
-    EXPECT_TRUE(on.checked);
+    EXPECT_TRUE(on.enabled && on.checked);
     EXPECT_TRUE(view.ExecuteCommand(32833));
-    EXPECT_EQ(ran.size(), 1u);
-}
+    EXPECT_EQ(ran, std::vector<std::string>{"print"});
 
-TEST_F(CommandRoutingTest, WithoutUpdateHandlerACommandIsEnabledExactlyWhenSomeoneHandlesIt) {
+    // Without an update handler a command is enabled exactly when someone handles it.
     app.OnCommand(40, [] {});
     EXPECT_TRUE(view.QueryCommand(40).enabled) << "handled at the end of the chain";
     EXPECT_FALSE(view.QueryCommand(41).enabled) << "nobody handles it";
-    // An update handler further along still decides for the view.
     frame.OnUpdateCommand(40, [](CommandUI& ui) { ui.Enable(false); });
-    EXPECT_FALSE(view.QueryCommand(40).enabled);
+    EXPECT_FALSE(view.QueryCommand(40).enabled) << "an update handler further along decides";
 }
 
 TEST_F(CommandRoutingTest, AnExplicitNextTargetReplacesTheParentAndLoopsEnd) {
@@ -96,11 +89,9 @@ TEST_F(CommandRoutingTest, ControlsNotifyTheirParentWithIdCodeAndPayload) {
     std::vector<Notification> seen;
     view.OnNotification(204, kNotifyDoubleClicked,
                         [&](const Notification& n) { seen.push_back(n); });
-
     EXPECT_TRUE(list.DoubleClickItem(2));
     ASSERT_EQ(seen.size(), 1u);
     EXPECT_EQ(seen[0].controlId, 204);
-    EXPECT_EQ(seen[0].code, kNotifyDoubleClicked);
     EXPECT_EQ(seen[0].payload, 2);
     EXPECT_EQ(seen[0].from, &list);
     EXPECT_EQ(list.GetCurSel(), 2) << "the click before the double click selected the item";

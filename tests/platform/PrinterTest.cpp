@@ -9,9 +9,7 @@
 namespace tarnui {
 namespace {
 
-using testing_support::HeadlessTest;
-
-class PrinterTest : public HeadlessTest {};
+using PrinterTest = testing_support::HeadlessTest;
 
 TEST_F(PrinterTest, PrintDialogAnswersFromTheScriptAndCancelsByDefault) {
     DeviceSettings letter = HeadlessScript::HeadlessPrinter();
@@ -55,31 +53,23 @@ TEST_F(PrinterTest, DocumentsAreRecordedPageByPageWithEveryTextAndPosition) {
     EXPECT_EQ(doc.pages[1].texts[0].text, "D");
 }
 
-TEST_F(PrinterTest, CallsOutOfOrderFailAndChangeNothing) {
-    PrinterDC dc(HeadlessScript::HeadlessPrinter());
-    EXPECT_FALSE(dc.StartPage()) << "no document";
-    EXPECT_FALSE(dc.TextOut(0, 0, "x"));
-    EXPECT_FALSE(dc.EndDoc());
-    ASSERT_TRUE(dc.StartDoc("doc"));
-    EXPECT_FALSE(dc.StartDoc("again"));
-    EXPECT_FALSE(dc.TextOut(0, 0, "outside a page"));
-    EXPECT_FALSE(dc.EndPage());
-    ASSERT_TRUE(dc.StartPage());
-    EXPECT_FALSE(dc.StartPage());
-    EXPECT_TRUE(dc.EndDoc());
-    ASSERT_EQ(backend.Documents().size(), 1u);
-    EXPECT_EQ(backend.Documents()[0].pages.size(), 1u);
-    EXPECT_TRUE(backend.Documents()[0].pages[0].texts.empty());
-}
-
-TEST_F(PrinterTest, AnUnfinishedDocumentIsAbortedAndAMissingPrinterStartsNone) {
+TEST_F(PrinterTest, CallsOutOfOrderFailAndUnfinishedDocumentsAreAborted) {
     {
         PrinterDC dc(HeadlessScript::HeadlessPrinter());
-        ASSERT_TRUE(dc.StartDoc("left open"));
-        dc.StartPage();
+        EXPECT_FALSE(dc.StartPage()) << "no document";
+        EXPECT_FALSE(dc.TextOut(0, 0, "x"));
+        EXPECT_FALSE(dc.EndDoc());
+        ASSERT_TRUE(dc.StartDoc("doc"));
+        EXPECT_FALSE(dc.StartDoc("again"));
+        EXPECT_FALSE(dc.TextOut(0, 0, "outside a page"));
+        EXPECT_FALSE(dc.EndPage());
+        ASSERT_TRUE(dc.StartPage());
+        EXPECT_FALSE(dc.StartPage());
     }
+    ASSERT_EQ(backend.Documents().size(), 1u);
     EXPECT_TRUE(backend.Documents()[0].aborted);
     EXPECT_FALSE(backend.Documents()[0].ended);
+    EXPECT_TRUE(backend.Documents()[0].pages.at(0).texts.empty());
 
     backend.SetPrinterAvailable(false);
     PrinterDC dc(HeadlessScript::HeadlessPrinter());
@@ -107,22 +97,15 @@ TEST_P(PrinterPageSize, ComesFromPaperDimensionsOrTheCodeTable) {
     EXPECT_EQ(PrinterDC(s).PageSizeDots(), c.expectedDots);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, PrinterPageSize,
-    ::testing::Values(PageCase{9, 0, 0, 300, false, {2480, 3507}},       // A4 from the table
-                      PageCase{1, 0, 0, 600, false, {5100, 6600}},       // letter
-                      PageCase{9, 1000, 2540, 100, false, {393, 1000}},  // dimensions win
-                      PageCase{
-                          9, 0, 2540, 300, false, {2480, 3507}},    // one dimension is not enough
-                      PageCase{77, 0, 0, -3, false, {3507, 2480}},  // quality code: 300 dpi
-                      PageCase{12345, 0, 0, 300, true, {3507, 2480}}));  // unknown code: A4
-
-TEST(PrinterMetrics, TextExtentUsesTheSelectedFontCell) {
-    PrinterDC dc(HeadlessScript::HeadlessPrinter());
-    dc.SelectFont(Font{"Courier New", 40, 0});
-    EXPECT_EQ(dc.GetTextMetrics().height, 40);
-    EXPECT_EQ(dc.GetTextExtent("abcd"), (Size{80, 40}));
-}
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Table, PrinterPageSize, ::testing::Values(
+    PageCase{9, 0, 0, 300, false, {2480, 3507}},        // A4 from the table
+    PageCase{1, 0, 0, 600, false, {5100, 6600}},        // letter
+    PageCase{9, 1000, 2540, 100, false, {393, 1000}},   // dimensions win
+    PageCase{9, 0, 2540, 300, false, {2480, 3507}},     // one dimension is not enough
+    PageCase{77, 0, 0, -3, false, {3507, 2480}},        // quality code: 300 dpi
+    PageCase{12345, 0, 0, 300, true, {3507, 2480}}));   // unknown code: A4
+// clang-format on
 
 }  // namespace
 }  // namespace tarnui

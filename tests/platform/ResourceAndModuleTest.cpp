@@ -40,6 +40,12 @@ TEST(ResourceContext, ScopedSwitchesNestAndRestoreThePreviousTable) {
         EXPECT_EQ(LoadString(100), "outer");
     }
     EXPECT_EQ(CurrentResourceTable(), nullptr);
+
+    auto table = std::make_unique<ResourceTable>(MakeTable("gone"));
+    auto lib = ResourceLibrary::FromTable(*table);
+    SetCurrentResourceTable(&lib->Table());
+    lib.reset();
+    EXPECT_EQ(CurrentResourceTable(), nullptr) << "a table that goes away stops being current";
 }
 
 TEST(ResourceContext, LookupsAnswerFromTheCurrentTable) {
@@ -58,14 +64,6 @@ TEST(ResourceContext, LookupsAnswerFromTheCurrentTable) {
     ASSERT_NE(FindAcceleratorTable(9), nullptr);
     EXPECT_EQ(FindAcceleratorCommand(*FindAcceleratorTable(9), 'F', kModControl), 32812);
     EXPECT_EQ(FindAcceleratorCommand(*FindAcceleratorTable(9), 'F', kModShift), 0);
-}
-
-TEST(ResourceContext, ATableThatGoesAwayStopsBeingCurrent) {
-    auto table = std::make_unique<ResourceTable>(MakeTable("gone"));
-    auto lib = ResourceLibrary::FromTable(*table);
-    SetCurrentResourceTable(&lib->Table());
-    lib.reset();
-    EXPECT_EQ(CurrentResourceTable(), nullptr);
 }
 
 TEST(Modules, FileNamesOfTheLibraryAndTheProgram) {
@@ -94,11 +92,8 @@ TEST(Modules, LoadingAndExportsOfALibrary) {
 
     EXPECT_EQ(Module::Load("/nonexistent/libnothing.so", &error), nullptr);
     EXPECT_NE(error.find("libnothing"), std::string::npos);
-}
-
-TEST(Modules, ALibraryWithoutTheTableExportIsNoResourceLibrary) {
-    std::string error;
-    EXPECT_EQ(ResourceLibrary::Load(PlatformModuleFileName(), &error), nullptr);
+    EXPECT_EQ(ResourceLibrary::Load(PlatformModuleFileName(), &error), nullptr)
+        << "a library without the table export is no resource library";
     EXPECT_NE(error.find(kResourceTableExport), std::string::npos);
 }
 

@@ -67,8 +67,8 @@ TEST_F(WindowTest, DestroyingAParentDestroysChildrenFirstMostRecentFirst) {
     EXPECT_FALSE(root.DestroyWindow()) << "a second destroy has nothing to do";
 }
 
-TEST_F(WindowTest, DeletingAChildObjectUnlinksItFromItsParent) {
-    LoggingWindow root("root", log);
+TEST_F(WindowTest, ChildrenThatFailOrAreDeletedLeaveNoTraceInTheParent) {
+    LoggingWindow root("root", log), refused("refused", log);
     ASSERT_TRUE(root.Create(nullptr, {}, 0, kWsVisible, "root"));
     {
         LoggingWindow child("child", log);
@@ -76,48 +76,32 @@ TEST_F(WindowTest, DeletingAChildObjectUnlinksItFromItsParent) {
         EXPECT_EQ(root.GetDlgItem(7), &child);
     }
     EXPECT_EQ(root.GetDlgItem(7), nullptr);
+    refused.failCreate = true;
+    EXPECT_FALSE(refused.Create(&root, {}, 4, kWsChild));
+    EXPECT_FALSE(refused.IsCreated());
     EXPECT_TRUE(root.Children().empty());
-}
-
-TEST_F(WindowTest, RefusedCreationLeavesNoWindowBehind) {
-    LoggingWindow root("root", log), child("child", log);
-    ASSERT_TRUE(root.Create(nullptr, {}, 0, kWsVisible, "root"));
-    child.failCreate = true;
-    EXPECT_FALSE(child.Create(&root, {}, 4, kWsChild));
-    EXPECT_FALSE(child.IsCreated());
-    EXPECT_TRUE(root.Children().empty());
-    EXPECT_EQ(log.back(), "destroy child in root");
+    EXPECT_EQ(log.back(), "destroy refused in root");
 
     LoggingWindow orphan("orphan", log), deadParent("dead", log);
     EXPECT_FALSE(orphan.Create(&deadParent, {}, 1, kWsChild)) << "a parent must exist";
 }
 
-TEST_F(WindowTest, SentMessagesReachOnMessageAndPostedOnesWaitForThePump) {
+TEST_F(WindowTest, SentMessagesRunAtOncePostedOnesWaitAndDieWithTheirWindow) {
     LoggingWindow w("w", log);
     ASSERT_TRUE(w.Create(nullptr, {}, 0, kWsVisible));
     EXPECT_EQ(w.SendMessage(kMsgUser + 1, 20, 22), 42);
     ASSERT_EQ(w.messages.size(), 1u);
     EXPECT_EQ(w.messages[0].first, kMsgUser + 1);
-
-    EXPECT_TRUE(w.PostMessage(kMsgUser + 3, 5, 6));
-    EXPECT_EQ(w.messages.size(), 1u) << "posting does not run the handler";
-    EXPECT_EQ(Window::PumpMessages(), 1);
-    EXPECT_EQ(w.messages.back().first, kMsgUser + 3);
-    EXPECT_EQ(w.messages.back().second, std::make_pair(MessageParam{5}, MessageParam{6}));
-}
-
-TEST_F(WindowTest, MessagesPostedToAWindowThatIsDestroyedAreDropped) {
-    LoggingWindow keep("keep", log);
-    ASSERT_TRUE(keep.Create(nullptr, {}, 0, kWsVisible));
     {
         LoggingWindow gone("gone", log);
         ASSERT_TRUE(gone.Create(nullptr, {}, 0, kWsVisible));
-        gone.PostMessage(kMsgUser + 1);
-        keep.PostMessage(kMsgUser + 2);
+        gone.PostMessage(kMsgUser + 2);
+        EXPECT_TRUE(w.PostMessage(kMsgUser + 3, 5, 6));
     }
-    EXPECT_EQ(Window::PumpMessages(), 1);
-    ASSERT_EQ(keep.messages.size(), 1u);
-    EXPECT_EQ(keep.messages[0].first, kMsgUser + 2);
+    EXPECT_EQ(w.messages.size(), 1u) << "posting does not run the handler";
+    EXPECT_EQ(Window::PumpMessages(), 1) << "the message to the destroyed window is dropped";
+    EXPECT_EQ(w.messages.back().first, kMsgUser + 3);
+    EXPECT_EQ(w.messages.back().second, std::make_pair(MessageParam{5}, MessageParam{6}));
 }
 
 TEST_F(WindowTest, TimersAreStateThatOnlyFireWhileSet) {

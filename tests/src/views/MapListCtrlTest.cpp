@@ -82,20 +82,21 @@ TEST_F(MapListCtrlTest, EveryTextSetRecordsTheWindowTextColourOfItsCell) {
     CMapListCtrl list;
     MakeList(list);
     const tarnui::Color before = tarnui::GetSysColor(tarnui::kColorWindowText);
-    tarnui::SetSysColor(tarnui::kColorWindowText, tarnui::Rgb(10, 20, 30));
+    const tarnui::Color first = tarnui::Rgb(10, 20, 30), second = tarnui::Rgb(40, 50, 60);
+    tarnui::SetSysColor(tarnui::kColorWindowText, first);
     list.InsertItem(0, "P");
     list.SetItemText(0, 3, "0x10");
-    tarnui::SetSysColor(tarnui::kColorWindowText, tarnui::Rgb(40, 50, 60));
+    tarnui::SetSysColor(tarnui::kColorWindowText, second);
     list.InsertItem(0, "C");  // the first row moves down with its colours
     list.SetItemText(1, 1, "00001000");
     tarnui::SetSysColor(tarnui::kColorWindowText, before);
-    EXPECT_EQ(list.GetCellColor(1, 0), tarnui::Rgb(10, 20, 30));
-    EXPECT_EQ(list.GetCellColor(1, 3), tarnui::Rgb(10, 20, 30));
-    EXPECT_EQ(list.GetCellColor(1, 1), tarnui::Rgb(40, 50, 60));
-    EXPECT_EQ(list.GetCellColor(0, 0), tarnui::Rgb(40, 50, 60));
+    EXPECT_EQ(list.GetCellColor(1, 0), first);
+    EXPECT_EQ(list.GetCellColor(1, 3), first);
+    EXPECT_EQ(list.GetCellColor(1, 1), second);
+    EXPECT_EQ(list.GetCellColor(0, 0), second);
     EXPECT_EQ(list.GetCellColor(1, 2), list.GetTextColor()) << "never set";
     list.DeleteItem(0);
-    EXPECT_EQ(list.GetCellColor(0, 3), tarnui::Rgb(10, 20, 30));
+    EXPECT_EQ(list.GetCellColor(0, 3), first);
 }
 
 TEST_F(MapListCtrlTest, ItemTextsComeBackWholeWhateverTheirLength) {

@@ -28,16 +28,19 @@ protected:
         ViewsTest::SetUp();
         ASSERT_TRUE(tree.Create(&frame, {0, 0, 300, 3 * 18}, 207,
                                 tarnui::kTvsHasButtons | tarnui::kTvsLinesAtRoot));
-        tree.ShowHeader(false, false);
-        // root (a (a1, a2 (a21)), b (b1), c)
-        root = tree.InsertItem("root");
-        a = tree.InsertItem("a", root);
-        b = tree.InsertItem("b", root);
-        c = tree.InsertItem("c", root);
-        a1 = tree.InsertItem("a1", a);
-        a2 = tree.InsertItem("a2", a);
-        a21 = tree.InsertItem("a21", a2);
-        b1 = tree.InsertItem("b1", b);
+        Build(tree);
+    }
+    // root (a (a1, a2 (a21)), b (b1), c), all collapsed, header off.
+    void Build(CMapTreeCtrl& t) {
+        t.ShowHeader(false, false);
+        root = t.InsertItem("root");
+        a = t.InsertItem("a", root);
+        b = t.InsertItem("b", root);
+        c = t.InsertItem("c", root);
+        a1 = t.InsertItem("a1", a);
+        a2 = t.InsertItem("a2", a);
+        a21 = t.InsertItem("a21", a2);
+        b1 = t.InsertItem("b1", b);
     }
     CWorkspaceDataAccessor Bind(IBraeWorkspaceData* service) {
         return CWorkspaceDataAccessor(service, u"Demo", u"blinky", u"Debug", u"TM32F100",
@@ -105,17 +108,14 @@ TEST_F(MapTreeCtrlTest, TheExpansionWalkWritesDepthFirstThroughExpandedItems) {
     CWorkspaceDataAccessor accessor = Bind(&data);
     tree.SaveInstanceState(accessor, "MapSctTreeWnd0");
     // root a a1 a2 a21 b c; b1 lies under the collapsed b and is not walked.
-    EXPECT_EQ(data.writes, (std::vector<WString>{u"MapSctTreeWnd0Exp0", u"MapSctTreeWnd0Exp1",
-                                                 u"MapSctTreeWnd0Exp2", u"MapSctTreeWnd0Exp3",
-                                                 u"MapSctTreeWnd0Exp4", u"MapSctTreeWnd0Exp5",
-                                                 u"MapSctTreeWnd0Exp6", u"MapSctTreeWnd0ScrollHorz",
-                                                 u"MapSctTreeWnd0ScrollVert"}));
     const std::vector<int32_t> expected = {1, 1, 0, 1, 0, 0, 0};
-    for (int n = 0; n < 7; ++n) {
-        EXPECT_EQ(data.numbers[u"MapSctTreeWnd0Exp" + tarnui::Utf8ToUtf16(std::to_string(n))],
-                  expected[n])
-            << n;
+    std::vector<WString> keys;
+    for (size_t n = 0; n < expected.size(); ++n) {
+        keys.push_back(u"MapSctTreeWnd0Exp" + tarnui::Utf8ToUtf16(std::to_string(n)));
+        EXPECT_EQ(data.numbers[keys.back()], expected[n]) << n;
     }
+    keys.insert(keys.end(), {u"MapSctTreeWnd0ScrollHorz", u"MapSctTreeWnd0ScrollVert"});
+    EXPECT_EQ(data.writes, keys);
     EXPECT_EQ(data.last.section, u"{AFE1390A-CE18-FF34-7319-4530377840E4}");
     EXPECT_EQ(data.last.a, u"Demo");
     EXPECT_EQ(data.last.d, u"TM32F100");
@@ -132,47 +132,37 @@ TEST_F(MapTreeCtrlTest, ACollapsedRootSavesOneExpansionKey) {
 TEST_F(MapTreeCtrlTest, StateRoundTripsThroughTheWorkspaceDataService) {
     auto workspace = tarnhost::Workspace::ForListing("/nonexistent/demo.map");
     tarnhost::WorkspaceDataService service(*workspace);
-    for (int i = 0; i < 6; ++i) {
-        tree.InsertItem("c" + std::to_string(i), c);
-    }
+    CWorkspaceDataAccessor accessor = Bind(&service);
+    const auto addSixUnderC = [this](CMapTreeCtrl& t) {
+        for (int i = 0; i < 6; ++i) {
+            t.InsertItem("c" + std::to_string(i), c);
+        }
+    };
+    addSixUnderC(tree);
     tree.Expand(root, TreeExpand::Expand);
     tree.Expand(a, TreeExpand::Expand);
     tree.Expand(c, TreeExpand::Expand);
     tree.SetScrollPosVert(4);
     tree.SetScrollPosHorz(15);
-    {
-        CWorkspaceDataAccessor accessor = Bind(&service);
-        tree.SaveInstanceState(accessor, "MapSctTreeWnd1");
-    }
+    tree.SaveInstanceState(accessor, "MapSctTreeWnd1");
 
-    CMapTreeCtrl copy;
+    CMapTreeCtrl copy;  // the same shape, with b expanded; the saved state collapses it
     ASSERT_TRUE(copy.Create(&frame, {0, 0, 300, 3 * 18}, 208, tarnui::kTvsHasButtons));
-    copy.ShowHeader(false, false);
-    // The same shape, all collapsed except b, which the saved state collapses.
-    const TreeItem r = copy.InsertItem("root");
-    const TreeItem ca = copy.InsertItem("a", r);
-    const TreeItem cb = copy.InsertItem("b", r);
-    const TreeItem cc = copy.InsertItem("c", r);
-    copy.InsertItem("a1", ca);
-    copy.InsertItem("a21", copy.InsertItem("a2", ca));
-    copy.InsertItem("b1", cb);
-    for (int i = 0; i < 6; ++i) {
-        copy.InsertItem("c" + std::to_string(i), cc);
-    }
-    copy.Expand(cb, TreeExpand::Expand);
-    CWorkspaceDataAccessor accessor = Bind(&service);
+    Build(copy);
+    addSixUnderC(copy);
+    copy.Expand(b, TreeExpand::Expand);
     copy.RestoreInstanceState(accessor, "MapSctTreeWnd1");
-    EXPECT_TRUE(copy.IsExpanded(r));
-    EXPECT_TRUE(copy.IsExpanded(ca));
-    EXPECT_FALSE(copy.IsExpanded(cb));
-    EXPECT_TRUE(copy.IsExpanded(cc));
+    EXPECT_TRUE(copy.IsExpanded(root));
+    EXPECT_TRUE(copy.IsExpanded(a));
+    EXPECT_FALSE(copy.IsExpanded(b));
+    EXPECT_TRUE(copy.IsExpanded(c));
     EXPECT_EQ(copy.GetScrollPosVert(), 4);
     EXPECT_EQ(copy.GetScrollPosHorz(), 15);
     EXPECT_EQ(copy.GetItemText(copy.GetFirstVisibleItem()), "b");
 
     // Another prefix has nothing stored: everything reads as 0.
     copy.RestoreInstanceState(accessor, "MapSctTreeWnd9");
-    EXPECT_FALSE(copy.IsExpanded(r));
+    EXPECT_FALSE(copy.IsExpanded(root));
     EXPECT_EQ(copy.GetScrollPosVert(), 0);
     EXPECT_EQ(copy.GetScrollPosHorz(), 0);
 }
