@@ -61,7 +61,8 @@ TEST(IntersectRanges, CutsAtAreaBoundariesUpToTheTop) {
 }
 
 TEST(SortAndMergeAndCut, EmptyRangesAndTheTop) {
-    EXPECT_EQ(Show(SortAndMergeRanges({{0x10, 0x0F}, {kTop, kTop}, {0, 0}})), "[0,0][FFFFFFFF,FFFFFFFF]");
+    EXPECT_EQ(Show(SortAndMergeRanges({{0x10, 0x0F}, {kTop, kTop}, {0, 0}})),
+              "[0,0][FFFFFFFF,FFFFFFFF]");
     EXPECT_EQ(Show(SortAndMergeRanges({{0x10, 0x1F}, {0x00, 0x0F}})), "[0,1F]");
     EXPECT_EQ(Show(CutAreasIntoPieces({{0x20, 0x10}})), "");
     EXPECT_EQ(Show(CutAreasIntoPieces({{0x10, 0x1F}, {0x00, 0x0F}})), "[0,F][10,1F]");

@@ -227,10 +227,10 @@ TEST_F(LinkerSectionInfoTest, OutOfRangeNumbersFailAndLeaveOutsUntouched) {
     names.elements = {u"keep"};
     info.SetEntries(Rows({Entry({"1", "2"}, {"", ""}, "A:B,C"), Entry({}, {}, "")}));
     std::vector<HResult> statuses = {
-        info.GetAddressCount(0, &count),      info.GetItemCount(-1, &count),
-        info.GetItemCount(3, &count),         info.GetAddress(1, 0, &start, &end),
-        info.GetAddress(1, 3, &start, &end),  info.GetItem(3, 1, &names),
-        info.GetItem(1, 3, &names),           info.GetItem(2, 1, &names),  // empty text
+        info.GetAddressCount(0, &count),     info.GetItemCount(-1, &count),
+        info.GetItemCount(3, &count),        info.GetAddress(1, 0, &start, &end),
+        info.GetAddress(1, 3, &start, &end), info.GetItem(3, 1, &names),
+        info.GetItem(1, 3, &names),          info.GetItem(2, 1, &names),  // empty text
     };
     host.options.word = kWholeText;
     info.SetEntries(Rows({Entry({}, {}, "A:B,C")}));

@@ -209,7 +209,8 @@ TEST_F(MemoryMapTest, AllocationTable) {
         std::string resources;
         std::vector<uint32_t> outsideStarts;
     } cases[] = {
-        {"range covered by a resource adds nothing", "[S|MAP|0,FFFF,ROM,0,0] [S|RESOURCE|\"0,FFF,R\"]",
+        // clang-format off
+        {"covered range adds nothing", "[S|MAP|0,FFFF,ROM,0,0] [S|RESOURCE|\"0,FFF,R\"]",
          {0x100}, {0x1FF}, "0-FFF R;", {}},
         // Existing texts ("00000100") sort before new ones ("0x00000080").
         {"partly covered range adds the rest", "[S|MAP|0,FFFF,RAM,0,0] [S|RESOURCE|\"100,1FF,R\"]",
@@ -228,6 +229,7 @@ TEST_F(MemoryMapTest, AllocationTable) {
          {0xFF}, "0-FF R;", {}},
         {"areas at both ends of the space", "[S|MAP|\"0,FF,ROM,0,0 FFFFFF00,FFFFFFFF,RAM,0,0\"]",
          {0x0}, {0xFFFFFFFFu}, "0-FF R;FFFFFF00-FFFFFFFF R/W;", {0x100}},
+        // clang-format on
     };
     for (const auto& c : cases) {
         Load(c.description);
@@ -247,9 +249,10 @@ TEST_F(MemoryMapTest, WritesBackEveryRecordAndReadsBackTheSame) {
         std::vector<uint32_t> starts, ends;
         std::string written;
     } cases[] = {
+        // clang-format off
         {"records kept, map before resources",
-         "[S|CPUTYPE|X] [FOO|bar] [V|VERSION|2] [S|RESOURCE|\"0,F,R\"] [S|MAP|\"0,FF,ROM,0,0\"] [ZZZ]",
-         {}, {},
+         "[S|CPUTYPE|X] [FOO|bar] [V|VERSION|2] [S|RESOURCE|\"0,F,R\"] [S|MAP|\"0,FF,ROM,0,0\"] "
+         "[ZZZ]", {}, {},
          "[V|VERSION|2] [S|CPUTYPE|X] [S|MAP|\"0,FF,ROM,0,0\"] "
          "[S|RESOURCE|\"00000000,0000000F,R\"] [FOO|bar] [ZZZ]"},
         {"touching new resources join only with the same access",
@@ -271,6 +274,7 @@ TEST_F(MemoryMapTest, WritesBackEveryRecordAndReadsBackTheSame) {
         {"unreadable resource items", "[S|MAP|0,FF,ROM,0,0] [S|RESOURCE|\"0,F,R 20,2F zz,3F,R/W\"]",
          {0x10}, {0x1F},
          "[S|MAP|0,FF,ROM,0,0] [S|RESOURCE|\"00000000,0000001F,R 20,2F zz,3F,R/W\"]"},
+        // clang-format on
     };
     for (const auto& c : cases) {
         Load(c.description);

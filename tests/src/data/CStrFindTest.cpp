@@ -26,9 +26,8 @@ void ExpectCases(const FindCase (&cases)[N]) {
         int32_t position = 12345;
         uint32_t length = 12345;
         const int found = CStrFind().Find(c.text, c.pattern, c.flags, &position, &length);
-        const auto where = testing::Message()
-                           << "text \"" << c.text << "\" pattern \"" << c.pattern << "\" flags "
-                           << c.flags;
+        const auto where = testing::Message() << "text \"" << c.text << "\" pattern \"" << c.pattern
+                                              << "\" flags " << c.flags;
         EXPECT_EQ(found, c.position >= 0 ? 1 : 0) << where;
         EXPECT_EQ(position, c.position) << where;
         EXPECT_EQ(length, c.length) << where;
@@ -55,7 +54,7 @@ TEST(CStrFind, PlainSearch) {
 
 TEST(CStrFind, IgnoreCaseFoldsOnlyLettersAToZ) {
     const FindCase cases[] = {
-        {"[", "{", kCase, -1, 0},  // 0x5B and 0x7B differ by the case bit only
+        {"[", "{", kCase, -1, 0},        // 0x5B and 0x7B differ by the case bit only
         {"\xC9", "\xE9", kCase, -1, 0},  // bytes above 0x7F are never folded
         {"zZ", "Zz", kCase, 0, 2},
         {"xaBC", "A*c", kCase | kWild, 1, 3},
@@ -68,19 +67,20 @@ TEST(CStrFind, IgnoreCaseFoldsOnlyLettersAToZ) {
 }
 
 TEST(CStrFind, WildcardBasics) {
-    const FindCase cases[] = {
-        {"xxabcd", "a*c", kWild, 2, 3},
-        {"abc", "ab", kWild, 0, 2},  // the end of the text need not be reached
-        {"xab", "a*", kWild, 1, 2},  // a trailing star takes the rest of the text
-        {"", "*", kWild, 0, 0},
-        {"abc", "*", kWild, 0, 3},
-        {"", "?", kWild, -1, 0},
-        {"abc", "", kWild, -1, 0},  // empty pattern
-        {"abc", "b?", kWild, 1, 2},
-        {"abc", "c?", kWild, -1, 0},  // "?" never takes the terminating zero
-        {"abc", "a**c", kWild, 0, 3},
-        {"xaxbxc", "a*b*c", kWild, 1, 5},
-    };
+    const FindCase cases[] =
+        {
+            {"xxabcd", "a*c", kWild, 2, 3},
+            {"abc", "ab", kWild, 0, 2},  // the end of the text need not be reached
+            {"xab", "a*", kWild, 1, 2},  // a trailing star takes the rest of the text
+            {"", "*", kWild, 0, 0},
+            {"abc", "*", kWild, 0, 3},
+            {"", "?", kWild, -1, 0},
+            {"abc", "", kWild, -1, 0},  // empty pattern
+            {"abc", "b?", kWild, 1, 2},
+            {"abc", "c?", kWild, -1, 0},  // "?" never takes the terminating zero
+            {"abc", "a**c", kWild, 0, 3},
+            {"xaxbxc", "a*b*c", kWild, 1, 5},
+        };
     ExpectCases(cases);
 }
 
@@ -92,9 +92,9 @@ TEST(CStrFind, Escapes) {
         {"a*b", "a\\*b", kWild, 0, 3},
         {"a\\b", "a\\\\b", kWild, 0, 3},  // escaped backslash
         {"xa", "a\\", kWild, 1, 1},       // a trailing backslash ends the pattern: success
-        {"abc", "*\\", kWild, 0, 3},    // after a star it takes the rest of the text
-        {"abc", "*b\\", kWild, 0, 2},   // in a literal run it ends the match there
-        {"x*y", "*\\*y", kWild, 0, 3},  // an escaped star as the anchor
+        {"abc", "*\\", kWild, 0, 3},      // after a star it takes the rest of the text
+        {"abc", "*b\\", kWild, 0, 2},     // in a literal run it ends the match there
+        {"x*y", "*\\*y", kWild, 0, 3},    // an escaped star as the anchor
         {"x?y", "*\\?", kWild, 0, 2},
         {"a?", "*a\\?", kWild, 0, 2},
         // A backslash byte escapes even as the second byte of a double-byte character.

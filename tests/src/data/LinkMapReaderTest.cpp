@@ -94,9 +94,12 @@ TEST(LinkMapReader, AttributeAndScopeWords) {
         const char* scope;
         const char* expected;
     } cases[] = {
-        {"FUNC", "G", "Function Global"},   {"Data", "l", "Data Local"},
-        {"entry", "L", "Entry Local"},      {"NoNe", "g", "None Global"},
-        {"function", "global", "function global"}, {"dat", "gl", "dat gl"},
+        {"FUNC", "G", "Function Global"},
+        {"Data", "l", "Data Local"},
+        {"entry", "L", "Entry Local"},
+        {"NoNe", "g", "None Global"},
+        {"function", "global", "function global"},
+        {"dat", "gl", "dat gl"},
     };
     for (const auto& c : cases) {
         ModelFixture f;

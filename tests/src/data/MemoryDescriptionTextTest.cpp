@@ -99,9 +99,9 @@ TEST(JoinRecords, LeavesEmptyRecordsOut) {
 
 TEST(AreaKindName, FollowsTheKindTableIgnoringCase) {
     const std::pair<const char*, const char*> cases[] = {
-        {"rom", "On-Chip ROM"}, {"mpx", "On-Chip ROM"}, {"IntRom", "On-Chip ROM"},
-        {"xram", "On-Chip RAM"}, {"i/o", "I/O"},        {"reserve", "Reserve"},
-        {"ROMX", "External"},    {"", "External"},      {"I/O ", "External"},
+        {"rom", "On-Chip ROM"},  {"mpx", "On-Chip ROM"}, {"IntRom", "On-Chip ROM"},
+        {"xram", "On-Chip RAM"}, {"i/o", "I/O"},         {"reserve", "Reserve"},
+        {"ROMX", "External"},    {"", "External"},       {"I/O ", "External"},
     };
     for (const auto& [word, name] : cases) {
         EXPECT_EQ(AreaKindName(word), name) << word;

@@ -15,15 +15,9 @@ TEST(AddressListItems, CountAndRange) {
         int range;
     };
     const Case cases[] = {
-        {"1000", true, 1, 0},
-        {"1000,", true, 1, 0},
-        {",1000", true, 2, 0},
-        {"1000,,", true, 2, 0},
-        {"1000,2000", false, 1, 0},
-        {"", true, 1, 0},
-        {"1000-", true, 1, 0},
-        {"1000-10FF", true, 1, 1},
-        {"-1000", true, 1, 1},
+        {"1000", true, 1, 0},       {"1000,", true, 1, 0},      {",1000", true, 2, 0},
+        {"1000,,", true, 2, 0},     {"1000,2000", false, 1, 0}, {"", true, 1, 0},
+        {"1000-", true, 1, 0},      {"1000-10FF", true, 1, 1},  {"-1000", true, 1, 1},
         {"1000-,2000", true, 2, 1},
     };
     for (const auto& c : cases) {

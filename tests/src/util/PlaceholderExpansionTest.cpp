@@ -196,9 +196,9 @@ TEST_F(PlaceholderExpansion, CurrentNamesThatAreMissingYieldTheLongForm) {
 }
 
 TEST_F(PlaceholderExpansion, TextRules) {
-    custom.hostList = {{u"ERROR", u"host"},    {u"error", u"lower"},     {u"PRICE", u"cost$"},
-                       {u"A", u"$(PD)"},       {u"SELF", u"<$(SELF)>"},  {u"OPEN", u"$("},
-                       {u"PD", u"custom"},     {u"USERINPUTX", u"custom"}, {u"LINE", u"custom"}};
+    custom.hostList = {{u"ERROR", u"host"}, {u"error", u"lower"},       {u"PRICE", u"cost$"},
+                       {u"A", u"$(PD)"},    {u"SELF", u"<$(SELF)>"},    {u"OPEN", u"$("},
+                       {u"PD", u"custom"},  {u"USERINPUTX", u"custom"}, {u"LINE", u"custom"}};
     const std::pair<std::string, std::string> cases[] = {
         {"$(FULLFILE)\\main.map", "$(FULLFILE)\\main.map"},  // no file name given
         {"$(PD)/out.map", kProjDir + "/out.map"},
@@ -211,7 +211,7 @@ TEST_F(PlaceholderExpansion, TextRules) {
         {"a$(NOPE)b", "ab"},
         {"$(projdir)$(Pd)$(PROJDIR )", ""},
         {"a$()b", "ab"},
-        {"$(A $(PD)x", "x"},  // the name runs to the first ")"
+        {"$(A $(PD)x", "x"},   // the name runs to the first ")"
         {"[$(ERROR)]", "[]"},  // the error entry is never resolved
         {"[$(error)]", "[lower]"},
         // User input stays as written.

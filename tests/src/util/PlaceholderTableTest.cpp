@@ -59,7 +59,7 @@ TEST(PlaceholderScanner, FindNext) {
         {"ab$(NAME)cd$(X)", 3, true, 11, "X"},
         {"$()", 0, false, 0, ""},  // shorter than 4 bytes
         {"$()x", 0, true, 0, ""},
-        {"ab$()", 0, false, 0, ""},  // fewer than 4 bytes from the "$"
+        {"ab$()", 0, false, 0, ""},         // fewer than 4 bytes from the "$"
         {"$(A b", 0, false, 0, ""},         // no ")"
         {"$(A $(B)", 0, true, 0, "A $(B"},  // the name runs to the first ")"
         {"$$(A)", 0, false, 0, ""},         // escaped by the "$" before it
