@@ -9,69 +9,36 @@
 #include <string_view>
 #include <vector>
 
-#include "host/lib/ValueConversion.h"
 #include "src/data/CLinkMapInfo.h"
 #include "src/data/LinkMapRowOrder.h"
+#include "tests/src/data/FakeLinkerHost.h"
+#include "tests/src/data/LiteralQuicksort.h"
 
 namespace {
-
-class FuzzHost final : public IBraeHost {
-public:
-    HResult QueryInterface(const TarnId&, void**) override { return kStatusNoInterface; }
-    uint32_t AddRef() override { return 1; }
-    uint32_t Release() override { return 0; }
-    HResult RaiseEvent(const TarnId&, int32_t) override { return kStatusOk; }
-    HResult GetService(const TarnId& id, void** out) override {
-        if (id == kIdValueConversionService) {
-            *out = static_cast<IBraeValueConversion*>(&values_);
-            return kStatusOk;
-        }
-        *out = nullptr;
-        return kStatusNoInterface;
-    }
-    HResult Advise(const TarnId&, IUnknown*) override { return kStatusOk; }
-    HResult Unadvise(const TarnId&, IUnknown*) override { return kStatusOk; }
-
-private:
-    tarnhost::ValueConversionService values_;
-};
 
 void Check(bool condition) {
     if (!condition)
         std::abort();
 }
 
-template <class Row, class Compare>
-void LiteralQuicksort(std::vector<const Row*>& rows, int low, int high, const Compare& compare) {
-    if (low >= high)
-        return;
-    std::swap(rows[low], rows[(low + high) / 2]);
-    int last = low;
-    for (int j = low + 1; j <= high; ++j) {
-        if (compare(*rows[j], *rows[low]) < 0)
-            std::swap(rows[++last], rows[j]);
-    }
-    std::swap(rows[low], rows[last]);
-    LiteralQuicksort(rows, low, last - 1, compare);
-    LiteralQuicksort(rows, last + 1, high, compare);
+template <class Row>
+std::vector<Row> Values(const std::vector<std::unique_ptr<Row>>& rows) {
+    std::vector<Row> out;
+    for (const auto& row : rows)
+        out.push_back(*row);
+    return out;
 }
 
 std::vector<tagLinkMapSymbolInfo> Symbols(const CLinkMapInfo& model) {
     LinkMapSymbolRows rows;
     model.GetSymbols(0, model.GetSymbolCount(""), "", rows);
-    std::vector<tagLinkMapSymbolInfo> out;
-    for (const auto& row : rows)
-        out.push_back(*row);
-    return out;
+    return Values(rows);
 }
 
 std::vector<tagLinkMapSectionInfo> Sections(const CLinkMapInfo& model) {
     LinkMapSectionRows rows;
     model.GetSections(0, model.GetSectionCount(), rows);
-    std::vector<tagLinkMapSectionInfo> out;
-    for (const auto& row : rows)
-        out.push_back(*row);
-    return out;
+    return Values(rows);
 }
 
 void CheckSymbolSort(CLinkMapInfo& model, int column, int direction) {
@@ -88,7 +55,7 @@ void CheckSymbolSort(CLinkMapInfo& model, int column, int direction) {
         std::vector<const tagLinkMapSymbolInfo*> literal;
         for (const auto& row : before)
             literal.push_back(&row);
-        LiteralQuicksort(literal, 0, static_cast<int>(literal.size()) - 1, compare);
+        linkmaptest::LiteralQuicksort(literal, 0, static_cast<int>(literal.size()) - 1, compare);
         for (size_t i = 0; i < after.size(); ++i)
             Check(*literal[i] == after[i]);
     }
@@ -98,8 +65,9 @@ void CheckSymbolSort(CLinkMapInfo& model, int column, int direction) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
-    FuzzHost host;
-    CLinkMapInfo model(&host);
+    fakehost::LinkerHost linker(false, false);  // value conversion only
+    IBraeHost* host = &linker.host;
+    CLinkMapInfo model(host);
     model.LoadText(text);
 
     const int column = size > 0 ? data[0] % 10 - 1 : 0;
@@ -127,7 +95,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                 twin += '\r';
             twin += c;
         }
-        CLinkMapInfo other(&host);
+        CLinkMapInfo other(host);
         other.LoadText(twin);
         model.LoadText(text);
         Check(Sections(model) == Sections(other));

@@ -1,14 +1,17 @@
 // A host whose linker setting and linker option services keep placement groups in memory.
 // The option service pulls the groups through IBraeLinkerSections when it takes them, the way
-// the real host does, and stores them back into the setting service.
+// the real host does, and stores them back into the setting service. The setting service also
+// answers the map listing path.
 #pragma once
 
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
 #include "host/lib/HostObject.h"
 #include "host/lib/ValueConversion.h"
+#include "platform/text/Utf.h"
 #include "src/shell/HostIds.h"
 #include "src/shell/HostInterfaces.h"
 
@@ -22,33 +25,7 @@ struct HostGroup {
 
 struct Context {
     WString c1, c2, c3;
-};
-
-class FakeHost final : public tarnhost::HostObject<IBraeHost> {
-public:
-    FakeHost() : HostObject(kIdIBraeHost) {}
-
-    template <class Interface>
-    void Offer(const TarnId& id, Interface* service) {
-        services_.emplace_back(id, static_cast<void*>(service));
-    }
-
-    HResult RaiseEvent(const TarnId&, int32_t) override { return kStatusOk; }
-    HResult GetService(const TarnId& id, void** out) override {
-        for (const auto& [key, service] : services_) {
-            if (key == id) {
-                *out = service;
-                return kStatusOk;
-            }
-        }
-        *out = nullptr;
-        return kStatusFail;
-    }
-    HResult Advise(const TarnId&, IUnknown*) override { return kStatusOk; }
-    HResult Unadvise(const TarnId&, IUnknown*) override { return kStatusOk; }
-
-private:
-    std::vector<std::pair<TarnId, void*>> services_;
+    friend bool operator==(const Context&, const Context&) = default;
 };
 
 class FakeLinkerSettings final : public tarnhost::HostObject<IBraeLinkerSettings> {
@@ -63,67 +40,61 @@ public:
     Context seen;
     int calls = 0;
     int itemCountCalls = 0;
+    std::string listingPath;
+    HResult pathStatus = kStatusOk;
 
     HResult GetGroupCount(const WString& c1, const WString& c2, const WString& c3,
                           int32_t* count) override {
-        Record(c1, c2, c3);
-        if (failOperation == "GroupCount")
-            return kStatusFail;
-        *count = static_cast<int32_t>(groups.size());
-        return kStatusOk;
+        return Call("GroupCount", 0, c1, c2, c3, [&] { *count = Size(groups); });
     }
     HResult GetAddressCount(const WString& c1, const WString& c2, const WString& c3, int32_t group,
                             int32_t* count) override {
-        Record(c1, c2, c3);
-        if (Fails("AddressCount", group))
-            return kStatusFail;
-        *count = static_cast<int32_t>(At(group).addresses.size());
-        return kStatusOk;
+        return Call("AddressCount", group, c1, c2, c3, [&] { *count = Size(At(group).addresses); });
     }
     HResult GetAddressPair(const WString& c1, const WString& c2, const WString& c3, int32_t group,
                            int32_t address, WString* start, WString* end) override {
-        Record(c1, c2, c3);
-        if (Fails("AddressPair", group))
-            return kStatusFail;
-        const auto& pair = At(group).addresses.at(static_cast<size_t>(address) - 1);
-        *start = pair.first;
-        *end = pair.second;
-        return kStatusOk;
+        return Call("AddressPair", group, c1, c2, c3, [&] {
+            std::tie(*start, *end) = At(group).addresses.at(static_cast<size_t>(address) - 1);
+        });
     }
     HResult GetItemCount(const WString& c1, const WString& c2, const WString& c3, int32_t group,
                          int32_t* count) override {
-        Record(c1, c2, c3);
         ++itemCountCalls;
-        if (Fails("ItemCount", group))
-            return kStatusFail;
-        *count = static_cast<int32_t>(At(group).items.size());
-        return kStatusOk;
+        return Call("ItemCount", group, c1, c2, c3, [&] { *count = Size(At(group).items); });
     }
     HResult GetItem(const WString& c1, const WString& c2, const WString& c3, int32_t group,
                     int32_t item, HostStringList* names) override {
-        Record(c1, c2, c3);
-        if (Fails("Item", group))
-            return kStatusFail;
-        const auto& items = At(group).items;
-        names->elements.clear();
-        if (item >= 1 && static_cast<size_t>(item) <= items.size()) {
-            names->elements = items[static_cast<size_t>(item) - 1];
-        }
-        if (Fails("BadListType", group))
-            names->type = 8;
-        return kStatusOk;
+        return Call("Item", group, c1, c2, c3, [&] {
+            const auto& items = At(group).items;
+            const bool known = item >= 1 && static_cast<size_t>(item) <= items.size();
+            names->elements = known ? items[static_cast<size_t>(item) - 1] : std::vector<WString>{};
+            if (failOperation == "BadListType" && failGroup == group)
+                names->type = 8;
+        });
     }
-    HResult GetMapListingPath(const WString&, const WString&, const WString&, WString*) override {
-        return kStatusFail;
+    HResult GetMapListingPath(const WString& c1, const WString& c2, const WString& c3,
+                              WString* path) override {
+        seen = {c1, c2, c3};
+        if (Failed(pathStatus))
+            return pathStatus;
+        *path = tarnui::Utf8ToUtf16(listingPath);
+        return kStatusOk;
     }
 
 private:
-    void Record(const WString& c1, const WString& c2, const WString& c3) {
+    template <class Answer>
+    HResult Call(const char* operation, int32_t group, const WString& c1, const WString& c2,
+                 const WString& c3, Answer answer) {
         seen = {c1, c2, c3};
         ++calls;
+        if (failOperation == operation && failGroup == group)
+            return kStatusFail;
+        answer();
+        return kStatusOk;
     }
-    bool Fails(const std::string& operation, int32_t group) const {
-        return failOperation == operation && failGroup == group;
+    template <class T>
+    static int32_t Size(const std::vector<T>& list) {
+        return static_cast<int32_t>(list.size());
     }
     const HostGroup& At(int32_t group) const { return groups.at(static_cast<size_t>(group) - 1); }
 };
@@ -150,25 +121,21 @@ public:
         takeContext = {c1, c2, c3};
         ++takeCalls;
         taken = Pull(*sections);
-        if (pullStatus == kStatusOk && takeStatus == kStatusOk && store_ != nullptr) {
+        if (pullStatus == kStatusOk && takeStatus == kStatusOk)
             store_->groups = taken;
-        }
         return takeStatus;
     }
     HResult GetCapabilities(const WString& c1, const WString& c2, uint32_t* w,
                             uint32_t* s) override {
         capabilityContext = {c1, c2, WString()};
-        if (capabilityStatus != kStatusOk)
-            return capabilityStatus;
-        *w = word;
-        *s = second;
-        return kStatusOk;
+        if (capabilityStatus == kStatusOk)
+            std::tie(*w, *s) = std::make_pair(word, second);
+        return capabilityStatus;
     }
     HResult GetSettingState(const WString&, const WString&, const WString&, int32_t* out) override {
-        if (stateStatus != kStatusOk)
-            return stateStatus;
-        *out = state;
-        return kStatusOk;
+        if (stateStatus == kStatusOk)
+            *out = state;
+        return stateStatus;
     }
 
 private:
@@ -177,22 +144,19 @@ private:
         int32_t count = 0;
         Note(sections.GetGroupCount(&count));
         for (int32_t g = 1; g <= count; ++g) {
-            HostGroup group;
-            int32_t addresses = 0;
+            HostGroup& group = groups.emplace_back();
+            int32_t addresses = 0, items = 0;
             Note(sections.GetAddressCount(g, &addresses));
             for (int32_t k = 1; k <= addresses; ++k) {
-                WString start, end;
+                auto& [start, end] = group.addresses.emplace_back();
                 Note(sections.GetAddress(g, k, &start, &end));
-                group.addresses.emplace_back(start, end);
             }
-            int32_t items = 0;
             Note(sections.GetItemCount(g, &items));
             for (int32_t i = 1; i <= items; ++i) {
                 HostStringList names;
                 Note(sections.GetItem(g, i, &names));
                 group.items.push_back(names.elements);
             }
-            groups.push_back(std::move(group));
         }
         return groups;
     }
@@ -205,8 +169,26 @@ private:
 };
 
 // A host offering the value conversion service and, on request, the two linker services.
+class LinkerHostObject final : public tarnhost::HostObject<IBraeHost> {
+public:
+    LinkerHostObject() : HostObject(kIdIBraeHost) {}
+    std::vector<std::pair<TarnId, void*>> services;
+
+    HResult RaiseEvent(const TarnId&, int32_t) override { return kStatusOk; }
+    HResult GetService(const TarnId& id, void** out) override {
+        *out = nullptr;
+        for (const auto& [key, service] : services) {
+            if (key == id)
+                *out = service;
+        }
+        return *out != nullptr ? kStatusOk : kStatusFail;
+    }
+    HResult Advise(const TarnId&, IUnknown*) override { return kStatusOk; }
+    HResult Unadvise(const TarnId&, IUnknown*) override { return kStatusOk; }
+};
+
 struct LinkerHost {
-    FakeHost host;
+    LinkerHostObject host;
     tarnhost::ValueConversionService conversion;
     FakeLinkerSettings settings;
     FakeLinkerOptions options{&settings};
@@ -214,11 +196,14 @@ struct LinkerHost {
     explicit LinkerHost(bool withSettings = true, bool withOptions = true,
                         bool withConversion = true) {
         if (withConversion)
-            host.Offer<IBraeValueConversion>(kIdValueConversionService, &conversion);
+            host.services.emplace_back(kIdValueConversionService,
+                                       static_cast<IBraeValueConversion*>(&conversion));
         if (withSettings)
-            host.Offer<IBraeLinkerSettings>(kIdLinkerSettingService, &settings);
+            host.services.emplace_back(kIdLinkerSettingService,
+                                       static_cast<IBraeLinkerSettings*>(&settings));
         if (withOptions)
-            host.Offer<IBraeLinkerOptions>(kIdLinkerOptionService, &options);
+            host.services.emplace_back(kIdLinkerOptionService,
+                                       static_cast<IBraeLinkerOptions*>(&options));
     }
 };
 

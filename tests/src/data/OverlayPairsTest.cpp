@@ -23,24 +23,14 @@ TEST(OverlayPairs, FromStartOptionValues) {
         Pairs pairs;
     } cases[] = {
         {"P,C/0400,B,R/0FFF8000", {}},
-        {"X:Y,Z/100", {"X>Y", "X>Z"}},
         {"X:Y:Z/100", {"X>Y", "X>Z"}},
-        {"X:Y,Z", {"X>Y", "X>Z"}},
         {"A,B:C/100", {"A>C"}},
-        {"(A:B),C/100", {"A>B"}},
         {"(A:B)(C:D,E)/100", {"A>B", "C>D", "C>E"}},
         {"P/100,X:Y/200,Q:R/300", {"X>Y", "Q>R"}},
-        {"//X:Y/1", {"X>Y"}},
-        {"X:Y/100,,Z:W/200", {"X>Y", "Z>W"}},
         {"X:Y/100 Z:W/200", {"X>Y"}},
-        {",,X:Y,,/1", {"X>Y"}},
         {"X::Y,,Z:/1", {"X>Y", "X>Z"}},
         {":Y/1", {">Y"}},
-        {"(X:Y/1", {"X>Y"}},
-        {"X:Y))/1", {"X>Y"}},
         {"(((/1", {}},
-        {"", {}},
-        {"/", {}},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(Read(c.value), c.pairs) << c.value;
@@ -56,10 +46,9 @@ TEST(OverlayPairs, FirstSectionOfANameTakesTheLastPair) {
     OverlayPairs pairs;
     ReadOverlayPairs("X:A,B/0,Y:A,Q/0", pairs);
     ApplyOverlayPairs(pairs, sections);
-    EXPECT_EQ(sections[0]->overlay, "Y");
-    EXPECT_EQ(sections[1]->overlay, "X");
-    EXPECT_EQ(sections[2]->overlay, "");
-    EXPECT_EQ(sections[3]->overlay, "");
+    const char* expected[] = {"Y", "X", "", ""};
+    for (size_t i = 0; i < 4; ++i)
+        EXPECT_EQ(sections[i]->overlay, expected[i]) << i;
 }
 
 }  // namespace

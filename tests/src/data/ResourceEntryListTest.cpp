@@ -56,57 +56,30 @@ TEST(SortByStartText, OrdersHostTextsAndNewTextsByText) {
     EXPECT_EQ(NewResourceAddressText(0xFFFFFFFFu), "0xFFFFFFFF");
 }
 
-struct JoinCase {
-    const char* name;
-    std::vector<ResourceEntry> input;
-    std::vector<std::tuple<uint32_t, uint32_t, std::string>> expected;
-};
-
 ResourceEntry E(uint32_t start, uint32_t end, const char* access) {
     return MakeResourceEntry("", access, start, end);
 }
 
-class JoinTouchingTable : public testing::TestWithParam<JoinCase> {};
-
-TEST_P(JoinTouchingTable, JoinsOnlyTouchingNeighboursWithTheSameAccess) {
-    std::vector<ResourceEntry> entries = GetParam().input;
-    JoinTouchingNeighbours(entries);
-    std::vector<std::tuple<uint32_t, uint32_t, std::string>> result;
-    for (const ResourceEntry& e : entries) {
-        result.emplace_back(e.start, e.end, e.access);
+TEST(JoinTouchingNeighbours, JoinsOnlyTouchingNeighboursWithTheSameAccess) {
+    using Result = std::vector<std::tuple<uint32_t, uint32_t, std::string>>;
+    const std::pair<std::vector<ResourceEntry>, Result> cases[] = {
+        {{E(0, 0xF, "R"), E(0x10, 0x1F, "R"), E(0x20, 0x2F, "R"), E(0x50, 0x5F, "R")},
+         {{0, 0x2F, "R"}, {0x50, 0x5F, "R"}}},
+        {{E(0, 0xFF, "R"), E(0x100, 0x1FF, "R/W")}, {{0, 0xFF, "R"}, {0x100, 0x1FF, "R/W"}}},
+        {{E(0, 0xFF, "R"), E(0x100, 0x1FF, "r")}, {{0, 0xFF, "R"}, {0x100, 0x1FF, "r"}}},
+        {{E(0x100, 0x1FF, "R"), E(0, 0xFF, "R")}, {{0x100, 0x1FF, "R"}, {0, 0xFF, "R"}}},
+        {{E(0xFFFFFF00u, 0xFFFFFFFFu, "R"), E(0, 0xFF, "R")},
+         {{0xFFFFFF00u, 0xFFFFFFFFu, "R"}, {0, 0xFF, "R"}}},  // the top does not wrap to 0
+        {{E(0x10, 0x5, "R"), E(0x6, 0x1F, "R")}, {{0x10, 0x5, "R"}, {0x6, 0x1F, "R"}}},
+    };
+    for (const auto& [input, expected] : cases) {
+        std::vector<ResourceEntry> entries = input;
+        JoinTouchingNeighbours(entries);
+        Result result;
+        for (const ResourceEntry& e : entries)
+            result.emplace_back(e.start, e.end, e.access);
+        EXPECT_EQ(result, expected);
     }
-    EXPECT_EQ(result, GetParam().expected);
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, JoinTouchingTable,
-    testing::Values(
-        JoinCase{"Empty", {}, {}},
-        JoinCase{"TouchingSameAccess", {E(0, 0xFF, "R"), E(0x100, 0x1FF, "R")}, {{0, 0x1FF, "R"}}},
-        JoinCase{"TouchingOtherAccess",
-                 {E(0, 0xFF, "R"), E(0x100, 0x1FF, "R/W")},
-                 {{0, 0xFF, "R"}, {0x100, 0x1FF, "R/W"}}},
-        JoinCase{"AccessCaseMatters",
-                 {E(0, 0xFF, "R"), E(0x100, 0x1FF, "r")},
-                 {{0, 0xFF, "R"}, {0x100, 0x1FF, "r"}}},
-        JoinCase{
-            "Gap", {E(0, 0xFF, "R"), E(0x101, 0x1FF, "R")}, {{0, 0xFF, "R"}, {0x101, 0x1FF, "R"}}},
-        JoinCase{"ChainOfFour",
-                 {E(0, 0xF, "R"), E(0x10, 0x1F, "R"), E(0x20, 0x2F, "R"), E(0x30, 0x3F, "R"),
-                  E(0x50, 0x5F, "R")},
-                 {{0, 0x3F, "R"}, {0x50, 0x5F, "R"}}},
-        JoinCase{"OnlyNeighbours",
-                 {E(0x100, 0x1FF, "R"), E(0, 0xFF, "R")},
-                 {{0x100, 0x1FF, "R"}, {0, 0xFF, "R"}}},
-        JoinCase{"TopDoesNotWrapToZero",
-                 {E(0xFFFFFF00u, 0xFFFFFFFFu, "R"), E(0, 0xFF, "R")},
-                 {{0xFFFFFF00u, 0xFFFFFFFFu, "R"}, {0, 0xFF, "R"}}},
-        JoinCase{"ReachingTheTop",
-                 {E(0xFFFFFF00u, 0xFFFFFFEFu, "R"), E(0xFFFFFFF0u, 0xFFFFFFFFu, "R")},
-                 {{0xFFFFFF00u, 0xFFFFFFFFu, "R"}}},
-        JoinCase{"EmptyRangesStay",
-                 {E(0x10, 0x5, "R"), E(0x6, 0x1F, "R")},
-                 {{0x10, 0x5, "R"}, {0x6, 0x1F, "R"}}}),
-    [](const testing::TestParamInfo<JoinCase>& info) { return std::string(info.param.name); });
 
 }  // namespace

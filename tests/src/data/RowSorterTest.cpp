@@ -6,27 +6,12 @@
 
 #include "src/data/LinkMapRowOrder.h"
 #include "tests/src/data/LinkMapTestSupport.h"
+#include "tests/src/data/LiteralQuicksort.h"
 
 namespace linkmap {
 namespace {
 
-// The quicksort steps written out literally: the order every sort must reproduce.
-template <class Row, class Compare>
-void LiteralQuicksort(std::vector<Row*>& rows, int low, int high, const Compare& compare) {
-    if (low >= high)
-        return;
-    std::swap(rows[low], rows[(low + high) / 2]);
-    int last = low;
-    for (int j = low + 1; j <= high; ++j) {
-        if (compare(*rows[j], *rows[low]) < 0) {
-            ++last;
-            std::swap(rows[last], rows[j]);
-        }
-    }
-    std::swap(rows[low], rows[last]);
-    LiteralQuicksort(rows, low, last - 1, compare);
-    LiteralQuicksort(rows, last + 1, high, compare);
-}
+using linkmaptest::LiteralQuicksort;
 
 template <class Row, class Compare>
 void ExpectLiteralOrder(std::vector<std::unique_ptr<Row>>& rows, const Compare& compare,
