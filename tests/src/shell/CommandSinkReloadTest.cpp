@@ -21,8 +21,7 @@ protected:
         std::string error;
         auto workspace = tarnhost::Workspace::Open(dir_ / "demo.tarnws", &error);
         EXPECT_NE(workspace, nullptr) << error;
-        host_ = std::make_unique<tarnhost::SubstituteHost>(
-            std::move(workspace), SinkOptions());
+        host_ = std::make_unique<tarnhost::SubstituteHost>(std::move(workspace), SinkOptions());
         manager_ = std::make_unique<CViewFrameManager>(host_->Host());
         sink_ = std::make_unique<CTarnMapDataCommandSink>(host_->Host(), manager_.get());
         EXPECT_TRUE(sink_->CreateSinkWindow());
