@@ -1,9 +1,9 @@
 // The five entry points of the built libTarnMap.so, loaded with dlopen as the host loads it.
-#include <dlfcn.h>
 #include <gtest/gtest.h>
 
 #include <set>
 #include <string>
+#include <vector>
 
 #include "host/lib/ComponentLoader.h"
 #include "platform/system/Module.h"
@@ -33,21 +33,17 @@ protected:
     tarnhost::ComponentLoader loader{&host.Errors()};
 };
 
-TEST_F(EntryPointsTest, RegistersItsDisplayNameAndIdentifierOnce) {
+TEST_F(EntryPointsTest, RegistersOnceAndReportsVersionOneZero) {
     ASSERT_TRUE(loader.Register(&host.Registrations()));
     const auto& registrations = host.Registrations().Registrations();
     ASSERT_EQ(registrations.size(), 1u);
     const tarnhost::ComponentRegistration& entry = registrations.front();
     EXPECT_EQ(entry.name, "Generic TARN Map");
     EXPECT_EQ(entry.component, kIdTarnMapComponent);
-    EXPECT_EQ(entry.flag1, 1);
     EXPECT_EQ(entry.ids.size(), 1u);
-    EXPECT_EQ(entry.flag2, 0);
-    EXPECT_EQ(entry.flag3, 1);
-    EXPECT_EQ(entry.flag4, 0);
-}
+    EXPECT_EQ(std::vector<int32_t>({entry.flag1, entry.flag2, entry.flag3, entry.flag4}),
+              std::vector<int32_t>({1, 0, 1, 0}));
 
-TEST_F(EntryPointsTest, ReportsVersionOneZero) {
     int32_t major = -1;
     int32_t minor = -1;
     ASSERT_TRUE(loader.GetVersion(&major, &minor));
@@ -84,9 +80,6 @@ TEST_F(EntryPointsTest, QueryRulesGiveEachInterfaceItsPart) {
     EXPECT_EQ(again, reporter);
     EXPECT_EQ(componentPart->AddRef(), 1u);
     EXPECT_EQ(componentPart->Release(), 0u);
-    EXPECT_EQ(static_cast<IBraeRegistryClient*>(registry)->RegistryCall(42), kStatusOk);
-    EXPECT_EQ(componentPart->Reserved5(1), kStatusOk);
-    EXPECT_EQ(componentPart->Reserved6(1), kStatusOk);
 }
 
 TEST_F(EntryPointsTest, UnknownInterfaceGivesNullAndNoInterface) {
@@ -117,11 +110,6 @@ protected:
     QueryInterface2Function query = nullptr;
 };
 
-TEST_F(RawExportsTest, DestroyingAnUnknownKeyIsNoError) {
-    EXPECT_EQ(destroy(0x5eed), kStatusOk);
-    EXPECT_EQ(destroy(0), kStatusOk);
-}
-
 TEST_F(RawExportsTest, InstancesAreKeptApartAndGoneAfterDestroy) {
     ASSERT_EQ(create(0x100), kStatusOk);
     ASSERT_EQ(create(0x200), kStatusOk);
@@ -145,7 +133,9 @@ TEST_F(RawExportsTest, InstancesAreKeptApartAndGoneAfterDestroy) {
     EXPECT_EQ(destroy(0x200), kStatusOk);
 }
 
-TEST_F(RawExportsTest, QueryToleratesMissingArguments) {
+TEST_F(RawExportsTest, UnknownKeysAndMissingArgumentsAreTolerated) {
+    EXPECT_EQ(destroy(0x5eed), kStatusOk);
+    EXPECT_EQ(destroy(0), kStatusOk);
     void* out = reinterpret_cast<void*>(0x1);
     EXPECT_EQ(query(0x300, &kIdIBraeComponent, &out), kStatusNoInterface);
     EXPECT_EQ(out, nullptr);
@@ -168,18 +158,6 @@ TEST(ComponentExports, OnlyTheFiveEntryPointsAreExported) {
     }
     EXPECT_EQ(own, (std::set<std::string>{"CreateInstance", "DestroyInstance", "LibraryRegister2",
                                           "QueryInterface2", "GetComponentVersion"}));
-}
-
-TEST(ComponentExports, InternalNamesCannotBeFound) {
-    void* handle = dlopen(ComponentLibrary().c_str(), RTLD_NOW | RTLD_LOCAL);
-    ASSERT_NE(handle, nullptr) << dlerror();
-    EXPECT_NE(dlsym(handle, "GetComponentVersion"), nullptr);
-    for (const char* internal :
-         {"_ZN11CTarnMapAppC1Ev", "_ZN11CTarnMapApp14CreateInstanceEm", "_ZTV16CTarnMapDataCtrl",
-          "_ZTV23CTarnMapDataCommandSink", "_ZN13CTarnDataCtrl10InitialiseEP9IBraeHosti"}) {
-        EXPECT_EQ(dlsym(handle, internal), nullptr) << internal;
-    }
-    dlclose(handle);
 }
 
 }  // namespace

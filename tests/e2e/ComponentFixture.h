@@ -4,7 +4,6 @@
 #pragma once
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <memory>
@@ -12,6 +11,7 @@
 
 #include "host/lib/SubstituteHost.h"
 #include "platform/backend/HeadlessBackend.h"
+#include "tests/support/TempDir.h"
 
 namespace tarn_e2e {
 
@@ -27,26 +27,7 @@ inline std::string BrokenResourceLibrary(const std::string& fault) {
     return BinaryFile("broken_resources/libTarnMapExtRes_" + fault + ".so");
 }
 
-// A fresh directory, removed with its contents at the end of the test.
-class ScratchDir {
-public:
-    ScratchDir() {
-        path_ = std::filesystem::temp_directory_path() /
-                ("tarn-e2e-" + std::to_string(::getpid()) + "-" + std::to_string(counter_++));
-        std::filesystem::create_directories(path_);
-        path_ = std::filesystem::canonical(path_);
-    }
-    ~ScratchDir() { std::filesystem::remove_all(path_); }
-    ScratchDir(const ScratchDir&) = delete;
-    ScratchDir& operator=(const ScratchDir&) = delete;
-
-    std::string operator/(const std::string& name) const { return (path_ / name).string(); }
-    std::string Path() const { return path_.string(); }
-
-private:
-    static inline int counter_ = 0;
-    std::filesystem::path path_;
-};
+using ScratchDir = tarnhost::TempDir;
 
 // A copy of the component library in a directory of its own, so that the component looks
 // for its resource library there. `resourceLibrary` (when not empty) is copied beside it as
@@ -76,7 +57,7 @@ private:
     ScratchDir configDir_;
 
 protected:
-    tarnhost::SubstituteHost host{nullptr, {"", {}, configDir_.Path()}};
+    tarnhost::SubstituteHost host{nullptr, {"", {}, configDir_.Path().string()}};
 };
 
 }  // namespace tarn_e2e

@@ -19,19 +19,13 @@ struct CommandResult {
     std::string err;
 };
 
+// The user's files of every run go to a directory of the test's own.
 CommandResult RunTarnmap(const std::vector<std::string>& args) {
-    ScratchDir config;
-    const char* previous = std::getenv("TARNMAP_CONFIG_DIR");
-    const std::string saved = previous != nullptr ? previous : "";
+    static const ScratchDir config;
     setenv("TARNMAP_CONFIG_DIR", config.Path().c_str(), 1);
     std::ostringstream out;
     std::ostringstream err;
     const int status = tarncli::Run(args, out, err);
-    if (previous != nullptr) {
-        setenv("TARNMAP_CONFIG_DIR", saved.c_str(), 1);
-    } else {
-        unsetenv("TARNMAP_CONFIG_DIR");
-    }
     return {status, out.str(), err.str()};
 }
 

@@ -95,40 +95,16 @@ TEST_F(DockingFrameworkTest, APersonClosingAnEmptyPaneClosesIt) {
     EXPECT_FALSE(docking_.UserClosesPane(pane));
 }
 
-TEST_F(DockingFrameworkTest, ShowWindowForKeyShowsEveryPaneOfTheKeyOfThatComponent) {
-    tarnui::Window* a = NewPane(kDockBarBottom, u"{A}");
-    tarnui::Window* b = NewPane(0, u"{A}");
-    tarnui::Window* c = NewPane(0, u"{C}");
-    uint32_t state = 99;
-    ASSERT_EQ(docking_.ShowWindowForKey(kOtherComponent, u"{A}", &state), kStatusOk);
-    EXPECT_EQ(state, 0u);
-    ASSERT_EQ(docking_.ShowWindowForKey(kComponent, u"{A}", &state), kStatusOk);
-    EXPECT_EQ(state, kFrameShown | kFrameDockable | kFrameInDocumentArea);
-    EXPECT_TRUE(a->IsWindowVisible());
-    EXPECT_TRUE(b->IsWindowVisible());
-    EXPECT_FALSE(c->IsWindowVisible());
-    EXPECT_EQ(docking_.PanesOfKey("{A}").size(), 2u);
-}
-
-TEST_F(DockingFrameworkTest, ToolbarsStartShownAndKeepCustomiseRequests) {
+TEST_F(DockingFrameworkTest, ToolbarsStartShownAndBelongToTheirComponent) {
     int32_t handle = 0;
     ASSERT_EQ(docking_.CreateToolbar(kComponent, nullptr, nullptr, u"Map", u"{TB}", &handle),
               kStatusOk);
     int32_t shown = 0;
     ASSERT_EQ(docking_.IsToolbarShown(kComponent, handle, &shown), kStatusOk);
     EXPECT_EQ(shown, 1);
-    ASSERT_EQ(docking_.ShowToolbar(kComponent, handle, 0), kStatusOk);
-    ASSERT_EQ(docking_.IsToolbarShown(kComponent, handle, &shown), kStatusOk);
-    EXPECT_EQ(shown, 0);
-    ASSERT_EQ(docking_.CustomizeToolbar(kComponent, handle), kStatusOk);
-    ASSERT_EQ(docking_.CustomizeToolbar(kComponent, handle), kStatusOk);
-    EXPECT_EQ(docking_.FindToolbar(handle)->customiseRequests, 2);
-    tarnui::ToolbarTemplate buttons;
-    buttons.commands = {5, 0, 6};
-    ASSERT_EQ(docking_.LoadToolbar(kComponent, handle, buttons), kStatusOk);
-    EXPECT_EQ(docking_.FindToolbar(handle)->commands, (std::vector<int>{5, 0, 6}));
     // Another component cannot touch it; a frame that is no pane gets none.
-    EXPECT_LT(docking_.ShowToolbar(kOtherComponent, handle, 1), 0);
+    EXPECT_LT(docking_.ShowToolbar(kOtherComponent, handle, 0), 0);
+    EXPECT_LT(docking_.IsToolbarShown(kOtherComponent, handle, &shown), 0);
     tarnui::Window stranger;
     EXPECT_LT(docking_.CreateToolbar(kComponent, &stranger, nullptr, u"", u"", &handle), 0);
 }
@@ -191,51 +167,6 @@ TEST_F(DockingFrameworkTest, TheLatestAcceleratorTableWins) {
     EXPECT_EQ(ranNewer, 1);
     EXPECT_EQ(ranOlder, 0);
     EXPECT_FALSE(docking_.TranslateAccelerator('B', tarnui::kModControl));
-}
-
-TEST(SubstituteHostDocking, ServiceIdentifierIsNoOtherIdentifier) {
-    const TarnId others[] = {kIdIUnknown,
-                             kIdIBraeHost,
-                             kIdIBraeRegistrar,
-                             kIdIBraeRegistryClient,
-                             kIdIBraeComponent,
-                             kIdIBraeErrorReporter,
-                             kIdIBraeLinkerSections,
-                             kIdIBraeWorkSpaceClient,
-                             kIdIBraeWorkSpaceClient2,
-                             kIdIBraeFormatViewClient2,
-                             kIdIBraeDataManagerOptionsClient,
-                             kIdValueConversionService,
-                             kIdLinkerSettingService,
-                             kIdLinkerOptionService,
-                             kIdMemoryResourceService,
-                             kIdOptionsService,
-                             kIdProjectInformationService,
-                             kIdWorkspaceDataService,
-                             kIdWorkspaceSaveService,
-                             kIdProfileService,
-                             kIdSourceLookupService,
-                             kIdSourceDisplayService,
-                             kIdMemoryMapService,
-                             kIdErrorService,
-                             kIdPlaceholderService,
-                             kIdCustomPlaceholderService,
-                             kIdTarnMapComponent,
-                             kIdTarnMapDataSection,
-                             kIdEventSectionSettingsChanged,
-                             kIdEventHostLockOn,
-                             kIdEventHostLockOff,
-                             kIdEventMemoryResourcesChanged1,
-                             kIdEventMemoryResourcesChanged2,
-                             kIdEventMemoryResourcesChanged3,
-                             kIdEventMemoryResourcesChanged4,
-                             kIdEventMemoryResourcesChanged5,
-                             kIdEventLinkerOptionsChanged,
-                             kIdEventDebuggerFirst,
-                             kIdEventDebuggerSecond};
-    for (const TarnId& other : others) {
-        EXPECT_NE(other, kIdDockingFrameworkService);
-    }
 }
 
 TEST(SubstituteHostDocking, OffersTheDockingFrameworkService) {

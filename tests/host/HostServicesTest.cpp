@@ -11,11 +11,27 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Placement groups offered by a stand-in for the component while the host takes them.
+std::u16string U16(const std::string& text) {
+    return {text.begin(), text.end()};
+}
+
+std::vector<std::string> Split(const std::string& text, char separator) {
+    std::vector<std::string> parts{""};
+    for (char c : text) {
+        if (c == separator) {
+            parts.emplace_back();
+        } else {
+            parts.back().push_back(c);
+        }
+    }
+    return parts;
+}
+
+// Placement groups offered by a stand-in for the component while the host takes them: items
+// of a group are separated by ":", the names of an item by ",".
 class OfferedSections final : public IBraeLinkerSections {
 public:
     std::vector<PlacementGroup> groups;
-    bool wholeText = false;
     int failAtGroup = 0;
 
     HResult QueryInterface(const TarnId&, void**) override { return kStatusNoInterface; }
@@ -26,50 +42,25 @@ public:
         return kStatusOk;
     }
     HResult GetAddressCount(int32_t g, int32_t* count) override {
-        if (g == failAtGroup)
-            return kStatusFail;
         *count = static_cast<int32_t>(groups[g - 1].addresses.size());
-        return kStatusOk;
+        return g == failAtGroup ? kStatusFail : kStatusOk;
     }
     HResult GetAddress(int32_t g, int32_t a, WString* start, WString* end) override {
-        *start = u"0x" + std::u16string(groups[g - 1].addresses[a - 1].start.begin(),
-                                        groups[g - 1].addresses[a - 1].start.end());
-        const auto& e = groups[g - 1].addresses[a - 1].end;
-        *end = e.empty() ? u"" : u"0x" + std::u16string(e.begin(), e.end());
+        const auto& address = groups[g - 1].addresses[a - 1];
+        *start = u"0x" + U16(address.start);
+        *end = address.end.empty() ? u"" : u"0x" + U16(address.end);
         return kStatusOk;
     }
     HResult GetItemCount(int32_t g, int32_t* count) override {
-        *count = wholeText ? 1 : static_cast<int32_t>(Items(g).size());
+        *count = static_cast<int32_t>(Split(groups[g - 1].sections, ':').size());
         return kStatusOk;
     }
     HResult GetItem(int32_t g, int32_t item, HostStringList* names) override {
         names->elements.clear();
-        if (wholeText) {
-            const auto& s = groups[g - 1].sections;
-            names->elements.push_back(std::u16string(s.begin(), s.end()));
-            return kStatusOk;
+        for (const std::string& name : Split(Split(groups[g - 1].sections, ':')[item - 1], ',')) {
+            names->elements.push_back(U16(name));
         }
-        std::string rest = Items(g)[item - 1];
-        size_t comma;
-        while ((comma = rest.find(',')) != std::string::npos) {
-            names->elements.push_back(std::u16string(rest.begin(), rest.begin() + comma));
-            rest.erase(0, comma + 1);
-        }
-        names->elements.push_back(std::u16string(rest.begin(), rest.end()));
         return kStatusOk;
-    }
-
-private:
-    std::vector<std::string> Items(int32_t g) const {
-        std::vector<std::string> items;
-        std::string rest = groups[g - 1].sections;
-        size_t colon;
-        while ((colon = rest.find(':')) != std::string::npos) {
-            items.push_back(rest.substr(0, colon));
-            rest.erase(0, colon + 1);
-        }
-        items.push_back(rest);
-        return items;
     }
 };
 

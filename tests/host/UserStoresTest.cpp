@@ -188,42 +188,36 @@ TEST_F(UserStores, FirstWriteCreatesTheConfigDirectory) {
 }
 
 TEST_F(UserStores, ProfileKeepsColumnLayoutsPerWindowClassAcrossRuns) {
-    {
-        ProfileService first(dir_.Path().string());
-        ASSERT_EQ(first.WriteNumber(u"CTarnMapSectionListInstanceCtrl", u"ColWidth0", 120),
-                  kStatusOk);
-        ASSERT_EQ(first.WriteNumber(u"CTarnMapSectionListInstanceCtrl", u"ColWidth1", -80),
-                  kStatusOk);
-        ASSERT_EQ(first.WriteNumber(u"CTarnMapSymbolListInstanceCtrl", u"ColWidth0", 200),
-                  kStatusOk);
-        ASSERT_EQ(first.WriteNumber(u"Odd]Class|", u"ColWidth0", 5), kStatusOk);
-    }
-    ProfileService next(dir_.Path().string());
     const struct {
         const char16_t* section;
         const char16_t* key;
-        int32_t expected;
-    } cases[] = {
+        int32_t value;
+    } entries[] = {
         {u"CTarnMapSectionListInstanceCtrl", u"ColWidth0", 120},
         {u"CTarnMapSectionListInstanceCtrl", u"ColWidth1", -80},
         {u"CTarnMapSymbolListInstanceCtrl", u"ColWidth0", 200},
         {u"Odd]Class|", u"ColWidth0", 5},
     };
-    for (const auto& c : cases) {
+    {
+        ProfileService first(dir_.Path().string());
+        for (const auto& e : entries) {
+            ASSERT_EQ(first.WriteNumber(e.section, e.key, e.value), kStatusOk);
+        }
+    }
+    ProfileService next(dir_.Path().string());
+    for (const auto& e : entries) {
         int32_t value = 0;
-        ASSERT_EQ(next.ReadNumber(c.section, c.key, &value), kStatusOk);
-        EXPECT_EQ(value, c.expected);
+        ASSERT_EQ(next.ReadNumber(e.section, e.key, &value), kStatusOk);
+        EXPECT_EQ(value, e.value);
     }
     // Absent entries fail and leave the caller's current width in place.
     int32_t width = 77;
     EXPECT_LT(next.ReadNumber(u"CTarnMapSymbolListInstanceCtrl", u"ColWidth1", &width), 0);
-    EXPECT_LT(next.ReadNumber(u"CTarnMapSectionTreeInstanceCtrl", u"ColWidth0", &width), 0);
     EXPECT_LT(next.ReadNumber(u"Odd", u"ColWidth0", &width), 0);
     EXPECT_EQ(width, 77);
     EXPECT_LT(next.WriteNumber(u"", u"ColWidth0", 1), 0);
     EXPECT_NE(ReadAll(ProfileFile())
-                  .find("[CTarnMapSectionListInstanceCtrl]\nColWidth0 = 120\n"
-                        "ColWidth1 = -80\n"),
+                  .find("[CTarnMapSectionListInstanceCtrl]\nColWidth0 = 120\nColWidth1 = -80\n"),
               std::string::npos);
 }
 

@@ -1,9 +1,7 @@
 // The component object linked directly: which sink operation each host event reaches, the
 // start-up and shut-down of the sink and its window, and the module name failure.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <filesystem>
 #include <memory>
 #include <ostream>
 #include <string>
@@ -14,12 +12,12 @@
 #include "platform/backend/HeadlessBackend.h"
 #include "platform/resources/ResourceContext.h"
 #include "src/resources/ResourceIds.h"
-#include "src/shell/CTarnMapApp.h"
 #include "src/shell/CTarnMapDataCtrl.h"
 #include "src/shell/HostIds.h"
 #include "src/shell/ResourceLibraryCheck.h"
 #include "src/shell/framework/CViewFrameManager.h"
 #include "src/shell/sink/CTarnMapDataCommandSink.h"
+#include "tests/support/TempDir.h"
 
 namespace {
 
@@ -78,9 +76,6 @@ protected:
 
 class MapCtrlTest : public ::testing::Test {
 protected:
-    MapCtrlTest() { std::filesystem::create_directories(configDir_); }
-    ~MapCtrlTest() override { std::filesystem::remove_all(configDir_); }
-
     void Start() {
         ASSERT_EQ(ctrl.Initialise(host.Host(), 1), kStatusOk);
         ASSERT_NE(ctrl.CommandSink(), nullptr);
@@ -94,11 +89,10 @@ protected:
 
 private:
     tarnui::ScopedBackend useBackend_{backend};
-    std::filesystem::path configDir_ =
-        std::filesystem::temp_directory_path() / ("tarn-shell-" + std::to_string(::getpid()));
+    tarnhost::TempDir configDir_;
 
 protected:
-    tarnhost::SubstituteHost host{nullptr, {"", {}, configDir_.string()}};
+    tarnhost::SubstituteHost host{nullptr, {"", {}, configDir_.Path().string()}};
     Calls calls;
     TestMapCtrl ctrl{calls};
 };
@@ -165,7 +159,7 @@ TEST_F(MapCtrlTest, EventsBeforeStartReachNothing) {
     EXPECT_EQ(ctrl.FrameManager(), nullptr);
 }
 
-TEST_F(MapCtrlTest, StartCreatesFrameManagerSinkAndHiddenChildWindow) {
+TEST_F(MapCtrlTest, StartCreatesFrameManagerSinkHiddenChildWindowAndLoadsResources) {
     ASSERT_EQ(ctrl.Initialise(host.Host(), 1), kStatusOk);
     EXPECT_EQ(ctrl.calls, (Calls{"New sink"}));
     ASSERT_NE(ctrl.FrameManager(), nullptr);
@@ -177,7 +171,12 @@ TEST_F(MapCtrlTest, StartCreatesFrameManagerSinkAndHiddenChildWindow) {
     EXPECT_TRUE(sink->IsCreated());
     EXPECT_EQ(sink->GetParent(), &host.Windows().MainWindow());
     EXPECT_FALSE(sink->IsVisibleFlag());
-    EXPECT_EQ(ctrl.Host(), host.Host());
+    // The resource library beside the component is loaded and current.
+    ASSERT_NE(ctrl.ResourceLibraryInUse(), nullptr);
+    EXPECT_EQ(ctrl.ResourceLibraryInUse()->Path(),
+              std::string(TARN_BINARY_DIR) + "/" + ResourceLibraryFileName());
+    EXPECT_EQ(tarnui::CurrentResourceTable(), &ctrl.ResourceLibraryInUse()->Table());
+    EXPECT_TRUE(backend.Events().empty());
 
     // Started again: the sink and its windows stay.
     ASSERT_EQ(ctrl.Initialise(host.Host(), 1), kStatusOk);
@@ -239,22 +238,6 @@ TEST_F(MapCtrlTest, AnUnnamedModuleShowsTwoMessagesAndFails) {
     EXPECT_TRUE(ctrl.calls.empty());
 }
 
-TEST_F(MapCtrlTest, StartedComponentUsesTheResourceLibraryBesideIt) {
-    Start();
-    ASSERT_NE(ctrl.ResourceLibraryInUse(), nullptr);
-    EXPECT_EQ(ctrl.ResourceLibraryInUse()->Path(),
-              std::string(TARN_BINARY_DIR) + "/" + ResourceLibraryFileName());
-    EXPECT_EQ(tarnui::CurrentResourceTable(), &ctrl.ResourceLibraryInUse()->Table());
-    EXPECT_TRUE(backend.Events().empty());
-}
-
-TEST_F(MapCtrlTest, ErrorReportsGoToTheHostsErrorService) {
-    Start();
-    EXPECT_EQ(ctrl.Report(11, -3), kStatusOk);
-    ASSERT_EQ(host.Errors().Reports().size(), 1u);
-    EXPECT_EQ(host.Errors().Reports().front(), (tarnhost::ErrorReport{11, -3}));
-}
-
 // The component's own copies of the check's messages say what the library says.
 TEST(ResourceCheckTexts, MatchTheResourceLibrarysStrings) {
     const auto library = tarnui::ResourceLibrary::Load(std::string(TARN_BINARY_DIR) + "/" +
@@ -277,31 +260,6 @@ TEST(ResourceCheckTexts, MatchTheResourceLibrarysStrings) {
         ASSERT_NE(found, library->Table().strings.end()) << id;
         EXPECT_EQ(found->second, copy) << id;
     }
-}
-
-TEST(CTarnMapApp, KeepsOneObjectPerKeyUntilDestroyed) {
-    CTarnMapApp app;
-    app.CreateInstance(1);
-    app.CreateInstance(2);
-    CTarnMapDataCtrl* first = app.Find(1);
-    ASSERT_NE(first, nullptr);
-    EXPECT_NE(app.Find(2), first);
-    app.CreateInstance(1);
-    EXPECT_EQ(app.Find(1), first);
-    EXPECT_EQ(app.InstanceCount(), 2u);
-
-    void* out = nullptr;
-    EXPECT_EQ(app.QueryInterface(1, kIdIBraeErrorReporter, &out), kStatusOk);
-    EXPECT_EQ(out, static_cast<IBraeErrorReporter*>(first));
-
-    app.DestroyInstance(1);
-    app.DestroyInstance(99);
-    EXPECT_EQ(app.Find(1), nullptr);
-    EXPECT_EQ(app.InstanceCount(), 1u);
-    EXPECT_EQ(app.QueryInterface(1, kIdIBraeComponent, &out), kStatusNoInterface);
-    EXPECT_EQ(out, nullptr);
-    app.DestroyInstance(2);
-    EXPECT_EQ(app.InstanceCount(), 0u);
 }
 
 }  // namespace

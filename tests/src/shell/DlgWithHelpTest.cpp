@@ -45,18 +45,15 @@ TEST_F(DlgWithHelpTest, HelpFileIsTheComponentLibraryWithTheHlpExtension) {
     EXPECT_EQ(placed.HelpFilePath(), "/opt/tarn/lib/libTarnMap.hlp");
 }
 
-TEST_F(DlgWithHelpTest, WithoutTheHelpFileF1DoesNothing) {
+TEST_F(DlgWithHelpTest, F1OpensTheControlsPopupOnlyWhenTheHelpFileExistsAndKeepsTheAppHelpFile) {
     PlacedDialog dialog(tarnres::kDlgSelectPrint, (dir_.Path() / "libTarnMap.so").string());
     EXPECT_FALSE(dialog.OnHelpForControl(tarnres::kCtlPrintWindowType));
     EXPECT_TRUE(backend_.EventsOf(tarnui::ShownKind::Help).empty());
-}
 
-TEST_F(DlgWithHelpTest, WithTheHelpFileF1OpensTheControlsPopupAndKeepsTheAppHelpFile) {
     const std::string helpFile = dir_.Write("libTarnMap.hlp", "help");
     tarnui::Application app("host");
     tarnui::Application::SetCurrent(&app);
     app.SetHelpFilePath("/host/host.hlp");
-    PlacedDialog dialog(tarnres::kDlgSelectPrint, (dir_.Path() / "libTarnMap.so").string());
     EXPECT_TRUE(dialog.OnHelpForControl(tarnres::kCtlPrintWindowType));
     EXPECT_EQ(app.HelpFilePath(), "/host/host.hlp");
     tarnui::Application::SetCurrent(nullptr);
