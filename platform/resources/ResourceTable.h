@@ -15,7 +15,7 @@ enum class ControlKind {
     Static,
     GroupBox,
     Edit,
-    ComboBox,       // drop-down list or drop-down combo, by style
+    ComboBox,  // drop-down list or drop-down combo, by style
     CheckBox,
     ListBox,
     CheckListBox,
@@ -54,8 +54,8 @@ struct DialogTemplate {
 };
 
 struct MenuItemTemplate {
-    std::string text;                    // "&" marks the mnemonic; "\t" precedes the accelerator
-    int command = 0;                     // 0 for a separator or a submenu
+    std::string text;  // "&" marks the mnemonic; "\t" precedes the accelerator
+    int command = 0;   // 0 for a separator or a submenu
     bool separator = false;
     std::vector<MenuItemTemplate> items;  // a submenu when not empty
 };

@@ -25,7 +25,6 @@ std::string_view TrimChars(std::string_view text, char front, char back) {
     return text;
 }
 
-
 void AppendBracketed(std::vector<std::string>& records, std::string_view record) {
     std::string text;
     text.reserve(record.size() + 2);

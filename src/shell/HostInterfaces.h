@@ -31,10 +31,10 @@ protected:
 
 class IBraeHost : public IUnknown {
 public:
-    virtual HResult RaiseEvent(const TarnId& event, int32_t value) = 0;         // 4: raise event
-    virtual HResult GetService(const TarnId& service, void** out) = 0;          // 9: get service
-    virtual HResult Advise(const TarnId& client, IUnknown* clientObject) = 0;   // 10: advise
-    virtual HResult Unadvise(const TarnId& client, IUnknown* clientObject) = 0; // 12: unadvise
+    virtual HResult RaiseEvent(const TarnId& event, int32_t value) = 0;          // 4: raise event
+    virtual HResult GetService(const TarnId& service, void** out) = 0;           // 9: get service
+    virtual HResult Advise(const TarnId& client, IUnknown* clientObject) = 0;    // 10: advise
+    virtual HResult Unadvise(const TarnId& client, IUnknown* clientObject) = 0;  // 12: unadvise
 
 protected:
     ~IBraeHost() = default;
@@ -44,8 +44,8 @@ class IBraeRegistrar : public IUnknown {
 public:
     // 20: register a component: display name; 1; list of one identifier; 0; 1; 0; identifier
     virtual HResult RegisterComponent(const WString& name, int32_t flag1,
-                                      const std::vector<TarnId>& ids, int32_t flag2,
-                                      int32_t flag3, int32_t flag4, const TarnId& component) = 0;
+                                      const std::vector<TarnId>& ids, int32_t flag2, int32_t flag3,
+                                      int32_t flag4, const TarnId& component) = 0;
 
 protected:
     ~IBraeRegistrar() = default;
@@ -62,8 +62,8 @@ public:
     virtual HResult TextToNumber(const WString& text, int32_t radix, uint32_t* value) = 0;   // 12
     virtual HResult NumberToText(uint32_t value, int32_t radix, WString* text) = 0;          // 27
     // 37: address to text; every value gets the same width
-    virtual HResult AddressToText(uint32_t value, int32_t option1, int32_t option2,
-                                  int32_t option3, WString* text) = 0;
+    virtual HResult AddressToText(uint32_t value, int32_t option1, int32_t option2, int32_t option3,
+                                  WString* text) = 0;
 
 protected:
     ~IBraeValueConversion() = default;
@@ -87,8 +87,8 @@ public:
     virtual HResult GetItemCount(const WString& c1, const WString& c2, const WString& c3,
                                  int32_t group, int32_t* count) = 0;
     // 7: the section names of one item of a group (items count from 1)
-    virtual HResult GetItem(const WString& c1, const WString& c2, const WString& c3,
-                            int32_t group, int32_t item, HostStringList* names) = 0;
+    virtual HResult GetItem(const WString& c1, const WString& c2, const WString& c3, int32_t group,
+                            int32_t item, HostStringList* names) = 0;
     // 8: path of the map listing; may hold placeholders
     virtual HResult GetMapListingPath(const WString& c1, const WString& c2, const WString& c3,
                                       WString* path) = 0;
@@ -131,10 +131,10 @@ protected:
 // Per-user display options; a get that fails means the key is absent.
 class IBraeOptions : public IUnknown {
 public:
-    virtual HResult SetNumber(const WString& key, int32_t value) = 0;       // 5: set number
-    virtual HResult SetString(const WString& key, const WString& value) = 0; // 6: set string
-    virtual HResult GetNumber(const WString& key, int32_t* value) = 0;      // 9: get number
-    virtual HResult GetString(const WString& key, WString* value) = 0;      // 10: get string
+    virtual HResult SetNumber(const WString& key, int32_t value) = 0;         // 5: set number
+    virtual HResult SetString(const WString& key, const WString& value) = 0;  // 6: set string
+    virtual HResult GetNumber(const WString& key, int32_t* value) = 0;        // 9: get number
+    virtual HResult GetString(const WString& key, WString* value) = 0;        // 10: get string
 
 protected:
     ~IBraeOptions() = default;
@@ -163,7 +163,7 @@ public:
     virtual HResult WriteNumber(const Address& where, const WString& key, int32_t value) = 0;  // 3
     virtual HResult ReadNumber(const Address& where, const WString& key, int32_t* value) = 0;  // 4
     virtual HResult WriteString(const Address& where, const WString& key,
-                                const WString& value) = 0;                                      // 5
+                                const WString& value) = 0;                                     // 5
     virtual HResult ReadString(const Address& where, const WString& key, WString* value) = 0;  // 6
 
 protected:
@@ -173,8 +173,10 @@ protected:
 // Per-user numbers kept across runs, by section and key.
 class IBraeProfile : public IUnknown {
 public:
-    virtual HResult WriteNumber(const WString& section, const WString& key, int32_t value) = 0;  // 3
-    virtual HResult ReadNumber(const WString& section, const WString& key, int32_t* value) = 0;  // 7
+    virtual HResult WriteNumber(const WString& section, const WString& key,
+                                int32_t value) = 0;  // 3
+    virtual HResult ReadNumber(const WString& section, const WString& key,
+                               int32_t* value) = 0;  // 7
 
 protected:
     ~IBraeProfile() = default;
@@ -227,22 +229,22 @@ protected:
 // Names and directories of the current workspace, project and configuration.
 class IBraePlaceholders : public IUnknown {
 public:
-    virtual HResult GetBraeDir(WString* dir) = 0;                    // 5
-    virtual HResult GetTempDir(WString* dir) = 0;                    // 6
-    virtual HResult GetCurrentConfigName(WString* name) = 0;         // 10
-    virtual HResult GetCurrentProjectName(WString* name) = 0;        // 11
-    virtual HResult GetCurrentWorkspaceName(WString* name) = 0;      // 12
+    virtual HResult GetBraeDir(WString* dir) = 0;                // 5
+    virtual HResult GetTempDir(WString* dir) = 0;                // 6
+    virtual HResult GetCurrentConfigName(WString* name) = 0;     // 10
+    virtual HResult GetCurrentProjectName(WString* name) = 0;    // 11
+    virtual HResult GetCurrentWorkspaceName(WString* name) = 0;  // 12
     virtual HResult GetConfigName(const WString& workspace, const WString& project,
                                   const WString& config, WString* name) = 0;  // 19
     virtual HResult GetProjectName(const WString& workspace, const WString& project,
-                                   WString* name) = 0;                        // 20
+                                   WString* name) = 0;                              // 20
     virtual HResult GetWorkspaceName(const WString& workspace, WString* name) = 0;  // 21
     virtual HResult GetConfigDir(const WString& workspace, const WString& project,
-                                 const WString& config, WString* dir) = 0;    // 22
+                                 const WString& config, WString* dir) = 0;  // 22
     virtual HResult GetProjectDir(const WString& workspace, const WString& project,
-                                  WString* dir) = 0;                          // 23
+                                  WString* dir) = 0;                              // 23
     virtual HResult GetWorkspaceDir(const WString& workspace, WString* dir) = 0;  // 24
-    virtual HResult IsWorkspaceOpen(int32_t* open) = 0;                       // 35
+    virtual HResult IsWorkspaceOpen(int32_t* open) = 0;                           // 35
 
 protected:
     ~IBraePlaceholders() = default;
@@ -266,12 +268,12 @@ protected:
 // component parents its views into them.
 //
 // Frame state bits (query answers and requests):
-inline constexpr uint32_t kFrameHide = 0x01;             // request: hide the frame
-inline constexpr uint32_t kFrameShown = 0x02;            // state: shown; request: show
-inline constexpr uint32_t kFrameInDocumentArea = 0x08;   // state: sits among the documents
-inline constexpr uint32_t kFrameDockable = 0x10;         // state: may dock at the host's edges
-inline constexpr uint32_t kFrameToggleDocking = 0x20;    // request: allow or forbid docking
-inline constexpr uint32_t kFrameActivate = 0x80;         // request: bring to the front
+inline constexpr uint32_t kFrameHide = 0x01;            // request: hide the frame
+inline constexpr uint32_t kFrameShown = 0x02;           // state: shown; request: show
+inline constexpr uint32_t kFrameInDocumentArea = 0x08;  // state: sits among the documents
+inline constexpr uint32_t kFrameDockable = 0x10;        // state: may dock at the host's edges
+inline constexpr uint32_t kFrameToggleDocking = 0x20;   // request: allow or forbid docking
+inline constexpr uint32_t kFrameActivate = 0x80;        // request: bring to the front
 inline constexpr uint32_t kFrameShowAndActivate = kFrameShown | kFrameActivate;  // 0x82
 // The dock bar at the bottom of the host's main window.
 inline constexpr int32_t kDockBarBottom = 59422;
@@ -332,11 +334,11 @@ protected:
 // The placement groups offered to the host while it takes the section settings.
 class IBraeLinkerSections : public IUnknown {
 public:
-    virtual HResult GetGroupCount(int32_t* count) = 0;                    // 3
-    virtual HResult GetAddressCount(int32_t group, int32_t* count) = 0;   // 4
+    virtual HResult GetGroupCount(int32_t* count) = 0;                   // 3
+    virtual HResult GetAddressCount(int32_t group, int32_t* count) = 0;  // 4
     virtual HResult GetAddress(int32_t group, int32_t address, WString* start,
-                               WString* end) = 0;                          // 5
-    virtual HResult GetItemCount(int32_t group, int32_t* count) = 0;      // 6
+                               WString* end) = 0;                                     // 5
+    virtual HResult GetItemCount(int32_t group, int32_t* count) = 0;                  // 6
     virtual HResult GetItem(int32_t group, int32_t item, HostStringList* names) = 0;  // 7
 
 protected:
@@ -353,11 +355,11 @@ protected:
 
 class IBraeComponent : public IUnknown {
 public:
-    virtual HResult Event(const TarnId& event) = 0;                 // 3: host event
+    virtual HResult Event(const TarnId& event) = 0;                  // 3: host event
     virtual HResult Initialise(IBraeHost* host, int32_t start) = 0;  // 4: initialise
-    virtual HResult Reserved5(intptr_t argument) = 0;               // 5: returns 0
-    virtual HResult Reserved6(intptr_t argument) = 0;               // 6: returns 0
-    virtual HResult Terminate(int32_t start) = 0;                   // 7: terminate
+    virtual HResult Reserved5(intptr_t argument) = 0;                // 5: returns 0
+    virtual HResult Reserved6(intptr_t argument) = 0;                // 6: returns 0
+    virtual HResult Terminate(int32_t start) = 0;                    // 7: terminate
 
 protected:
     ~IBraeComponent() = default;
@@ -381,8 +383,8 @@ public:
     virtual HResult WorkspaceReserved6(intptr_t argument) = 0;  // 6
     // 7: settle edits before the workspace goes on; the first negative answer, else the last
     virtual HResult SettleEdits(int32_t value) = 0;
-    virtual HResult WorkspaceReserved8(intptr_t argument) = 0;  // 8
-    virtual HResult WorkspaceReserved9(intptr_t argument) = 0;  // 9
+    virtual HResult WorkspaceReserved8(intptr_t argument) = 0;   // 8
+    virtual HResult WorkspaceReserved9(intptr_t argument) = 0;   // 9
     virtual HResult WorkspaceReserved10(intptr_t argument) = 0;  // 10
     virtual HResult WorkspaceReserved11(intptr_t argument) = 0;  // 11
     virtual HResult WorkspaceReserved12(intptr_t argument) = 0;  // 12
@@ -457,8 +459,7 @@ public:
     // 8: current font
     virtual HResult GetFont(WString* name, int32_t* size) = 0;
     // 9: set the colours of an item
-    virtual HResult SetItemColours(const WString& item, int32_t foreground,
-                                   int32_t background) = 0;
+    virtual HResult SetItemColours(const WString& item, int32_t foreground, int32_t background) = 0;
     // 10: set the font
     virtual HResult SetFont(const WString& name, int32_t size) = 0;
     // 11: set the font (second entry)
@@ -479,13 +480,13 @@ protected:
 // The host's options changed (the linker options among them).
 class IBraeDataManagerOptionsClient : public IUnknown {
 public:
-    virtual HResult OptionsReserved3(intptr_t argument) = 0;  // 3
-    virtual HResult OptionsReserved4(intptr_t argument) = 0;  // 4
-    virtual HResult OptionsReserved5(intptr_t argument) = 0;  // 5
-    virtual HResult OptionsReserved6(intptr_t argument) = 0;  // 6
-    virtual HResult OptionsReserved7(intptr_t argument) = 0;  // 7
-    virtual HResult OptionsReserved8(intptr_t argument) = 0;  // 8
-    virtual HResult OptionsReserved9(intptr_t argument) = 0;  // 9
+    virtual HResult OptionsReserved3(intptr_t argument) = 0;   // 3
+    virtual HResult OptionsReserved4(intptr_t argument) = 0;   // 4
+    virtual HResult OptionsReserved5(intptr_t argument) = 0;   // 5
+    virtual HResult OptionsReserved6(intptr_t argument) = 0;   // 6
+    virtual HResult OptionsReserved7(intptr_t argument) = 0;   // 7
+    virtual HResult OptionsReserved8(intptr_t argument) = 0;   // 8
+    virtual HResult OptionsReserved9(intptr_t argument) = 0;   // 9
     virtual HResult OptionsReserved10(intptr_t argument) = 0;  // 10
     // 11: the host's options changed
     virtual HResult OptionsChanged(intptr_t a, intptr_t b, intptr_t c) = 0;
@@ -504,8 +505,7 @@ extern "C" {
 using CreateInstanceFunction = HResult (*)(ComponentInstanceKey key);
 using DestroyInstanceFunction = HResult (*)(ComponentInstanceKey key);
 using LibraryRegister2Function = HResult (*)(IBraeRegistrar* registrar);
-using QueryInterface2Function = HResult (*)(ComponentInstanceKey key, const TarnId* id,
-                                            void** out);
+using QueryInterface2Function = HResult (*)(ComponentInstanceKey key, const TarnId* id, void** out);
 using GetComponentVersionFunction = HResult (*)(int32_t* major, int32_t* minor);
 }
 

@@ -14,8 +14,12 @@ inline constexpr HResult kStatusFail = static_cast<HResult>(0x80004005u);
 inline constexpr HResult kStatusNoInterface = static_cast<HResult>(0x80004002u);
 inline constexpr HResult kStatusOutOfRange = static_cast<HResult>(0x80040908u);
 
-inline constexpr bool Succeeded(HResult status) { return status >= 0; }
-inline constexpr bool Failed(HResult status) { return status < 0; }
+inline constexpr bool Succeeded(HResult status) {
+    return status >= 0;
+}
+inline constexpr bool Failed(HResult status) {
+    return status < 0;
+}
 
 // A 16-byte identifier of an interface, a service, an event or a component.
 struct TarnId {
