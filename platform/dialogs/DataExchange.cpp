@@ -22,6 +22,19 @@ T* DataExchange::Find(int id) {
     return control;
 }
 
+template <typename T, typename Get, typename Set>
+void DataExchange::Exchange(int id, int& value, Get get, Set set) {
+    T* control = Find<T>(id);
+    if (control == nullptr) {
+        return;
+    }
+    if (save_) {
+        value = get(*control);
+    } else {
+        set(*control, value);
+    }
+}
+
 void DataExchange::Fail(int id) {
     if (!failed_) {
         failed_ = true;
@@ -70,15 +83,9 @@ void DataExchange::Number(int id, int& value) {
 }
 
 void DataExchange::Check(int id, int& value) {
-    CheckBox* c = Find<CheckBox>(id);
-    if (c == nullptr) {
-        return;
-    }
-    if (save_) {
-        value = c->GetCheck();
-    } else {
-        c->SetCheck(value);
-    }
+    Exchange<CheckBox>(
+        id, value, [](CheckBox& c) { return c.GetCheck(); },
+        [](CheckBox& c, int v) { c.SetCheck(v); });
 }
 
 void DataExchange::Check(int id, bool& value) {
@@ -88,27 +95,15 @@ void DataExchange::Check(int id, bool& value) {
 }
 
 void DataExchange::ComboIndex(int id, int& value) {
-    ComboBox* c = Find<ComboBox>(id);
-    if (c == nullptr) {
-        return;
-    }
-    if (save_) {
-        value = c->GetCurSel();
-    } else {
-        c->SetCurSel(value);
-    }
+    Exchange<ComboBox>(
+        id, value, [](ComboBox& c) { return c.GetCurSel(); },
+        [](ComboBox& c, int v) { c.SetCurSel(v); });
 }
 
 void DataExchange::ListIndex(int id, int& value) {
-    ListBox* c = Find<ListBox>(id);
-    if (c == nullptr) {
-        return;
-    }
-    if (save_) {
-        value = c->GetCurSel();
-    } else {
-        c->SetCurSel(value);
-    }
+    Exchange<ListBox>(
+        id, value, [](ListBox& c) { return c.GetCurSel(); },
+        [](ListBox& c, int v) { c.SetCurSel(v); });
 }
 
 }  // namespace tarnui

@@ -34,6 +34,9 @@ public:
 private:
     template <typename T>
     T* Find(int id);
+    // Reads the control into value when saving, else writes value into the control.
+    template <typename T, typename Get, typename Set>
+    void Exchange(int id, int& value, Get get, Set set);
 
     Dialog& dialog_;
     bool save_;
