@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/text/Utf.h"
+
 namespace tarnhost {
 namespace {
 
@@ -30,7 +32,8 @@ TEST(ValueConversion, ReadsHexWithOptionalPrefixAndBlanks) {
     ValueConversionService service;
     for (const auto& c : cases) {
         uint32_t value = 0;
-        EXPECT_EQ(service.TextToAddress(c.text, 16, &value), c.status) << "text " << c.value;
+        EXPECT_EQ(service.TextToAddress(c.text, 16, &value), c.status)
+            << "text \"" << tarnui::Utf16ToUtf8(c.text) << "\"";
         if (c.status == kStatusOk) {
             EXPECT_EQ(value, c.value);
         }
