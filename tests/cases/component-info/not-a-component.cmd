@@ -5,4 +5,4 @@
 echo "[exit ${PIPESTATUS[0]}]"
 "$TARNMAP" component-info --library; echo "[exit $?]"
 "$TARNMAP" component-info extra; echo "[exit $?]"
-"$TARNMAP" 2>&1 | head -1; echo "[exit ${PIPESTATUS[0]}]"
+"$TARNMAP" 2>&1 | sed -n 1p; echo "[exit ${PIPESTATUS[0]}]"

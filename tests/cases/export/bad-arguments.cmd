@@ -17,4 +17,4 @@ run export symbols --map "$WORK/folder.map"
 run export sections --workspace nomap.tarnws
 run export sections --workspace "$WORK/broken.tarnws"
 # An unknown command prints the usage below its first line.
-"$TARNMAP" frobnicate 2>&1 | head -1; echo "[exit ${PIPESTATUS[0]}]"
+"$TARNMAP" frobnicate 2>&1 | sed -n 1p; echo "[exit ${PIPESTATUS[0]}]"
