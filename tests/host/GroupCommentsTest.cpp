@@ -1,5 +1,5 @@
-// Rewriting the placement groups keeps each group's comments and unknown keys with that group,
-// drops them with it, and never takes the comment that introduces the next section.
+// Rewriting the placement groups keeps each group's comments and unknown keys with it, drops
+// them with a deleted group, and never takes the comment above the next section.
 #include <gtest/gtest.h>
 
 #include "host/lib/Workspace.h"
@@ -8,56 +8,29 @@
 namespace tarnhost {
 namespace {
 
-constexpr const char* kGroups =
-    "[workspace]\n"
-    "name = W\n"
-    "\n"
-    "# boot code\n"
-    "[group]\n"
-    "address = 100\n"
-    "sections = A\n"
-    "owner = ann\n"
-    "\n"
-    "# tables\n"
-    "[group]\n"
-    "address = 200\n"
-    "sections = B\n"
-    "owner = bob\n"
-    "\n"
-    "# data\n"
-    "[group]\n"
-    "address = 300\n"
-    "sections = C\n"
-    "\n"
-    "# the device's memory\n"
-    "[memory]\n"
-    "description = x\n";
+const std::string kBoot = "# boot code\n[group]\naddress = 100\nsections = A\nowner = ann\n\n";
+const std::string kTables = "# tables\n[group]\naddress = 200\nsections = B\nowner = bob\n\n";
+const std::string kData = "# data\n[group]\naddress = 300\nsections = C\n\n";
+const std::string kMemory = "# the device's memory\n[memory]\ndescription = x\n";
 
-PlacementGroup Group(const char* start, const char* sections) {
-    return {{{start, ""}}, sections};
+// A block as written back: the addresses in the component's spelling.
+std::string Rewritten(std::string block) {
+    const size_t at = block.find("address = ") + 10;
+    return block.replace(at, 3, "0x00000" + block.substr(at, 3));
 }
 
 TEST(GroupComments, StayWithTheirGroupAndGoWhenItIsDeleted) {
     TempDir dir;
-    const std::string path = dir.Write("w.tarnws", kGroups);
+    const std::string path = dir.Write("w.tarnws", kBoot + kTables + kData + kMemory);
     std::string error;
     auto workspace = Workspace::Open(path, &error);
     ASSERT_NE(workspace, nullptr) << error;
-
-    // The component hands addresses back in its own spelling.
-    ASSERT_TRUE(workspace->SetGroups({Group("0x00000100", "A"), Group("0x00000300", "C")}, &error))
-        << error;
-    EXPECT_EQ(ReadAll(path),
-              "[workspace]\nname = W\n\n"
-              "# boot code\n[group]\naddress = 0x00000100\nsections = A\nowner = ann\n\n"
-              "# data\n[group]\naddress = 0x00000300\nsections = C\n\n"
-              "# the device's memory\n[memory]\ndescription = x\n");
-
-    ASSERT_TRUE(workspace->SetGroups({Group("0x00000100", "A")}, &error)) << error;
-    EXPECT_EQ(ReadAll(path),
-              "[workspace]\nname = W\n\n"
-              "# boot code\n[group]\naddress = 0x00000100\nsections = A\nowner = ann\n\n"
-              "# the device's memory\n[memory]\ndescription = x\n");
+    // The component hands the addresses back in its own spelling.
+    const PlacementGroup boot{{{"0x00000100", ""}}, "A"};
+    ASSERT_TRUE(workspace->SetGroups({boot, {{{"0x00000300", ""}}, "C"}}, &error)) << error;
+    EXPECT_EQ(ReadAll(path), Rewritten(kBoot) + Rewritten(kData) + kMemory);
+    ASSERT_TRUE(workspace->SetGroups({boot}, &error)) << error;
+    EXPECT_EQ(ReadAll(path), Rewritten(kBoot) + kMemory);
 }
 
 }  // namespace
