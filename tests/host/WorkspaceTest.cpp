@@ -89,7 +89,7 @@ TEST(Workspace, RewritingGroupsKeepsEverythingElse) {
     const std::string path = dir.Write("demo.tarnws", kWorkspace);
     auto ws = Workspace::Open(path, &error);
     ASSERT_NE(ws, nullptr);
-    ASSERT_TRUE(ws->SetGroups({{{{"0x00000100", ""}}, "X:Y"}}, &error)) << error;
+    ASSERT_TRUE(ws->SetGroups({{{{"0x00000400", ""}}, "X:Y"}}, &error)) << error;
     const std::string text = ReadAll(path);
     EXPECT_NE(text.find("# demo workspace\n"), std::string::npos);
     EXPECT_NE(text.find("flavour = kept\n"), std::string::npos);
