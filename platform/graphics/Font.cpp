@@ -1,21 +1,11 @@
 #include "platform/graphics/Font.h"
 
 #include <cstdlib>
-#include <utility>
 
 namespace tarnui {
 
 const Font& DefaultFont() {
     static const Font font{"System", kDefaultFontHeight, 8, kWeightNormal, false, 1};
-    return font;
-}
-
-Font CreatePointFont(int tenthsOfPoint, std::string face) {
-    Font font;
-    font.face = std::move(face);
-    // 720 tenths of a point make an inch; rounded to the nearest pixel.
-    const int pixels = (std::abs(tenthsOfPoint) * 96 + 360) / 720;
-    font.height = -(pixels > 0 ? pixels : 1);
     return font;
 }
 

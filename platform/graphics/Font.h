@@ -36,9 +36,6 @@ inline constexpr int kDefaultFontHeight = 16;
 // The font windows and devices use when none is chosen: "System", 16 pixels, 8 wide.
 const Font& DefaultFont();
 TextMetrics GetTextMetrics(const Font& font);
-// A screen font of a size in tenths of a point (96 dots per inch): its character height in
-// pixels, given negative as the platform's fonts take a character height.
-Font CreatePointFont(int tenthsOfPoint, std::string face);
 // Width = number of characters (UTF-8 code points) x average width; height = cell height.
 Size GetTextExtent(const Font& font, std::string_view text);
 // The number of characters (code points) in a UTF-8 string.

@@ -2,6 +2,7 @@
 
 #include "platform/graphics/Bitmap.h"
 #include "src/shell/framework/NamedColours.h"
+#include "src/views/ViewFont.h"
 
 namespace {
 // Pure cyan (red 0, green 255, blue 255) is the transparent colour of the tree's bitmaps.
@@ -24,7 +25,7 @@ std::string CTarnMapTreeInstanceCtrl::HelpFile(int /*command*/, int /*contextId*
 
 void CTarnMapTreeInstanceCtrl::SetViewFont(const std::string& name, int size) {
     tarnui::Font& font = MutableViewFont();
-    font = tarnui::CreatePointFont(size * 10, name);
+    font = MakePointFont(name, size * 10);
     tree_.SetItemFont(font);
     tree_.SetLabelFont(font);
     tree_.SetFont(&font);

@@ -90,13 +90,6 @@ int CUiCommandSink::ViewHidden(tarnui::Window* viewWindow) {
     return 1;
 }
 
-uint32_t CUiCommandSink::ViewFrameState(const tarnui::Window* view) const {
-    if (frameManager_ == nullptr || view == nullptr) {
-        return 0;
-    }
-    return frameManager_->QueryFrameState(view->GetParent());
-}
-
 int CUiCommandSink::CountPrintableViews() {
     printCandidates_.clear();
     for (const auto& view : views_) {

@@ -31,10 +31,6 @@ public:
     // Hides the frame of the view of the window; 1 when it was one of the open views.
     virtual int ViewHidden(tarnui::Window* viewWindow);
 
-    // The state of the frame that holds the view (the docking framework's bits, 2 while it is
-    // shown); 0 without a view frame manager.
-    virtual uint32_t ViewFrameState(const tarnui::Window* view) const;
-
     // The print chooser. Rebuilds the print candidates (the views that can print, in opening
     // order) and returns how many there are.
     virtual int CountPrintableViews();
