@@ -93,6 +93,17 @@ std::string Enabled(ScriptContext& context, const StepArguments& args) {
     });
 }
 
+std::string Selected(ScriptContext& context, const StepArguments& args) {
+    std::string error;
+    const MapViewName* info = nullptr;
+    CTarnDebugInstanceDataCtrlEx* view = context.View(args[0], &info, &error);
+    if (view == nullptr) {
+        return error;
+    }
+    context.Note("selected " + SelectedRow(*view));
+    return {};
+}
+
 std::string Print(ScriptContext& context, const StepArguments& args) {
     std::string error;
     const MapViewName* info = nullptr;
@@ -124,6 +135,7 @@ void AddViewSteps(ScriptStepTable& table) {
     table.Add(OnView("double-click", &DoubleClickRow));
     table.Add({"command", "VIEW ID|\"menu text\"", 2, 2, false, &Command});
     table.Add({"enabled", "VIEW ID|\"menu text\"", 2, 2, false, &Enabled});
+    table.Add({"selected", "VIEW", 1, 1, false, &Selected});
     table.Add({"print", "VIEW", 1, 1, false, &Print});
 }
 
