@@ -121,7 +121,7 @@ std::string SelectedRow(CTarnDebugInstanceDataCtrlEx& view) {
             return "item \"" + tree->TreeCtrl().GetItemText(item) + "\"";
         }
     }
-    return "nothing selected";
+    return {};
 }
 
 int ResolveCommand(const MapViewName& name, const std::string& command) {

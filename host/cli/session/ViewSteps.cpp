@@ -100,7 +100,8 @@ std::string Selected(ScriptContext& context, const StepArguments& args) {
     if (view == nullptr) {
         return error;
     }
-    context.Note("selected " + SelectedRow(*view));
+    const std::string selected = SelectedRow(*view);
+    context.Note(selected.empty() ? "nothing selected" : "selected " + selected);
     return {};
 }
 
