@@ -74,7 +74,10 @@ int CMapListCtrl::InsertItem(int index, std::string text) {
     FitColumn(0, text);
     const int item = ListControl::InsertItem(index, std::move(text));
     if (item >= 0) {
-        cellColors_[item].assign(1, tarnui::GetSysColor(tarnui::kColorWindowText));
+        // Room for a colour per column at once: the row's other cells follow right away.
+        std::vector<tarnui::Color>& row = cellColors_[item];
+        row.reserve(static_cast<size_t>(std::max(1, GetColumnCount())));
+        row.assign(1, tarnui::GetSysColor(tarnui::kColorWindowText));
     }
     return item;
 }
