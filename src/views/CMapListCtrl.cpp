@@ -145,55 +145,20 @@ void CMapListCtrl::ChangeCellStride(int oldStride, int column, bool inserted) {
 // ---- columns ------------------------------------------------------------------------------
 
 void CMapListCtrl::OnColumnInserted(int column) {
-    remembered_.insert(remembered_.begin() + column,
-                       static_cast<uint32_t>(ListControl::GetColumnWidth(column)));
+    RememberInsertedColumn(column);
     ChangeCellStride(std::max(1, GetColumnCount() - 1), column, true);
 }
 
 void CMapListCtrl::OnColumnDeleted(int column) {
-    remembered_.erase(remembered_.begin() + column);
+    ForgetDeletedColumn(column);
     ChangeCellStride(GetColumnCount() + 1, column, false);
-}
-
-bool CMapListCtrl::SetColumnWidth(int column, int width) {
-    if (!ListControl::SetColumnWidth(column, width)) {
-        return false;
-    }
-    if (width > 0) {
-        SetRememberedWidth(column, static_cast<uint32_t>(width));
-    }
-    return true;
-}
-
-uint32_t CMapListCtrl::RememberedWidth(int column) const {
-    const int width = GetColumnWidth(column);
-    if (width > 0) {
-        return static_cast<uint32_t>(width);
-    }
-    return column >= 0 && column < static_cast<int>(remembered_.size()) ? remembered_[column] : 0;
-}
-
-void CMapListCtrl::SetRememberedWidth(int column, uint32_t width) {
-    if (column >= 0 && column < static_cast<int>(remembered_.size())) {
-        remembered_[column] = width;
-    }
-}
-
-void CMapListCtrl::ApplySavedColumnValue(int column, int32_t value) {
-    ::ApplySavedColumnValue(*this, column, value);
 }
 
 bool CMapListCtrl::ToggleColumn(int column) {
     if (column < 0 || column >= GetColumnCount()) {
         return false;
     }
-    if (IsColumnShown(column)) {
-        SetRememberedWidth(column, static_cast<uint32_t>(GetColumnWidth(column)));
-        ListControl::SetColumnWidth(column, 0);
-    } else {
-        const uint32_t width = RememberedWidth(column);
-        SetColumnWidth(column, width > 0 ? static_cast<int>(width) : FallbackWidth(*this, column));
-    }
+    ToggleColumnWidth(column, FallbackWidth(*this, column));
     Invalidate();
     return true;
 }
