@@ -261,7 +261,28 @@ void MainWindow::SyncPanes() {
         kept[window] = dock;
     }
     RemoveDocks();  // those whose panes went
+    const bool added = kept.size() > docks_.size();
     docks_ = std::move(kept);
+    if (added) {
+        ShareSpace();
+    }
+}
+
+void MainWindow::ShareSpace() {
+    // Docks of one area share its width; the documents take the upper part of the window.
+    QList<QDockWidget*> top, bottom;
+    for (const auto& [pane, dock] : docks_) {
+        (dockWidgetArea(dock) == Qt::BottomDockWidgetArea ? bottom : top).append(dock);
+    }
+    for (const QList<QDockWidget*>* area : {&top, &bottom}) {
+        if (area->size() > 1) {
+            resizeDocks(*area, QList<int>(area->size(), width() / area->size()), Qt::Horizontal);
+        }
+    }
+    if (!top.isEmpty() && !bottom.isEmpty()) {
+        resizeDocks({top.first(), bottom.first()}, {height() * 2 / 5, height() * 3 / 5},
+                    Qt::Vertical);
+    }
 }
 
 bool MainWindow::SaveScreenshot(const std::string& path) {

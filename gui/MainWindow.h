@@ -44,6 +44,7 @@ private:
     void BuildMenus();
     void FillToolsMenu(QMenu& menu);
     void RemoveDocks();
+    void ShareSpace();
 
     QtBackend& backend_;
     std::unique_ptr<tarncli::session::MapSession> session_;

@@ -40,6 +40,8 @@ public:
     // Runs once after each batch of changes, for the main window to follow panes and menus.
     void SetAfterChanges(std::function<void()> action) { afterChanges_ = std::move(action); }
     int Beeps() const { return beeps_; }
+    // Answers the print dialog itself with a PDF file (scripted runs, tests); "" asks.
+    void SetPrintToFile(std::string path) { printToFile_ = std::move(path); }
 
     int ShowMessageBox(const tarnui::MessageBoxRequest& request) override;
     void RunModalDialog(tarnui::Dialog& dialog) override;
@@ -70,6 +72,7 @@ private:
     std::map<std::pair<tarnui::Window*, int>, std::unique_ptr<QTimer>> timers_;
     std::map<std::pair<std::string, int>, tarnui::TextMetrics> metrics_;
     int beeps_ = 0;
+    std::string printToFile_;
 };
 
 }  // namespace tarngui

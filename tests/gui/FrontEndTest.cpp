@@ -10,11 +10,16 @@
 #include <QTest>
 #include <QTimer>
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 
 #include "gui/DialogWidget.h"
 #include "gui/MainWindow.h"
 #include "gui/ReportViews.h"
+#include "host/cli/session/MapSession.h"
+#include "platform/backend/HeadlessBackend.h"
 #include "platform/controls/Edit.h"
+#include "src/shell/framework/CTarnDebugInstanceDataCtrlEx.h"
 
 namespace {
 
@@ -49,7 +54,7 @@ TEST_F(FrontEndTest, BothMapWindowsOpenAsDocksAndAHeaderClickSortsTheList) {
 
     tarngui::ListView* symbols = nullptr;
     for (auto* view : window.findChildren<tarngui::ListView*>()) {
-        if (view->Control()->GetColumnCount() == 6) {
+        if (view->Control()->GetParent() == window.Session()->FindView("symbol-list")) {
             symbols = view;
         }
     }
@@ -90,12 +95,47 @@ TEST_F(FrontEndTest, TypingInADialogGoesThroughTheEditFilterAndARefusalBeeps) {
             [](std::string_view ch, const std::string&) { return ch != "-"; });
         QLineEdit* line = widget->findChild<QLineEdit*>();
         QTest::keyClicks(line, "ab-c");
+        QApplication::processEvents();  // the widget follows the control on the next turn
         seen = line->text().toStdString();
         QTest::mouseClick(widget->findChild<QPushButton*>(), Qt::LeftButton);
     });
     EXPECT_EQ(dialog.DoModal(), tarnui::IDOK);
     EXPECT_EQ(seen, "abc");
     EXPECT_EQ(backend.Beeps(), 1);
+}
+
+TEST_F(FrontEndTest, AViewPrintsToAPdfFileWithThePagesTheHeadlessPrinterGets) {
+    tarngui::MainWindow window(backend);
+    ASSERT_TRUE(window.OpenWorkspace(Demo()));
+    ASSERT_TRUE(window.OpenMapWindow("symbol-list"));
+    CTarnDebugInstanceDataCtrlEx* view = window.Session()->FindView("symbol-list");
+    ASSERT_NE(view, nullptr);
+
+    tarnui::HeadlessBackend headless;
+    headless.Script().PrintDialog(true);
+    {
+        tarnui::ScopedBackend useHeadless(headless);
+        view->PrintView();
+    }
+    ASSERT_EQ(headless.Documents().size(), 1u);
+    const size_t pages = headless.Documents()[0].pages.size();
+    ASSERT_GT(pages, 0u);
+
+    const std::string pdf = (std::filesystem::temp_directory_path() / "tarnmap-gui-test.pdf");
+    backend.SetPrintToFile(pdf);
+    view->PrintView();
+    std::ifstream in(pdf, std::ios::binary);
+    std::stringstream bytes;
+    bytes << in.rdbuf();
+    const std::string text = bytes.str();
+    size_t count = 0;
+    for (size_t at = text.find("/Type /Page\n"); at != std::string::npos;
+         at = text.find("/Type /Page\n", at + 1)) {
+        ++count;
+    }
+    EXPECT_EQ(text.rfind("%PDF", 0), 0u);
+    EXPECT_EQ(count, pages);
+    std::filesystem::remove(pdf);
 }
 
 }  // namespace
