@@ -7,12 +7,16 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QStatusBar>
+#include <QToolBar>
 
 #include "gui/ReportViews.h"
 #include "host/cli/HostSession.h"
 #include "host/cli/session/MapSession.h"
 #include "platform/menus/Menu.h"
+#include "platform/resources/ResourceContext.h"
 #include "src/shell/HostInterfaces.h"
+#include "src/shell/framework/ComponentModuleState.h"
+#include "src/shell/sink/CTarnMapDataCommandSink.h"
 
 namespace tarngui {
 
@@ -88,10 +92,15 @@ MainWindow::MainWindow(QtBackend& backend) : backend_(backend) {
     statusBar()->showMessage("No workspace open");
     backend_.SetDialogParent(this);
     backend_.SetAfterChanges([this] { SyncPanes(); });
+    backend_.SetUnhandledKey([this](uint32_t key, unsigned modifiers) {
+        return session_ != nullptr && session_->Host().Docking().TranslateAccelerator(
+                                          key, static_cast<uint8_t>(modifiers));
+    });
 }
 
 MainWindow::~MainWindow() {
     backend_.SetAfterChanges({});
+    backend_.SetUnhandledKey({});
     CloseWorkspace();
 }
 
@@ -118,6 +127,17 @@ void MainWindow::BuildMenus() {
     connect(tools_, &QMenu::aboutToShow, this, [this] {
         tools_->clear();
         FillToolsMenu(*tools_);
+    });
+
+    view_ = menuBar()->addMenu("&View");
+    connect(view_, &QMenu::aboutToShow, this, [this] {
+        view_->clear();
+        for (const auto& [pane, dock] : docks_) {
+            view_->addAction(dock->toggleViewAction());
+        }
+        if (view_->isEmpty()) {
+            view_->addAction("(no windows open)")->setEnabled(false);
+        }
     });
 
     QMenu* window = menuBar()->addMenu("&Window");
@@ -180,6 +200,7 @@ bool MainWindow::Start(std::unique_ptr<tarnhost::SubstituteHost> host, const std
         QMessageBox::critical(this, "TarnMap", QString::fromStdString(reason));
         return false;
     }
+    watcher_ = std::make_unique<ListingWatcher>(session_->Sink());
     const tarnhost::Workspace* ws = session_->Host().OpenWorkspace();
     statusBar()->showMessage(ws != nullptr ? "Workspace open" : "Ready");
     SyncPanes();
@@ -217,6 +238,12 @@ void MainWindow::RemoveDocks() {
 
 void MainWindow::CloseWorkspace() {
     RemoveDocks();
+    for (auto& [handle, bar] : toolbars_) {
+        removeToolBar(bar);
+        delete bar;
+    }
+    toolbars_.clear();
+    watcher_.reset();
     session_.reset();
     statusBar()->showMessage("No workspace open");
 }
@@ -230,8 +257,44 @@ bool MainWindow::OpenMapWindow(const std::string& viewName) {
         statusBar()->showMessage(QString::fromStdString(error));
         return false;
     }
+    watcher_->Follow();
     SyncPanes();
     return true;
+}
+
+void MainWindow::SyncToolbars() {
+    tarnhost::DockingFramework& docking = session_->Host().Docking();
+    for (const tarnhost::ToolbarState& state : docking.Toolbars()) {
+        if (state.frame != nullptr || !state.loaded) {
+            continue;  // pane toolbars belong to their panes
+        }
+        QToolBar*& bar = toolbars_[state.handle];
+        if (bar == nullptr) {
+            bar = addToolBar(QString::fromStdString(state.displayName));
+            const ScopedComponentState resources;
+            for (int command : state.commands) {
+                if (command == 0) {
+                    bar->addSeparator();
+                    continue;
+                }
+                // "Description\nButton text": the button shows the second part.
+                const std::string text = tarnui::LoadString(command);
+                const size_t cut = text.find('\n');
+                QAction* a = bar->addAction(
+                    QString::fromStdString(cut == std::string::npos ? text : text.substr(cut + 1)));
+                a->setToolTip(QString::fromStdString(text.substr(0, cut)));
+                a->setData(command);
+                connect(a, &QAction::triggered, this,
+                        [this, command] { session_->Host().Docking().ExecuteCommand(command); });
+            }
+        }
+        bar->setVisible(state.shown);
+        for (QAction* a : bar->actions()) {
+            if (!a->isSeparator()) {
+                a->setEnabled(docking.QueryCommand(a->data().toInt()).enabled);
+            }
+        }
+    }
 }
 
 void MainWindow::SyncPanes() {
@@ -239,6 +302,7 @@ void MainWindow::SyncPanes() {
         RemoveDocks();
         return;
     }
+    SyncToolbars();
     tarnhost::DockingFramework& docking = session_->Host().Docking();
     std::map<const tarnui::Window*, QDockWidget*> kept;
     for (const auto& pane : docking.Panes()) {

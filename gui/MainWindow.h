@@ -5,10 +5,12 @@
 
 #include <QDockWidget>
 #include <QMainWindow>
+#include <QToolBar>
 #include <map>
 #include <memory>
 #include <string>
 
+#include "gui/ListingWatcher.h"
 #include "gui/QtBackend.h"
 
 namespace tarncli::session {
@@ -35,6 +37,7 @@ public:
     void SyncPanes();
     bool SaveScreenshot(const std::string& path);
     tarncli::session::MapSession* Session() const { return session_.get(); }
+    ListingWatcher* Watcher() const { return watcher_.get(); }
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -45,11 +48,15 @@ private:
     void FillToolsMenu(QMenu& menu);
     void RemoveDocks();
     void ShareSpace();
+    void SyncToolbars();
 
     QtBackend& backend_;
     std::unique_ptr<tarncli::session::MapSession> session_;
+    std::unique_ptr<ListingWatcher> watcher_;
     std::map<const tarnui::Window*, QDockWidget*> docks_;
     QMenu* tools_ = nullptr;
+    QMenu* view_ = nullptr;
+    std::map<int32_t, QToolBar*> toolbars_;
 };
 
 }  // namespace tarngui

@@ -152,6 +152,14 @@ bool QtBackend::ShowHelp(const tarnui::HelpRequest&) {
     return false;
 }
 
+bool QtBackend::PressKey(uint32_t key, unsigned modifiers) {
+    if (tarnui::KeyDown(key, modifiers)) {
+        tarnui::KeyUp(key, modifiers);
+        return true;
+    }
+    return unhandledKey_ && unhandledKey_(key, modifiers);
+}
+
 void QtBackend::Beep() {
     ++beeps_;
     QApplication::beep();

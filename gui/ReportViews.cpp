@@ -50,11 +50,11 @@ tarnui::Point ScreenPoint(QPoint global) {
 }
 
 // Keys go to the platform, which routes them from the focused control to its view.
-void ForwardKey(tarnui::Window& control, QKeyEvent* e) {
+void ForwardKey(QtBackend& backend, tarnui::Window& control, QKeyEvent* e) {
     control.SetFocus();
     const uint32_t key = PlatformKey(*e);
     if (key != 0) {
-        tarnui::KeyDown(key, PlatformModifiers(e->modifiers()));
+        backend.PressKey(key, PlatformModifiers(e->modifiers()));
     }
     e->accept();
 }
@@ -272,7 +272,7 @@ void ListView::contextMenuEvent(QContextMenuEvent* e) {
 
 void ListView::keyPressEvent(QKeyEvent* e) {
     if (list_ != nullptr) {
-        ForwardKey(*list_, e);
+        ForwardKey(backend_, *list_, e);
     }
 }
 
@@ -500,7 +500,7 @@ void TreeView::contextMenuEvent(QContextMenuEvent* e) {
 
 void TreeView::keyPressEvent(QKeyEvent* e) {
     if (tree_ != nullptr) {
-        ForwardKey(*tree_, e);
+        ForwardKey(backend_, *tree_, e);
     }
 }
 

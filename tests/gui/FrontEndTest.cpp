@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <sstream>
 
 #include "gui/DialogWidget.h"
@@ -20,21 +21,30 @@
 #include "platform/backend/HeadlessBackend.h"
 #include "platform/controls/Edit.h"
 #include "src/shell/framework/CTarnDebugInstanceDataCtrlEx.h"
+#include "src/shell/sink/CTarnMapDataCommandSink.h"
 
 namespace {
 
-QApplication& App() {
-    static int argc = 1;
-    static char name[] = "test_gui";
-    static char* argv[] = {name, nullptr};
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication app(argc, argv);
-    return app;
-}
+// One application for the whole run, gone before the program's static objects go.
+class QtApplication : public ::testing::Environment {
+public:
+    void SetUp() override {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        app_ = std::make_unique<QApplication>(argc_, argv_);
+    }
+    void TearDown() override { app_.reset(); }
+
+private:
+    int argc_ = 1;
+    char name_[9] = "test_gui";
+    char* argv_[2] = {name_, nullptr};
+    std::unique_ptr<QApplication> app_;
+};
+[[maybe_unused]] ::testing::Environment* const kApplication =
+    ::testing::AddGlobalTestEnvironment(std::make_unique<QtApplication>().release());
 
 class FrontEndTest : public ::testing::Test {
 protected:
-    FrontEndTest() { App(); }
     tarngui::QtBackend backend;
     tarnui::ScopedBackend use{backend};
 };
@@ -95,7 +105,7 @@ TEST_F(FrontEndTest, TypingInADialogGoesThroughTheEditFilterAndARefusalBeeps) {
             [](std::string_view ch, const std::string&) { return ch != "-"; });
         QLineEdit* line = widget->findChild<QLineEdit*>();
         QTest::keyClicks(line, "ab-c");
-        QApplication::processEvents();  // the widget follows the control on the next turn
+        QTest::qWait(20);  // the widget follows the control on the next turns
         seen = line->text().toStdString();
         QTest::mouseClick(widget->findChild<QPushButton*>(), Qt::LeftButton);
     });
@@ -136,6 +146,45 @@ TEST_F(FrontEndTest, AViewPrintsToAPdfFileWithThePagesTheHeadlessPrinterGets) {
     EXPECT_EQ(text.rfind("%PDF", 0), 0u);
     EXPECT_EQ(count, pages);
     std::filesystem::remove(pdf);
+}
+
+TEST_F(FrontEndTest, ARewrittenListingLocksOnceAndRefreshesTheViewsWhenQuiet) {
+    const auto dir = std::filesystem::temp_directory_path() / "tarnmap-gui-watch";
+    std::filesystem::create_directories(dir);
+    const std::string listing = (dir / "blinky.map");
+    std::filesystem::copy_file(std::string(TARN_SOURCE_DIR) + "/examples/demo/blinky.map", listing,
+                               std::filesystem::copy_options::overwrite_existing);
+    tarngui::MainWindow window(backend);
+    ASSERT_TRUE(window.OpenListing(listing));
+    ASSERT_TRUE(window.OpenMapWindow("symbol-list"));
+    auto* view = window.Session()->FindView("symbol-list");
+    tarnui::ListControl* list = nullptr;
+    for (tarnui::Window* child : view->Children()) {
+        list = list != nullptr ? list : dynamic_cast<tarnui::ListControl*>(child);
+    }
+    ASSERT_NE(list, nullptr);
+    const int before = list->GetItemCount();
+
+    std::ifstream in(listing);
+    std::string kept, line;
+    for (int n = 0; n < 300 && std::getline(in, line); ++n) {
+        kept += line + "\n";
+    }
+    in.close();
+    for (int half = 0; half < 2; ++half) {  // written in two goes, as a build writes
+        std::ofstream(listing, half == 0 ? std::ios::trunc : std::ios::app)
+            << kept.substr(half * kept.size() / 2, kept.size() / 2 + 1);
+        QTest::qWait(50);
+        EXPECT_TRUE(window.Session()->Sink().HostLock());
+    }
+    for (int waited = 0; waited < 3000 && window.Watcher()->LockCycles() == 0; waited += 50) {
+        QTest::qWait(50);
+    }
+    EXPECT_EQ(window.Watcher()->LockCycles(), 1);
+    EXPECT_FALSE(window.Session()->Sink().HostLock());
+    EXPECT_LT(list->GetItemCount(), before);
+    window.CloseWorkspace();
+    std::filesystem::remove_all(dir);
 }
 
 }  // namespace
