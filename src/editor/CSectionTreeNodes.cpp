@@ -127,10 +127,10 @@ void CSectionTreeNodes::RecomposeUpward(TreeItem item) {
 
 std::string CSectionTreeNodes::ListTextWith(TreeItem item, const std::string& replacement) const {
     std::string text = replacement;
+    NormalizeSectionText(text);
     for (; item != 0 && Kind(item) > kNodeSectionList; item = Parent(item)) {
         text = ComposeChildren(Parent(item), item, text);
     }
-    NormalizeSectionText(text);
     return text;
 }
 
