@@ -5,6 +5,7 @@
 #include "host/cli/AllocateCommand.h"
 #include "host/cli/ComponentInfoCommand.h"
 #include "host/cli/ExportCommand.h"
+#include "host/cli/session/PrintViewCommand.h"
 
 namespace tarncli {
 namespace {
@@ -26,6 +27,12 @@ constexpr Command kCommands[] = {
      "    groups:   the section placement groups of the workspace\n"
      "    memory:   the memory areas and resources of the workspace\n",
      &RunExport},
+    {"print",
+     "print section-list|symbol-list|section-tree (--map FILE | --workspace FILE)\n"
+     "         [--click COLUMN]... [--show-gaps] [--show-zero-size] [--section NAME]\n"
+     "         [--filter attribute=WORDS|scope=WORDS|section=NAME|file=NAME]...\n"
+     "    the view's print text after the options, taken in order as a person's actions\n",
+     &session::RunPrintView},
     {"allocate",
      "allocate --workspace FILE\n"
      "    adds the build's used address ranges as memory resources, prints the memory map\n",

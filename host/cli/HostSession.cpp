@@ -6,13 +6,14 @@
 #include "host/lib/UserFiles.h"
 
 namespace tarncli {
-namespace {
 
 std::string InstallDir() {
     std::error_code ec;
     const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
     return ec ? std::string() : exe.parent_path().string();
 }
+
+namespace {
 
 std::unique_ptr<tarnhost::SubstituteHost> MakeHost(std::unique_ptr<tarnhost::Workspace> workspace,
                                                    std::string* error) {

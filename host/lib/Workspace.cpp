@@ -218,7 +218,6 @@ std::optional<SourceLocation> Workspace::SourceOf(uint32_t address) const {
             location.file = line.value.substr(0, colon);
             location.line = std::atoi(line.value.c_str() + colon + 1);
         }
-        location.file = Resolve(location.file);
         return location;
     }
     return std::nullopt;
