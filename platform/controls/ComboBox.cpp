@@ -177,4 +177,12 @@ bool ComboBox::EnterText(std::string_view text) {
     return text.empty() ? PressBackspace() : TypeText(text);
 }
 
+bool ComboBox::OnKeyDown(const KeyEvent& key) {
+    if (key.Is(kKeyBack)) {
+        PressBackspace();
+        return true;
+    }
+    return false;
+}
+
 }  // namespace tarnui

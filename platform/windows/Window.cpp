@@ -132,6 +132,10 @@ MessageResult Window::Dispatch(MessageId msg, MessageParam w, MessageParam l) {
         case kMsgKillFocus:
             OnKillFocus(reinterpret_cast<Window*>(w));
             return 0;
+        case kMsgKeyDown:
+            return OnKeyDown({static_cast<uint32_t>(w), static_cast<unsigned>(l)}) ? 1 : 0;
+        case kMsgKeyUp:
+            return OnKeyUp({static_cast<uint32_t>(w), static_cast<unsigned>(l)}) ? 1 : 0;
         case kMsgCommand:
             return ExecuteCommand(static_cast<int>(w)) ? 1 : 0;
         default:

@@ -11,6 +11,7 @@
 
 #include "platform/commands/CommandTarget.h"
 #include "platform/windows/Geometry.h"
+#include "platform/windows/Keys.h"
 #include "platform/windows/Messages.h"
 
 namespace tarnui {
@@ -101,6 +102,10 @@ protected:
     virtual void OnEnable(bool /*enable*/) {}
     virtual void OnSetFocus(Window* /*previous*/) {}
     virtual void OnKillFocus(Window* /*next*/) {}
+    // A key while this window or one of its children holds the focus (Keys.h); returning
+    // false passes it on to the parent.
+    virtual bool OnKeyDown(const KeyEvent& /*key*/) { return false; }
+    virtual bool OnKeyUp(const KeyEvent& /*key*/) { return false; }
     // Every message without a handler of its own, user messages included. Default: 0.
     virtual MessageResult OnMessage(MessageId msg, MessageParam w, MessageParam l);
     // A child's notification. Default: the notification handler table.
