@@ -387,48 +387,39 @@ void CTarnMapSectionSettingTreeInstanceCtrl::OnAutoAllocate() {
 
 // --- keys and dragging ------------------------------------------------------------------------
 
-bool CTarnMapSectionSettingTreeInstanceCtrl::OnTreeKey(int virtualKey, bool ctrl) {
-    int command = 0;
-    if (ctrl) {
-        switch (virtualKey) {
-            case kKeyX:
-                command = kCmdCut;
-                break;
-            case kKeyC:
-                command = kCmdCopy;
-                break;
-            case kKeyV:
-                command = kCmdPaste;
-                break;
-            case kKeyUp:
-                command = kCmdMoveUp;
-                break;
-            case kKeyDown:
-                command = kCmdMoveDown;
-                break;
-            default:
-                break;
-        }
-    } else {
-        switch (virtualKey) {
-            case kKeyDelete:
-                command = kCmdDelete;
-                break;
-            case kKeyF2:
-            case kKeyEnter:
-                command = kCmdEditSelectedItem;
-                break;
-            default:
-                break;
-        }
-    }
-    if (command == 0 || !EditMode()) {
+bool CTarnMapSectionSettingTreeInstanceCtrl::OnKeyDown(const tarnui::KeyEvent& key) {
+    return OnEditKey(key) || CTarnMapTreeInstanceCtrl::OnKeyDown(key);
+}
+
+bool CTarnMapSectionSettingTreeInstanceCtrl::OnEditKey(const tarnui::KeyEvent& key) {
+    using tarnui::kModControl;
+    struct KeyCommand {
+        uint32_t key;
+        unsigned modifiers;
+        int command;
+    };
+    static constexpr KeyCommand kKeys[] = {
+        {tarnui::kKeyDelete, 0, kCmdDelete},
+        {'X', kModControl, kCmdCut},
+        {'C', kModControl, kCmdCopy},
+        {'V', kModControl, kCmdPaste},
+        {tarnui::kKeyF2, 0, kCmdEditSelectedItem},
+        {tarnui::kKeyReturn, 0, kCmdEditSelectedItem},
+        {tarnui::kKeyUp, kModControl, kCmdMoveUp},
+        {tarnui::kKeyDown, kModControl, kCmdMoveDown},
+    };
+    if (!EditMode()) {
         return false;
     }
-    if (QueryCommand(command).enabled) {
-        ExecuteCommand(command);
+    for (const KeyCommand& entry : kKeys) {
+        if (key.Is(entry.key, entry.modifiers)) {
+            if (QueryCommand(entry.command).enabled) {
+                ExecuteCommand(entry.command);
+            }
+            return true;
+        }
     }
-    return true;
+    return false;
 }
 
 bool CTarnMapSectionSettingTreeInstanceCtrl::BeginDrag(TreeItem item) {

@@ -18,18 +18,6 @@ inline constexpr const char* kSectionSettingTreeLayoutSection =
     "CTarnMapSectionSettingTreeInstanceCtrl";
 inline constexpr int kSectionSettingTreeKind = 0;
 
-// Keys the tree acts on, as virtual key codes.
-enum SectionTreeKey : int {
-    kKeyEnter = 0x0D,
-    kKeyUp = 0x26,
-    kKeyDown = 0x28,
-    kKeyDelete = 0x2E,
-    kKeyC = 'C',
-    kKeyV = 'V',
-    kKeyX = 'X',
-    kKeyF2 = 0x71,
-};
-
 class CTarnMapSectionSettingTreeInstanceCtrl : public CTarnMapTreeInstanceCtrl {
 public:
     CTarnMapSectionSettingTreeInstanceCtrl(IBraeHost* host, CViewFrameManager* frameManager,
@@ -63,8 +51,9 @@ public:
     CSectionTreeEditor& Editor() { return editor_; }
     CSectionTreeNodes& Nodes() { return nodes_; }
 
-    // A key pressed while the tree has the focus; true when the tree acted on it.
-    bool OnTreeKey(int virtualKey, bool ctrl);
+    // The edit keys in edit mode: Delete, Ctrl+X, Ctrl+C, Ctrl+V, F2 and Enter (edit the
+    // item), Ctrl+Up and Ctrl+Down (move). True when the key is one of them.
+    bool OnEditKey(const tarnui::KeyEvent& key);
     // Dragging: begin on a node, move over a node, release over one (0 cancels).
     bool BeginDrag(TreeItem item);
     bool DragOver(TreeItem target);
@@ -79,6 +68,7 @@ public:
 protected:
     bool OnCreate() override;
     void OnDestroy() override;
+    bool OnKeyDown(const tarnui::KeyEvent& key) override;
 
 private:
     void RegisterCommands();
