@@ -6,6 +6,7 @@
 #include "host/cli/ComponentInfoCommand.h"
 #include "host/cli/ExportCommand.h"
 #include "host/cli/session/PrintViewCommand.h"
+#include "host/cli/session/ScriptRunner.h"
 
 namespace tarncli {
 namespace {
@@ -34,6 +35,10 @@ constexpr Command kCommands[] = {
      "         [--filter attribute=WORDS|scope=WORDS|section=NAME|file=NAME]...\n"
      "    the view's print text after the options, taken in order as a person's actions\n",
      &session::RunPrintView},
+    {"script",
+     "script FILE\n"
+     "    runs the steps of FILE as a person's session and prints what was seen (docs/script.md)\n",
+     &session::RunScript},
     {"allocate",
      "allocate --workspace FILE\n"
      "    adds the build's used address ranges as memory resources, prints the memory map\n",

@@ -62,11 +62,12 @@ void CTarnMapSectionListInstanceCtrl::FillList() {
     CMapListCtrl& list = List();
     for (int i = 0; i < rowCount_; ++i) {
         const tagLinkMapSectionInfo& row = *rows_[static_cast<size_t>(i)];
+        // The last column first, so that the row's cells are made in one step.
         list.InsertItem(i, row.name);
-        list.SetItemText(i, 1, FormatAddress(row.startAddress));
-        list.SetItemText(i, 2, FormatEnd(row.startAddress, row.size));
-        list.SetItemText(i, 3, FormatSize(row.size));
         list.SetItemText(i, 4, row.overlay);
+        list.SetItemText(i, 3, FormatSize(row.size));
+        list.SetItemText(i, 2, FormatEnd(row.startAddress, row.size));
+        list.SetItemText(i, 1, FormatAddress(row.startAddress));
     }
 }
 

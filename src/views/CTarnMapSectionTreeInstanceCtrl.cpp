@@ -5,6 +5,7 @@
 #include "src/data/CTarnMapDataManager.h"
 #include "src/data/LinkMapText.h"
 #include "src/resources/ResourceIds.h"
+#include "src/shell/framework/ComponentModuleState.h"
 #include "src/views/CTarnMapSymbolListInstanceCtrl.h"
 #include "src/views/ViewValueTexts.h"
 
@@ -83,6 +84,7 @@ void CTarnMapSectionTreeInstanceCtrl::Refresh() {
     }
     CMapTreeCtrl& tree = TreeCtrl();
     if (firstBuild_) {
+        const ScopedComponentState resources;
         tree.InsertItem(tarnui::LoadString(tarnres::kStrLinkMapList), kRootImage, kRootImage,
                         tarnui::kTreeRoot, tarnui::kTreeLast);
     }

@@ -96,14 +96,15 @@ void CTarnMapSymbolListInstanceCtrl::FillList() {
         if (filterEnabled_ && !RowPassesFilter(row)) {
             continue;
         }
+        // The last column first, so that the row's cells are made in one step.
         list.InsertItem(n, row.name);
-        list.SetItemText(n, 1, FormatAddress(row.address));
-        list.SetItemText(n, 2, FormatEnd(row.address, row.size));
-        list.SetItemText(n, 3, FormatSize(row.size));
-        list.SetItemText(n, 4, row.attribute);
-        list.SetItemText(n, 5, row.scope);
-        list.SetItemText(n, 6, row.section);
         list.SetItemText(n, 7, row.file);
+        list.SetItemText(n, 6, row.section);
+        list.SetItemText(n, 5, row.scope);
+        list.SetItemText(n, 4, row.attribute);
+        list.SetItemText(n, 3, FormatSize(row.size));
+        list.SetItemText(n, 2, FormatEnd(row.address, row.size));
+        list.SetItemText(n, 1, FormatAddress(row.address));
         ++n;
     }
 }

@@ -46,7 +46,8 @@ std::string Render(const tarnui::ShownEvent& e) {
     using tarnui::ShownKind;
     switch (e.kind) {
         case ShownKind::MessageBox:
-            return "message box " + Quoted(e.text) + " caption " + Quoted(e.caption) + " buttons " +
+            return "message box " + Quoted(e.text) +
+                   (e.caption.empty() ? "" : " caption " + Quoted(e.caption)) + " buttons " +
                    tarnui::ButtonSetName(e.buttons) + " -> " + ButtonName(e.answer) +
                    Scripted(e.defaulted);
         case ShownKind::Dialog:

@@ -109,6 +109,21 @@ ActionResult DoubleClickRow(CTarnDebugInstanceDataCtrlEx& view, const std::strin
     return OnRow(view, row, [](auto& control, auto at) { return control.DoubleClickItem(at); });
 }
 
+std::string SelectedRow(CTarnDebugInstanceDataCtrlEx& view) {
+    if (auto* list = dynamic_cast<CTarnMapListInstanceCtrl*>(&view)) {
+        const int row = list->List().GetNextItem(-1, tarnui::kLvniSelected);
+        if (row >= 0) {
+            return "row " + std::to_string(row) + ": " + list->List().GetItemText(row, 0);
+        }
+    } else if (auto* tree = dynamic_cast<CTarnMapTreeInstanceCtrl*>(&view)) {
+        const tarnui::TreeItem item = tree->TreeCtrl().GetSelectedItem();
+        if (item != 0) {
+            return "item \"" + tree->TreeCtrl().GetItemText(item) + "\"";
+        }
+    }
+    return {};
+}
+
 int ResolveCommand(const MapViewName& name, const std::string& command) {
     if (const int number = Index(command); number > 0) {
         return number;

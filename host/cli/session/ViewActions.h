@@ -33,6 +33,10 @@ ActionResult ClickColumn(CTarnDebugInstanceDataCtrlEx& view, const std::string& 
 ActionResult ClickRow(CTarnDebugInstanceDataCtrlEx& view, const std::string& row);
 ActionResult DoubleClickRow(CTarnDebugInstanceDataCtrlEx& view, const std::string& row);
 
+// The row the view shows as selected: "row N: NAME" of a list, the item text of a tree, or
+// "" when nothing is.
+std::string SelectedRow(CTarnDebugInstanceDataCtrlEx& view);
+
 // A command number, or the text of an item of the view's menu (without "&" marks and the
 // accelerator; case ignored). 0 when it names none.
 int ResolveCommand(const MapViewName& name, const std::string& command);
