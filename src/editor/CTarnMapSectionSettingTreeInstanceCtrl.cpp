@@ -159,6 +159,14 @@ void CTarnMapSectionSettingTreeInstanceCtrl::RegisterCommands() {
     OnNotification(kCtlViewTree, tarnui::kNotifyBeginDrag, [this](const tarnui::Notification& n) {
         BeginDrag(static_cast<TreeItem>(n.payload));
     });
+    OnNotification(kCtlViewTree, tarnui::kNotifyDragOver, [this](const tarnui::Notification& n) {
+        DragOver(static_cast<TreeItem>(n.payload));
+    });
+    OnNotification(kCtlViewTree, tarnui::kNotifyDrop, [this](const tarnui::Notification& n) {
+        EndDrag(static_cast<TreeItem>(n.payload));
+    });
+    OnNotification(kCtlViewTree, tarnui::kNotifyDragCancel,
+                   [this](const tarnui::Notification&) { EndDrag(0); });
 }
 
 void CTarnMapSectionSettingTreeInstanceCtrl::Enable(int id,
@@ -440,8 +448,7 @@ bool CTarnMapSectionSettingTreeInstanceCtrl::DragOver(TreeItem target) {
     }
     TreeCtrl().SelectDropTarget(target);
     const bool acceptable = editor_.IsDropAcceptable(draggedItem_, target);
-    dragCursor_ =
-        acceptable || tarnui::FindCursorResource(kCursorNoDrop) == nullptr ? 0 : kCursorNoDrop;
+    dragCursor_ = acceptable ? 0 : kCursorNoDrop;
     return acceptable;
 }
 

@@ -79,6 +79,7 @@ const ScriptStepTable& StandardScriptSteps() {
         AddSessionSteps(steps);
         AddViewSteps(steps);
         AddAnswerSteps(steps);
+        AddEditorSteps(steps);
         return steps;
     }();
     return table;
