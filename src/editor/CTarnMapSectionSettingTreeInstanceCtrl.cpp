@@ -14,6 +14,7 @@
 #include "src/resources/ResourceIds.h"
 #include "src/shell/HostAccess.h"
 #include "src/shell/HostIds.h"
+#include "src/shell/framework/ComponentModuleState.h"
 #include "src/shell/sink/CTarnMapDataCommandSink.h"
 
 using namespace tarnres;
@@ -176,6 +177,16 @@ void CTarnMapSectionSettingTreeInstanceCtrl::Enable(int id,
         id, [this, rule](tarnui::CommandUI& ui) { ui.Enable((editor_.*rule)(Selected())); });
 }
 
+bool CTarnMapSectionSettingTreeInstanceCtrl::HandleCommand(int id) {
+    const ScopedComponentState resources;
+    return CTarnMapTreeInstanceCtrl::HandleCommand(id);
+}
+
+bool CTarnMapSectionSettingTreeInstanceCtrl::HandleNotification(const tarnui::Notification& n) {
+    const ScopedComponentState resources;
+    return CTarnMapTreeInstanceCtrl::HandleNotification(n);
+}
+
 bool CTarnMapSectionSettingTreeInstanceCtrl::EditingSuspended() const {
     const auto* sink = dynamic_cast<const CTarnMapDataCommandSink*>(CommandSink());
     return sink != nullptr && sink->HostLock();
@@ -184,6 +195,7 @@ bool CTarnMapSectionSettingTreeInstanceCtrl::EditingSuspended() const {
 // --- the model ----------------------------------------------------------------------------------
 
 void CTarnMapSectionSettingTreeInstanceCtrl::Refresh() {
+    const ScopedComponentState resources;
     if (!IsFrameShown() || DataManager() == nullptr) {
         return;
     }
@@ -252,6 +264,7 @@ void CTarnMapSectionSettingTreeInstanceCtrl::OnEditMode() {
 }
 
 void CTarnMapSectionSettingTreeInstanceCtrl::CommitOnClose(int /*finish*/) {
+    const ScopedComponentState resources;
     if (!EditMode() || !Modified()) {
         return;
     }
@@ -263,6 +276,7 @@ void CTarnMapSectionSettingTreeInstanceCtrl::CommitOnClose(int /*finish*/) {
 }
 
 int CTarnMapSectionSettingTreeInstanceCtrl::EndEditing(int /*value*/) {
+    const ScopedComponentState resources;
     if (!EditMode() || !Modified()) {
         return 0;
     }
@@ -279,6 +293,7 @@ int CTarnMapSectionSettingTreeInstanceCtrl::EndEditing(int /*value*/) {
 }
 
 bool CTarnMapSectionSettingTreeInstanceCtrl::AcceptReload() {
+    const ScopedComponentState resources;
     if (!EditMode() || !Modified()) {
         return true;
     }
@@ -291,6 +306,7 @@ bool CTarnMapSectionSettingTreeInstanceCtrl::AcceptReload() {
 }
 
 bool CTarnMapSectionSettingTreeInstanceCtrl::DropForSubcommandFile() {
+    const ScopedComponentState resources;
     if (Modified()) {
         tarnui::MessageBoxFromString(kStrEditsDroppedForSubcommandFile,
                                      tarnui::kMbOk | tarnui::kMbIconInformation);
@@ -300,6 +316,7 @@ bool CTarnMapSectionSettingTreeInstanceCtrl::DropForSubcommandFile() {
 }
 
 bool CTarnMapSectionSettingTreeInstanceCtrl::ConfirmCloseWhileLocked() {
+    const ScopedComponentState resources;
     if (!Modified() || !EditingSuspended()) {
         return true;
     }

@@ -40,7 +40,10 @@ MapSession::~MapSession() {
     sink_.reset();
     frames_.reset();
     host_.reset();
-    SetComponentResourceTable(nullptr);
+    // A session started meanwhile keeps its own table.
+    if (resources_ != nullptr && ComponentResourceTable() == &resources_->Table()) {
+        SetComponentResourceTable(nullptr);
+    }
 }
 
 bool MapSession::OpenWindowFor(const std::string& viewName, std::string* error) {
