@@ -40,10 +40,11 @@ MapSession::~MapSession() {
     sink_.reset();
     frames_.reset();
     host_.reset();
-    // A session started meanwhile keeps its own table.
-    if (resources_ != nullptr && ComponentResourceTable() == &resources_->Table()) {
-        SetComponentResourceTable(nullptr);
-    }
+    SetComponentResourceTable(nullptr);
+}
+
+void MapSession::MakeResourcesCurrent() {
+    SetComponentResourceTable(&resources_->Table());
 }
 
 bool MapSession::OpenWindowFor(const std::string& viewName, std::string* error) {

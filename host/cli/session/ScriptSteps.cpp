@@ -22,6 +22,9 @@ std::string ScriptContext::ResolvePath(const std::string& path) const {
 void ScriptContext::SetSession(std::unique_ptr<MapSession> session) {
     session_.reset();
     session_ = std::move(session);
+    if (session_ != nullptr) {
+        session_->MakeResourcesCurrent();
+    }
 }
 
 MapSession* ScriptContext::Session(std::string* error) {
