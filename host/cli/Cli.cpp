@@ -60,7 +60,7 @@ void PrintUsage(std::ostream& stream) {
 
 int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (args.empty()) {
-        PrintUsage(err);
+        err << "tarnmap: no command given (tarnmap --help lists them)\n";
         return 2;
     }
     if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
@@ -72,8 +72,7 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
             return command.run({args.begin() + 1, args.end()}, out, err);
         }
     }
-    err << "tarnmap: unknown command \"" << args.front() << "\"\n";
-    PrintUsage(err);
+    err << "tarnmap: unknown command \"" << args.front() << "\" (tarnmap --help lists them)\n";
     return 2;
 }
 

@@ -73,7 +73,7 @@ std::optional<PrintArguments> Parse(const std::vector<std::string>& args, std::s
             *error = "option " + option + " does not apply to " + view;
             return std::nullopt;
         }
-        if (option == "--filter" && !ParseFilterSpec(value, error)) {
+        if (option == "--filter" && !ParseFilterOption(value, error)) {
             return std::nullopt;
         }
         parsed.actions.push_back({option, value});

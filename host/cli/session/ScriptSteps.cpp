@@ -20,7 +20,6 @@ std::string ScriptContext::ResolvePath(const std::string& path) const {
 }
 
 void ScriptContext::SetSession(std::unique_ptr<MapSession> session) {
-    session_.reset();
     session_ = std::move(session);
     if (session_ != nullptr) {
         session_->MakeResourcesCurrent();
