@@ -2,16 +2,11 @@
 
 #include <QFileInfo>
 
-#include "src/shell/sink/CTarnMapDataCommandSink.h"
+#include "host/cli/session/MapSession.h"
 
 namespace tarngui {
 
-namespace {
-// The reload and refresh kind of the map listing (Reload and Refresh of the sink).
-constexpr int kLinkMap = 4;
-}  // namespace
-
-ListingWatcher::ListingWatcher(CTarnMapDataCommandSink& sink) : sink_(sink) {
+ListingWatcher::ListingWatcher(tarncli::session::MapSession& session) : session_(session) {
     quiet_.setSingleShot(true);
     quiet_.setInterval(kQuietMs);
     QObject::connect(&quiet_, &QTimer::timeout, [this] { Quiet(); });
@@ -21,7 +16,7 @@ ListingWatcher::ListingWatcher(CTarnMapDataCommandSink& sink) : sink_(sink) {
 }
 
 void ListingWatcher::Follow() {
-    const QString path = QString::fromStdString(sink_.DataManager().LinkMap()->GetListingPath());
+    const QString path = QString::fromStdString(session_.ListingPath());
     if (path.isEmpty() || path == path_) {
         return;
     }
@@ -43,17 +38,15 @@ void ListingWatcher::Changed() {
     }
     stamp_ = info.lastModified();
     size_ = info.size();
-    if (!sink_.HostLock()) {
-        sink_.SetHostLock(true);
+    if (!session_.HostLock()) {
+        session_.SetHostLock(true);
     }
     quiet_.start();
 }
 
 void ListingWatcher::Quiet() {
-    sink_.SetHostLock(false);
     ++lockCycles_;
-    sink_.Reload(kLinkMap);
-    sink_.Refresh(kLinkMap);
+    session_.SetHostLock(false);
     if (QFileInfo::exists(path_) && !watcher_.files().contains(path_)) {
         watcher_.addPath(path_);  // a replaced file drops out of the watch
     }

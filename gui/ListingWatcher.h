@@ -8,7 +8,9 @@
 #include <QTimer>
 #include <string>
 
-class CTarnMapDataCommandSink;
+namespace tarncli::session {
+class MapSession;
+}
 
 namespace tarngui {
 
@@ -16,7 +18,7 @@ class ListingWatcher {
 public:
     static constexpr int kQuietMs = 300;
 
-    explicit ListingWatcher(CTarnMapDataCommandSink& sink);
+    explicit ListingWatcher(tarncli::session::MapSession& session);
     // Follows the listing the data manager read last (nothing before the first load).
     void Follow();
     int LockCycles() const { return lockCycles_; }
@@ -25,7 +27,7 @@ private:
     void Changed();
     void Quiet();
 
-    CTarnMapDataCommandSink& sink_;
+    tarncli::session::MapSession& session_;
     QFileSystemWatcher watcher_;
     QTimer quiet_;
     QString path_;

@@ -13,10 +13,7 @@
 #include "host/cli/HostSession.h"
 #include "host/cli/session/MapSession.h"
 #include "platform/menus/Menu.h"
-#include "platform/resources/ResourceContext.h"
 #include "src/shell/HostInterfaces.h"
-#include "src/shell/framework/ComponentModuleState.h"
-#include "src/shell/sink/CTarnMapDataCommandSink.h"
 
 namespace tarngui {
 
@@ -200,7 +197,7 @@ bool MainWindow::Start(std::unique_ptr<tarnhost::SubstituteHost> host, const std
         QMessageBox::critical(this, "TarnMap", QString::fromStdString(reason));
         return false;
     }
-    watcher_ = std::make_unique<ListingWatcher>(session_->Sink());
+    watcher_ = std::make_unique<ListingWatcher>(*session_);
     const tarnhost::Workspace* ws = session_->Host().OpenWorkspace();
     statusBar()->showMessage(ws != nullptr ? "Workspace open" : "Ready");
     SyncPanes();
@@ -271,14 +268,13 @@ void MainWindow::SyncToolbars() {
         QToolBar*& bar = toolbars_[state.handle];
         if (bar == nullptr) {
             bar = addToolBar(QString::fromStdString(state.displayName));
-            const ScopedComponentState resources;
             for (int command : state.commands) {
                 if (command == 0) {
                     bar->addSeparator();
                     continue;
                 }
                 // "Description\nButton text": the button shows the second part.
-                const std::string text = tarnui::LoadString(command);
+                const std::string text = session_->ComponentString(command);
                 const size_t cut = text.find('\n');
                 QAction* a = bar->addAction(
                     QString::fromStdString(cut == std::string::npos ? text : text.substr(cut + 1)));

@@ -29,7 +29,8 @@ constexpr Command kCommands[] = {
      "    memory:   the memory areas and resources of the workspace\n",
      &RunExport},
     {"print",
-     "print section-list|symbol-list|section-tree (--map FILE | --workspace FILE)\n"
+     "print section-list|symbol-list|section-tree|section-settings\n"
+     "         (--map FILE | --workspace FILE)\n"
      "         [--click COLUMN]... [--show-gaps] [--show-zero-size] [--section NAME]\n"
      "         [--filter attribute=WORDS|scope=WORDS|section=NAME|file=NAME]...\n"
      "    the view's print text after the options, taken in order as a person's actions\n",
@@ -59,7 +60,7 @@ void PrintUsage(std::ostream& stream) {
 
 int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (args.empty()) {
-        PrintUsage(err);
+        err << "tarnmap: no command given (tarnmap --help lists them)\n";
         return 2;
     }
     if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
@@ -71,8 +72,7 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
             return command.run({args.begin() + 1, args.end()}, out, err);
         }
     }
-    err << "tarnmap: unknown command \"" << args.front() << "\"\n";
-    PrintUsage(err);
+    err << "tarnmap: unknown command \"" << args.front() << "\" (tarnmap --help lists them)\n";
     return 2;
 }
 

@@ -1,5 +1,7 @@
 #include "host/cli/HostSession.h"
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 
@@ -46,7 +48,7 @@ std::unique_ptr<tarnhost::SubstituteHost> OpenListingHost(const std::string& lis
         return nullptr;
     }
     if (!std::ifstream(listingFile)) {
-        *error = listingFile + ": cannot be read";
+        *error = listingFile + ": cannot be read: " + std::strerror(errno);
         return nullptr;
     }
     return MakeHost(tarnhost::Workspace::ForListing(listingFile), error);

@@ -5,6 +5,7 @@
 #include "src/data/CTarnMapDataManager.h"
 #include "src/data/LinkMapText.h"
 #include "src/resources/ResourceIds.h"
+#include "src/shell/framework/CUiCommandSink.h"
 #include "src/shell/framework/ComponentModuleState.h"
 #include "src/views/CTarnMapSymbolListInstanceCtrl.h"
 #include "src/views/ViewValueTexts.h"
@@ -62,6 +63,19 @@ bool CTarnMapSectionTreeInstanceCtrl::OnCreate() {
 void CTarnMapSectionTreeInstanceCtrl::OnDestroy() {
     TreeCtrl().SaveColumnLayout(ProfileService(), kSectionTreeClass);
     CTarnMapTreeInstanceCtrl::OnDestroy();
+}
+
+CTarnMapSymbolListInstanceCtrl* CTarnMapSectionTreeInstanceCtrl::Companion() const {
+    const CUiCommandSink* sink = CommandSink();
+    if (companion_ == nullptr || sink == nullptr) {
+        return companion_;
+    }
+    for (const auto& view : sink->Views()) {
+        if (view.get() == companion_) {
+            return companion_;
+        }
+    }
+    return nullptr;
 }
 
 bool CTarnMapSectionTreeInstanceCtrl::HasPrintData() {
@@ -123,21 +137,23 @@ void CTarnMapSectionTreeInstanceCtrl::OnSelectionChanged() {
             section = text.substr(colon + 2);
         }
     }
-    if (companion_ == nullptr) {
+    CTarnMapSymbolListInstanceCtrl* companion = Companion();
+    if (companion == nullptr) {
         return;
     }
-    companion_->SetSection(section);
-    companion_->Refresh();
+    companion->SetSection(section);
+    companion->Refresh();
 }
 
 void CTarnMapSectionTreeInstanceCtrl::ForwardToCompanion(int command) {
-    if (companion_ != nullptr) {
-        companion_->HandleCommand(command);
+    if (CTarnMapSymbolListInstanceCtrl* companion = Companion()) {
+        companion->HandleCommand(command);
     }
 }
 
 void CTarnMapSectionTreeInstanceCtrl::UpdateFromCompanion(tarnui::CommandUI& ui) {
-    if (companion_ == nullptr || !companion_->HandleUpdateCommand(ui)) {
+    CTarnMapSymbolListInstanceCtrl* companion = Companion();
+    if (companion == nullptr || !companion->HandleUpdateCommand(ui)) {
         ui.Enable(false);
     }
 }

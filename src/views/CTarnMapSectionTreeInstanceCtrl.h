@@ -24,7 +24,9 @@ public:
     void Refresh() override;
     bool HasPrintData() override;
 
-    CTarnMapSymbolListInstanceCtrl* Companion() const { return companion_; }
+    // The companion while it is open; null once the sink has closed it (a person may close its
+    // pane alone), so that nothing reaches a deleted view.
+    CTarnMapSymbolListInstanceCtrl* Companion() const;
     int RowCount() const { return rowCount_; }
     bool IsFirstBuild() const { return firstBuild_; }
 

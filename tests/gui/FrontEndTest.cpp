@@ -21,7 +21,6 @@
 #include "platform/backend/HeadlessBackend.h"
 #include "platform/controls/Edit.h"
 #include "src/shell/framework/CTarnDebugInstanceDataCtrlEx.h"
-#include "src/shell/sink/CTarnMapDataCommandSink.h"
 
 namespace {
 
@@ -60,7 +59,7 @@ TEST_F(FrontEndTest, BothMapWindowsOpenAsDocksAndAHeaderClickSortsTheList) {
     ASSERT_TRUE(window.OpenMapWindow("section-list"));
     ASSERT_TRUE(window.OpenMapWindow("symbol-list"));
     QApplication::processEvents();
-    EXPECT_EQ(window.findChildren<QDockWidget*>().size(), 3);
+    EXPECT_EQ(window.findChildren<QDockWidget*>().size(), 4);
 
     tarngui::ListView* symbols = nullptr;
     for (auto* view : window.findChildren<tarngui::ListView*>()) {
@@ -175,13 +174,13 @@ TEST_F(FrontEndTest, ARewrittenListingLocksOnceAndRefreshesTheViewsWhenQuiet) {
         std::ofstream(listing, half == 0 ? std::ios::trunc : std::ios::app)
             << kept.substr(half * kept.size() / 2, kept.size() / 2 + 1);
         QTest::qWait(50);
-        EXPECT_TRUE(window.Session()->Sink().HostLock());
+        EXPECT_TRUE(window.Session()->HostLock());
     }
     for (int waited = 0; waited < 3000 && window.Watcher()->LockCycles() == 0; waited += 50) {
         QTest::qWait(50);
     }
     EXPECT_EQ(window.Watcher()->LockCycles(), 1);
-    EXPECT_FALSE(window.Session()->Sink().HostLock());
+    EXPECT_FALSE(window.Session()->HostLock());
     EXPECT_LT(list->GetItemCount(), before);
     window.CloseWorkspace();
     std::filesystem::remove_all(dir);

@@ -39,15 +39,15 @@ std::vector<std::string> SplitCommas(const std::string& text) {
     return words;
 }
 
-const FilterColumn* ColumnOf(const std::string& spec, std::string* value) {
-    const size_t equals = spec.find('=');
+const FilterColumn* ColumnOf(const std::string& text, std::string* value) {
+    const size_t equals = text.find('=');
     if (equals == std::string::npos) {
         return nullptr;
     }
-    *value = spec.substr(equals + 1);
-    const std::string option = spec.substr(0, equals);
+    *value = text.substr(equals + 1);
+    const std::string name = text.substr(0, equals);
     for (const FilterColumn& column : Columns()) {
-        if (option == column.option) {
+        if (name == column.option) {
             return &column;
         }
     }
@@ -56,12 +56,12 @@ const FilterColumn* ColumnOf(const std::string& spec, std::string* value) {
 
 }  // namespace
 
-bool ParseFilterSpec(const std::string& spec, std::string* error) {
+bool ParseFilterOption(const std::string& option, std::string* error) {
     std::string value;
-    const FilterColumn* column = ColumnOf(spec, &value);
+    const FilterColumn* column = ColumnOf(option, &value);
     if (column == nullptr) {
         *error = "--filter takes attribute=, scope=, section= or file= with a value, not \"" +
-                 spec + "\"";
+                 option + "\"";
         return false;
     }
     for (const std::string& word :
@@ -79,9 +79,9 @@ bool ParseFilterSpec(const std::string& spec, std::string* error) {
     return true;
 }
 
-void QueueFilterDialog(tarnui::HeadlessScript& script, const std::string& spec) {
+void QueueFilterDialog(tarnui::HeadlessScript& script, const std::string& option) {
     std::string value;
-    const FilterColumn* column = ColumnOf(spec, &value);
+    const FilterColumn* column = ColumnOf(option, &value);
     if (column == nullptr) {
         return;
     }

@@ -11,10 +11,10 @@ class HeadlessScript;
 
 namespace tarncli::session {
 
-// `spec` is COLUMN=VALUE: attribute=Function,Data; scope=Global; section=P; file=main.
+// `option` is COLUMN=VALUE: attribute=Function,Data; scope=Global; section=P; file=main.
 // False with the reason when the column or an item is unknown.
-bool ParseFilterSpec(const std::string& spec, std::string* error);
-// Queues the dialog's answers for a spec that ParseFilterSpec accepted.
-void QueueFilterDialog(tarnui::HeadlessScript& script, const std::string& spec);
+bool ParseFilterOption(const std::string& option, std::string* error);
+// Queues the dialog's answers for an option that ParseFilterOption accepted.
+void QueueFilterDialog(tarnui::HeadlessScript& script, const std::string& option);
 
 }  // namespace tarncli::session

@@ -29,7 +29,7 @@ public:
     // A path of the script: relative ones are taken from the script's directory.
     std::string ResolvePath(const std::string& path) const;
 
-    // Replaces the session; the old one closes its views first.
+    // Replaces the session (null closes it, views first).
     void SetSession(std::unique_ptr<MapSession> session);
     // Null, with the reason, before a workspace or map step.
     MapSession* Session(std::string* error);
@@ -81,6 +81,7 @@ private:
 void AddSessionSteps(ScriptStepTable& table);
 void AddViewSteps(ScriptStepTable& table);
 void AddAnswerSteps(ScriptStepTable& table);
+void AddEditorSteps(ScriptStepTable& table);
 // Every step the language has.
 const ScriptStepTable& StandardScriptSteps();
 

@@ -123,6 +123,9 @@ void SessionBackend::RunModalDialog(tarnui::Dialog& dialog) {
     const size_t index = Events().size();
     HeadlessBackend::RunModalDialog(dialog);
     Flush();
+    if (index >= Events().size()) {
+        return;
+    }
     const tarnui::ShownEvent& opened = Events()[index];
     Note("dialog " + std::to_string(opened.id) + " closed with " + ButtonName(opened.answer) +
          Scripted(opened.defaulted));

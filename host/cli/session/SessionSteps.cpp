@@ -21,6 +21,8 @@ std::string Start(ScriptContext& context, std::unique_ptr<tarnhost::SubstituteHo
     host->SourceDisplay().SetListener([&context](const tarnhost::SourceRequest& request) {
         context.Note("source " + request.file + ":" + std::to_string(request.line));
     });
+    // One session at a time: the earlier one closes its views before the next starts.
+    context.SetSession(nullptr);
     std::string failure;
     auto session = MapSession::Start(std::move(host), &failure);
     if (session == nullptr) {

@@ -7,6 +7,7 @@
 
 #include "host/lib/SubstituteHost.h"
 #include "platform/backend/HeadlessBackend.h"
+#include "src/resources/ResourceIds.h"
 #include "src/shell/CWorkspaceDataAccessor.h"
 #include "src/shell/framework/CViewFrameManager.h"
 #include "src/shell/framework/ComponentModuleState.h"
@@ -37,7 +38,7 @@ protected:
         sink_->DataManager().SetContext(c.workspace, c.project, c.config, c.device);
         // The symbol list first, then its tree, each in a shown pane.
         auto symbols = MakeListView(kViewSymbolList, *sink_);
-        auto* companion = static_cast<CTarnMapSymbolListInstanceCtrl*>(symbols.get());
+        companion = static_cast<CTarnMapSymbolListInstanceCtrl*>(symbols.get());
         Place(std::move(symbols));
         tree = static_cast<CTarnMapSectionTreeInstanceCtrl*>(
             Place(std::make_unique<CTarnMapSectionTreeInstanceCtrl>(
@@ -59,9 +60,10 @@ protected:
     }
 
     tarnui::HeadlessBackend backend;
+    CTarnMapSymbolListInstanceCtrl* companion = nullptr;
     CTarnMapSectionTreeInstanceCtrl* tree = nullptr;
 
-private:
+protected:
     tarnui::ScopedBackend use_;
     tarnhost::TempDir dir_;
     tarnhost::SubstituteHost host_;
@@ -119,6 +121,22 @@ TEST_F(SectionTreeViewTest, KeepsItsExpansionInTheWorkspace) {
     accessor.WriteNumber("MapSctTreeWnd0Exp0", 1);
     tree->LoadInstanceSettings(accessor, "MapSctTreeWnd0");
     EXPECT_TRUE(ctrl.IsExpanded(ctrl.GetRootItem()));
+}
+
+// A person may close the symbol list's pane alone: the tree then drives nothing and its
+// forwarded commands are disabled.
+TEST_F(SectionTreeViewTest, OutlivesItsClosedSymbolList) {
+    CMapTreeCtrl& ctrl = tree->TreeCtrl();
+    ASSERT_TRUE(ctrl.ClickItem(ctrl.GetChildItem(ctrl.GetRootItem())));
+    EXPECT_EQ(companion->Section(), "P");
+    EXPECT_TRUE(tree->QueryCommand(tarnres::kCmdFilter).enabled);
+
+    EXPECT_EQ(sink_->ViewClosing(companion), 1);
+    EXPECT_EQ(tree->Companion(), nullptr);
+    EXPECT_TRUE(ctrl.ClickItem(ctrl.GetRootItem()));
+    EXPECT_FALSE(tree->QueryCommand(tarnres::kCmdFilter).enabled);
+    tree->ExecuteCommand(tarnres::kCmdFind);
+    EXPECT_TRUE(backend.EventsOf(tarnui::ShownKind::Dialog).empty());
 }
 
 }  // namespace
