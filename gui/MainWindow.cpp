@@ -8,6 +8,7 @@
 #include <QMessageBox>
 #include <QStatusBar>
 #include <QToolBar>
+#include <cstdio>
 
 #include "gui/ReportViews.h"
 #include "host/cli/HostSession.h"
@@ -194,7 +195,11 @@ bool MainWindow::Start(std::unique_ptr<tarnhost::SubstituteHost> host, const std
         session_ = tarncli::session::MapSession::Start(std::move(host), &reason);
     }
     if (session_ == nullptr) {
-        QMessageBox::critical(this, "TarnMap", QString::fromStdString(reason));
+        if (unattended_) {
+            std::fprintf(stderr, "tarnmap-gui: %s\n", reason.c_str());
+        } else {
+            QMessageBox::critical(this, "TarnMap", QString::fromStdString(reason));
+        }
         return false;
     }
     watcher_ = std::make_unique<ListingWatcher>(*session_);

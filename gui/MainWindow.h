@@ -36,6 +36,8 @@ public:
     // Follows the docking framework: a dock widget per shown pane, none for the others.
     void SyncPanes();
     bool SaveScreenshot(const std::string& path);
+    // Without a person to answer (--screenshot): failures go to stderr, not to a message box.
+    void SetUnattended(bool on) { unattended_ = on; }
     tarncli::session::MapSession* Session() const { return session_.get(); }
     ListingWatcher* Watcher() const { return watcher_.get(); }
 
@@ -56,6 +58,7 @@ private:
     std::map<const tarnui::Window*, QDockWidget*> docks_;
     QMenu* tools_ = nullptr;
     QMenu* view_ = nullptr;
+    bool unattended_ = false;
     std::map<int32_t, QToolBar*> toolbars_;
 };
 
