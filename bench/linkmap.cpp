@@ -152,8 +152,8 @@ void BM_SortSymbols(benchmark::State& state) {
     const auto& text = ListingText(100000);
     benchsupport::BenchHost host;
     CLinkMapInfo model(&host);
-    const auto column = static_cast<int32_t>(state.range(0));
-    const auto direction = static_cast<int32_t>(state.range(1));
+    const auto column = static_cast<SymbolColumn>(state.range(0));
+    const auto direction = static_cast<RowSortDirection>(state.range(1));
     for (auto _ : state) {
         state.PauseTiming();
         model.LoadText(text);
@@ -171,10 +171,10 @@ void BM_SortSymbolsAlreadySorted(benchmark::State& state) {
     benchsupport::BenchHost host;
     CLinkMapInfo model(&host);
     model.LoadText(text);
-    const auto column = static_cast<int32_t>(state.range(0));
-    model.SortSymbols(column, 0);
+    const auto column = static_cast<SymbolColumn>(state.range(0));
+    model.SortSymbols(column, RowSortDirection::kAscending);
     for (auto _ : state) {
-        model.SortSymbols(column, 0);
+        model.SortSymbols(column, RowSortDirection::kAscending);
     }
 }
 BENCHMARK(BM_SortSymbolsAlreadySorted)->DenseRange(0, 7)->Unit(benchmark::kMillisecond);

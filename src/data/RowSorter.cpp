@@ -1,9 +1,80 @@
 #include "src/data/RowSorter.h"
 
+#include <algorithm>
+#include <array>
+#include <cstring>
 #include <utility>
 
 namespace linkmap {
 namespace {
+
+// Sorts values by their upper 32 bits (the key; the lower half is the row), least significant
+// 11-bit digit first. Digits in which all keys agree are skipped: small numbers take one pass.
+void SortByUpperHalf(std::vector<uint64_t>& values) {
+    std::vector<uint64_t> scratch(values.size());
+    for (int shift = 32; shift < 64; shift += 11) {
+        std::array<size_t, 2048> counts{};
+        for (uint64_t v : values)
+            ++counts[(v >> shift) & 2047];
+        if (counts[(values[0] >> shift) & 2047] == values.size()) {
+            continue;
+        }
+        size_t at = 0;
+        for (auto& count : counts)
+            at += std::exchange(count, at);
+        for (uint64_t v : values)
+            scratch[counts[(v >> shift) & 2047]++] = v;
+        values.swap(scratch);
+    }
+}
+
+// Up to eight bytes of a text from offset on, first byte highest, zero where the text has
+// ended: such numbers order as the bytes do, except that an end and a zero byte look alike.
+uint64_t Chunk(std::string_view text, size_t offset) {
+    unsigned char bytes[8] = {};
+    if (offset < text.size()) {
+        std::memcpy(bytes, text.data() + offset, std::min<size_t>(8, text.size() - offset));
+    }
+    uint64_t value = 0;
+    for (unsigned char b : bytes)
+        value = value << 8 | b;
+    return value;
+}
+
+struct TextEntry {
+    uint64_t chunk;
+    uint32_t row;
+};
+
+// Sorts entries whose texts agree in their first offset bytes, eight bytes at a time. A run
+// of equal chunks in which a text ends is finished by whole comparison, since an end and a
+// zero byte give the same chunk; so is a run that is still equal after kChunkedBytes.
+constexpr size_t kChunkedBytes = 256;
+
+void SortTexts(std::span<TextEntry> entries, std::span<const std::string_view> keys,
+               size_t offset) {
+    for (auto& e : entries)
+        e.chunk = Chunk(keys[e.row], offset);
+    std::sort(entries.begin(), entries.end(),
+              [](const TextEntry& a, const TextEntry& b) { return a.chunk < b.chunk; });
+    for (size_t begin = 0; begin < entries.size();) {
+        size_t end = begin + 1;
+        bool ends = keys[entries[begin].row].size() <= offset + 8;
+        while (end < entries.size() && entries[end].chunk == entries[begin].chunk) {
+            ends = ends || keys[entries[end].row].size() <= offset + 8;
+            ++end;
+        }
+        const auto run = entries.subspan(begin, end - begin);
+        if (run.size() > 1 && (ends || offset + 8 >= kChunkedBytes)) {
+            std::sort(run.begin(), run.end(), [&](const TextEntry& a, const TextEntry& b) {
+                return keys[a.row].substr(offset) < keys[b.row].substr(offset);
+            });
+        } else if (run.size() > 1) {
+            SortTexts(run, keys, offset + 8);
+        }
+        begin = end;
+    }
+}
 
 // A range of rows and where its keys start in the sorted list of all ranks. The rows of every
 // range the steps work on hold exactly a run of that list: a partition sends the ranks below
@@ -50,6 +121,80 @@ void SortRange(std::span<RankedRow> rows, std::span<const uint32_t> sortedRanks,
 }
 
 }  // namespace
+
+Ranking RankNumbers(std::span<const uint32_t> keys) {
+    Ranking ranking{std::vector<uint32_t>(keys.size()), 0};
+    if (keys.empty()) {
+        return ranking;
+    }
+    std::vector<uint64_t> keyed(keys.size());
+    for (size_t i = 0; i < keys.size(); ++i)
+        keyed[i] = uint64_t{keys[i]} << 32 | i;
+    SortByUpperHalf(keyed);
+    uint32_t rank = 0;
+    for (size_t i = 0; i < keyed.size(); ++i) {
+        if (i > 0 && keyed[i] >> 32 != keyed[i - 1] >> 32) {
+            ++rank;
+        }
+        ranking.ranks[static_cast<uint32_t>(keyed[i])] = rank;
+    }
+    ranking.limit = rank + 1;
+    return ranking;
+}
+
+Ranking RankTexts(std::span<const std::string_view> keys) {
+    Ranking ranking{std::vector<uint32_t>(keys.size()), 0};
+    if (keys.empty()) {
+        return ranking;
+    }
+    std::vector<TextEntry> entries(keys.size());
+    for (size_t i = 0; i < keys.size(); ++i)
+        entries[i].row = static_cast<uint32_t>(i);
+    SortTexts(entries, keys, 0);
+    uint32_t rank = 0;
+    for (size_t i = 0; i < entries.size(); ++i) {
+        if (i > 0 && keys[entries[i].row] != keys[entries[i - 1].row]) {
+            ++rank;
+        }
+        ranking.ranks[entries[i].row] = rank;
+    }
+    ranking.limit = rank + 1;
+    return ranking;
+}
+
+std::vector<uint32_t> QuicksortOrder(Ranking ranking, RowSortDirection direction) {
+    const size_t count = ranking.ranks.size();
+    std::vector<uint32_t> order(count);
+    if (count < 2) {
+        for (size_t i = 0; i < count; ++i)
+            order[i] = static_cast<uint32_t>(i);
+        return order;
+    }
+    // The sorted list of all ranks, counted out rank by rank.
+    std::vector<uint32_t> sortedRanks(count);
+    {
+        std::vector<uint32_t> counts(ranking.limit, 0);
+        for (uint32_t& rank : ranking.ranks) {
+            if (direction == RowSortDirection::kDescending) {
+                rank = ranking.limit - 1 - rank;
+            }
+            ++counts[rank];
+        }
+        size_t at = 0;
+        for (uint32_t rank = 0; rank < ranking.limit; ++rank) {
+            std::fill_n(sortedRanks.begin() + static_cast<std::ptrdiff_t>(at), counts[rank], rank);
+            at += counts[rank];
+        }
+    }
+    std::vector<RankedRow> rows(count);
+    for (size_t i = 0; i < count; ++i)
+        rows[i] = RankedRow{ranking.ranks[i], static_cast<uint32_t>(i)};
+    std::vector<uint32_t>().swap(ranking.ranks);
+    QuicksortByRank(rows, sortedRanks);
+    for (size_t i = 0; i < count; ++i)
+        order[i] = rows[i].index;
+    return order;
+}
 
 void QuicksortByRank(std::span<RankedRow> rows, std::span<const uint32_t> sortedRanks) {
     if (rows.size() < 2 || sortedRanks.size() != rows.size()) {

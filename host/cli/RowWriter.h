@@ -1,0 +1,38 @@
+// Writes the command line's tab-separated rows: addresses and sizes as 8 upper-case
+// hexadecimal digits, and a tab, newline, carriage return or backslash in a text as \t, \n,
+// \r, \\, so that every row stays one line. Rows are collected in a large buffer and written
+// to the stream a block at a time.
+#pragma once
+
+#include <cstdint>
+#include <initializer_list>
+#include <iosfwd>
+#include <string>
+#include <string_view>
+
+namespace tarncli {
+
+class RowWriter {
+public:
+    explicit RowWriter(std::ostream& out);
+    ~RowWriter();  // writes what is left
+    RowWriter(const RowWriter&) = delete;
+    RowWriter& operator=(const RowWriter&) = delete;
+
+    RowWriter& Text(std::string_view text);
+    RowWriter& Hex(uint32_t value);
+    void EndRow();
+    // A whole row of texts, such as a header.
+    void Row(std::initializer_list<std::string_view> texts);
+    // Hands the buffer to the stream and flushes it.
+    void Flush();
+
+private:
+    void Separate();
+
+    std::ostream& out_;
+    std::string buffer_;
+    bool rowStarted_ = false;
+};
+
+}  // namespace tarncli
