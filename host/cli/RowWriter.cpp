@@ -1,5 +1,6 @@
 #include "host/cli/RowWriter.h"
 
+#include <array>
 #include <ostream>
 
 namespace tarncli {
@@ -7,75 +8,81 @@ namespace {
 
 constexpr size_t kBlockSize = 256 * 1024;
 
-// The letter after the backslash for a character that is written escaped; 0 for the others.
-char EscapeLetter(char c) {
-    switch (c) {
-        case '\t':
-            return 't';
-        case '\n':
-            return 'n';
-        case '\r':
-            return 'r';
-        case '\\':
-            return '\\';
-        default:
-            return 0;
-    }
-}
+// The letter after the backslash for each character that is written escaped; 0 for the others.
+constexpr std::array<char, 256> kEscapeLetters = [] {
+    std::array<char, 256> letters{};
+    letters['\t'] = 't';
+    letters['\n'] = 'n';
+    letters['\r'] = 'r';
+    letters['\\'] = '\\';
+    return letters;
+}();
 
 }  // namespace
 
-RowWriter::RowWriter(std::ostream& out) : out_(out) {
-    buffer_.reserve(kBlockSize + 4096);
-}
+RowWriter::RowWriter(std::ostream& out)
+    : out_(out), buffer_(std::make_unique_for_overwrite<char[]>(kBlockSize)), capacity_(kBlockSize) {}
 
 RowWriter::~RowWriter() {
     Flush();
 }
 
-void RowWriter::Separate() {
-    if (rowStarted_) {
-        buffer_ += '\t';
+char* RowWriter::Room(size_t size) {
+    if (capacity_ - used_ < size) {
+        WriteOut();
+        if (capacity_ < size) {  // a text longer than a block
+            capacity_ = size;
+            buffer_ = std::make_unique_for_overwrite<char[]>(capacity_);
+        }
     }
-    rowStarted_ = true;
+    return buffer_.get() + used_;
+}
+
+void RowWriter::WriteOut() {
+    out_.write(buffer_.get(), static_cast<std::streamsize>(used_));
+    used_ = 0;
 }
 
 RowWriter& RowWriter::Text(std::string_view text) {
-    Separate();
-    // Plain runs are copied whole; only the four special characters are written one by one.
-    size_t plain = 0;
-    for (size_t i = 0; i < text.size(); ++i) {
-        const char letter = EscapeLetter(text[i]);
-        if (letter != 0) {
-            buffer_.append(text.data() + plain, i - plain);
-            buffer_ += '\\';
-            buffer_ += letter;
-            plain = i + 1;
+    // Room for a tab and every character escaped.
+    char* const start = Room(2 * text.size() + 1);
+    char* at = start;
+    if (rowStarted_) {
+        *at++ = '\t';
+    }
+    rowStarted_ = true;
+    for (char c : text) {
+        const char letter = kEscapeLetters[static_cast<unsigned char>(c)];
+        if (letter == 0) {
+            *at++ = c;
+        } else {
+            *at++ = '\\';
+            *at++ = letter;
         }
     }
-    buffer_.append(text.data() + plain, text.size() - plain);
+    used_ += static_cast<size_t>(at - start);
     return *this;
 }
 
 RowWriter& RowWriter::Hex(uint32_t value) {
     static constexpr char kDigits[] = "0123456789ABCDEF";
-    Separate();
-    char digits[8];
-    for (int i = 7; i >= 0; --i) {
-        digits[i] = kDigits[value & 0xF];
-        value >>= 4;
+    char* const start = Room(9);
+    char* at = start;
+    if (rowStarted_) {
+        *at++ = '\t';
     }
-    buffer_.append(digits, sizeof digits);
+    rowStarted_ = true;
+    for (int shift = 28; shift >= 0; shift -= 4) {
+        *at++ = kDigits[(value >> shift) & 0xF];
+    }
+    used_ += static_cast<size_t>(at - start);
     return *this;
 }
 
 void RowWriter::EndRow() {
-    buffer_ += '\n';
+    *Room(1) = '\n';
+    ++used_;
     rowStarted_ = false;
-    if (buffer_.size() >= kBlockSize) {
-        out_.write(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
-        buffer_.clear();
-    }
 }
 
 void RowWriter::Row(std::initializer_list<std::string_view> texts) {
@@ -85,8 +92,7 @@ void RowWriter::Row(std::initializer_list<std::string_view> texts) {
 }
 
 void RowWriter::Flush() {
-    out_.write(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
-    buffer_.clear();
+    WriteOut();
     out_.flush();
 }
 

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <initializer_list>
 #include <iosfwd>
-#include <string>
+#include <memory>
 #include <string_view>
 
 namespace tarncli {
@@ -28,10 +28,14 @@ public:
     void Flush();
 
 private:
-    void Separate();
+    // Room for size more characters; writes the buffer out first when it lacks the room.
+    char* Room(size_t size);
+    void WriteOut();
 
     std::ostream& out_;
-    std::string buffer_;
+    std::unique_ptr<char[]> buffer_;
+    size_t capacity_;
+    size_t used_ = 0;
     bool rowStarted_ = false;
 };
 

@@ -169,7 +169,9 @@ int32_t CLinkMapInfo::GetSymbols(int32_t first, int32_t count, const std::string
 
 void CLinkMapInfo::VisitSymbols(const std::string& section,
                                 const std::function<void(const LinkMapSymbolView&)>& visit) const {
+    constexpr size_t kPrefetchDistance = 16;
     ForEachSymbolOf(section, [&](size_t i) {
+        symbols_.Prefetch(i + kPrefetchDistance);
         visit(symbols_.View(i));
         return true;
     });
