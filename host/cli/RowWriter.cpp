@@ -21,7 +21,9 @@ constexpr std::array<char, 256> kEscapeLetters = [] {
 }  // namespace
 
 RowWriter::RowWriter(std::ostream& out)
-    : out_(out), buffer_(std::make_unique_for_overwrite<char[]>(kBlockSize)), capacity_(kBlockSize) {}
+    : out_(out),
+      buffer_(std::make_unique_for_overwrite<char[]>(kBlockSize)),
+      capacity_(kBlockSize) {}
 
 RowWriter::~RowWriter() {
     Flush();

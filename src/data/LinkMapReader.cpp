@@ -21,6 +21,14 @@ LinkMapReader::LinkMapReader(HostValueReader& values)
     symbol_.file = empty_;
 }
 
+void LinkMapReader::ExpectListingSize(uintmax_t bytes) {
+    // A symbol takes two lines of a few dozen characters each; room that is not used costs
+    // address space only, never memory, but is bounded all the same.
+    constexpr uintmax_t kBytesPerSymbol = 64;
+    constexpr uintmax_t kMostRows = uintmax_t{1} << 22;
+    listing_.symbols.Reserve(static_cast<size_t>(std::min(bytes / kBytesPerSymbol, kMostRows)));
+}
+
 // AttributeText and ScopeText as stored numbers; a word of the four or two is not looked up.
 SymbolTable::TextId LinkMapReader::AttributeId(std::string_view word) {
     if (EqualsIgnoreCase(word, "func"))

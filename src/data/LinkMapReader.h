@@ -2,6 +2,7 @@
 // list's sections, the symbol list's symbols and the overlay pairs of the "-start=" option.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -29,6 +30,10 @@ public:
     bool Finished() const { return state_ == State::kFinished; }
 
     LinkMapListing& Listing() { return listing_; }
+
+    // Makes room for the symbols that a listing of this many bytes may hold, so that the rows
+    // are not moved as they grow.
+    void ExpectListingSize(uintmax_t bytes);
 
 private:
     enum class State { kScanning, kMappingList, kSymbolList, kOptions, kFinished };

@@ -1,7 +1,9 @@
 #include "src/data/ListingSource.h"
 
 #include <cstdio>
+#include <filesystem>
 #include <memory>
+#include <system_error>
 
 #include "src/data/LineSplitter.h"
 
@@ -38,6 +40,11 @@ bool ReadFileLines(const std::string& path, const std::function<bool(std::string
 }
 
 bool ReadListingFile(const std::string& path, LinkMapReader& reader) {
+    std::error_code error;
+    const auto size = std::filesystem::file_size(path, error);
+    if (!error) {
+        reader.ExpectListingSize(size);
+    }
     return ReadFileLines(path, [&](std::string_view line) { return reader.ReadLine(line); });
 }
 

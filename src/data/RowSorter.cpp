@@ -194,6 +194,15 @@ std::vector<uint32_t> QuicksortOrder(Ranking ranking, RowSortDirection direction
             order[i] = static_cast<uint32_t>(i);
         return order;
     }
+    if (ranking.limit == count) {
+        // All keys differ: whatever the steps do, they end in the one ascending order.
+        for (size_t i = 0; i < count; ++i) {
+            const uint32_t rank = ranking.ranks[i];
+            order[direction == RowSortDirection::kDescending ? count - 1 - rank : rank] =
+                static_cast<uint32_t>(i);
+        }
+        return order;
+    }
     // The sorted list of all ranks, counted out rank by rank.
     std::vector<uint32_t> sortedRanks(count);
     {

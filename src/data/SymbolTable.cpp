@@ -83,11 +83,24 @@ void SymbolTable::Sort(SymbolColumn column, RowSortDirection direction) {
         ranking = RankKeys(records_.size(), key.IsText(),
                            [&](size_t i) { return KeyOfRow(fields, records_[i], key); });
     }
-    const auto order = QuicksortOrder(std::move(ranking), direction);
-    std::vector<Record> sorted(records_.size());
-    for (size_t i = 0; i < records_.size(); ++i)
-        sorted[i] = records_[order[i]];
-    records_.swap(sorted);
+    auto order = QuicksortOrder(std::move(ranking), direction);
+    // Moves the records into place along the permutation's cycles, without a second array:
+    // position i takes the record at order[i]; a position done is marked by order[i] == i.
+    for (size_t start = 0; start < order.size(); ++start) {
+        if (order[start] == start) {
+            continue;
+        }
+        const Record first = records_[start];
+        size_t at = start;
+        while (order[at] != start) {
+            const size_t from = order[at];
+            records_[at] = records_[from];
+            order[at] = static_cast<uint32_t>(at);
+            at = from;
+        }
+        records_[at] = first;
+        order[at] = static_cast<uint32_t>(at);
+    }
 }
 
 }  // namespace linkmap

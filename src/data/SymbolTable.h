@@ -28,6 +28,7 @@ public:
     void Add(std::string_view name, uint32_t address, uint32_t size, TextId attribute, TextId scope,
              TextId section, TextId file);
     void Clear();
+    void Reserve(size_t rows) { records_.reserve(rows); }
 
     size_t Size() const { return records_.size(); }
     LinkMapSymbolView View(size_t index) const;
