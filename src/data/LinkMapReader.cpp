@@ -85,8 +85,9 @@ bool LinkMapReader::TakeMarker(std::string_view trimmed) {
         {"Absolute value symbols", State::kFinished},
         {"*** Delete Symbols ***", State::kFinished},
     }};
-    if (trimmed.size() < 15 || trimmed.size() > 22) {
-        return false;  // no marker has that length: most lines end here
+    if (trimmed.size() < 15 || trimmed.size() > 22 ||
+        (trimmed[0] != '*' && LowerAscii(trimmed[0]) != 'a')) {
+        return false;  // no marker has that length or first letter: most lines end here
     }
     for (const auto& [text, state] : kMarkers) {
         if (EqualsIgnoreCase(trimmed, text)) {
