@@ -1,22 +1,13 @@
 #include "host/cli/RowWriter.h"
 
-#include <array>
 #include <ostream>
+
+#include "host/cli/TextFields.h"
 
 namespace tarncli {
 namespace {
 
 constexpr size_t kBlockSize = 256 * 1024;
-
-// The letter after the backslash for each character that is written escaped; 0 for the others.
-constexpr std::array<char, 256> kEscapeLetters = [] {
-    std::array<char, 256> letters{};
-    letters['\t'] = 't';
-    letters['\n'] = 'n';
-    letters['\r'] = 'r';
-    letters['\\'] = '\\';
-    return letters;
-}();
 
 }  // namespace
 
@@ -53,30 +44,19 @@ RowWriter& RowWriter::Text(std::string_view text) {
         *at++ = '\t';
     }
     rowStarted_ = true;
-    for (char c : text) {
-        const char letter = kEscapeLetters[static_cast<unsigned char>(c)];
-        if (letter == 0) {
-            *at++ = c;
-        } else {
-            *at++ = '\\';
-            *at++ = letter;
-        }
-    }
+    at = WriteEscaped(at, text);
     used_ += static_cast<size_t>(at - start);
     return *this;
 }
 
 RowWriter& RowWriter::Hex(uint32_t value) {
-    static constexpr char kDigits[] = "0123456789ABCDEF";
     char* const start = Room(9);
     char* at = start;
     if (rowStarted_) {
         *at++ = '\t';
     }
     rowStarted_ = true;
-    for (int shift = 28; shift >= 0; shift -= 4) {
-        *at++ = kDigits[(value >> shift) & 0xF];
-    }
+    at = WriteHex(at, value);
     used_ += static_cast<size_t>(at - start);
     return *this;
 }

@@ -1,7 +1,5 @@
-// Writes the command line's tab-separated rows: addresses and sizes as 8 upper-case
-// hexadecimal digits, and a tab, newline, carriage return or backslash in a text as \t, \n,
-// \r, \\, so that every row stays one line. Rows are collected in a large buffer and written
-// to the stream a block at a time.
+// Writes the command line's tab-separated rows with the fields of TextFields.h: rows are
+// collected in a large buffer and written to the stream a block at a time.
 #pragma once
 
 #include <cstdint>
