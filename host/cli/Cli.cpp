@@ -29,7 +29,8 @@ constexpr Command kCommands[] = {
      "    memory:   the memory areas and resources of the workspace\n",
      &RunExport},
     {"print",
-     "print section-list|symbol-list|section-tree (--map FILE | --workspace FILE)\n"
+     "print section-list|symbol-list|section-tree|section-settings\n"
+     "         (--map FILE | --workspace FILE)\n"
      "         [--click COLUMN]... [--show-gaps] [--show-zero-size] [--section NAME]\n"
      "         [--filter attribute=WORDS|scope=WORDS|section=NAME|file=NAME]...\n"
      "    the view's print text after the options, taken in order as a person's actions\n",
