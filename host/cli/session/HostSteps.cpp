@@ -1,6 +1,6 @@
 // Steps of whole sessions on the substitute host with the component loaded as the host loads
 // it: "host", "open-workspace", "save-workspace", "close-workspace", "event", "option",
-// "close-window", "print-command", "quit", and the host's menu commands ("command" with one
+// "close-window", "window-command", "listing", "print-command", "quit", and the host's menu commands ("command" with one
 // argument). After each, the frames the host holds are shown when they changed.
 #include <filesystem>
 #include <functional>
@@ -160,6 +160,28 @@ std::string WriteListing(ScriptContext& context, HostRun& run, const StepArgumen
     return ec ? args[0] + ": cannot be copied to the listing: " + ec.message() : std::string();
 }
 
+// A command from the menu of one of the host's windows, found by the caption it shows.
+std::string WindowCommand(ScriptContext& context, HostRun& run, const StepArguments& args) {
+    if (args[1].empty() || args[1].find_first_not_of("0123456789") != std::string::npos) {
+        return "window-command needs a command number, not \"" + args[1] + "\"";
+    }
+    const int command = std::stoi(args[1]);
+    for (const auto& pane : run.Host().Docking().Panes()) {
+        for (tarnui::Window* window : pane->window->Children()) {
+            if (!tarnui::EqualsIgnoreCase(window->GetWindowText(), args[0])) {
+                continue;
+            }
+            const tarnui::CommandUI ui = window->QueryCommand(command);
+            if (!ui.handled || !ui.enabled || !window->ExecuteCommand(command)) {
+                context.Note("refused: " + args[1] + " is disabled in " + args[0]);
+            }
+            return {};
+        }
+    }
+    context.Note("refused: the host holds no window \"" + args[0] + "\"");
+    return {};
+}
+
 }  // namespace
 
 std::string RunHostCommand(ScriptContext& context, const std::string& command) {
@@ -219,6 +241,7 @@ void AddHostSteps(ScriptStepTable& table) {
                          run.SetOption(args[0], args[1], &error);
                          return error;
                      }));
+    table.Add(OnHost("window-command", "CAPTION ID", 2, 2, &WindowCommand));
     table.Add(OnHost("listing", "FILE", 1, 1, &WriteListing));
     table.Add(OnHost("close-window", "TYPE", 1, 1, &CloseWindow));
     table.Add(OnHost("print-command", "", 0, 0, &PrintCommand));

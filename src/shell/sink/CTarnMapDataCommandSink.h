@@ -119,7 +119,8 @@ public:
     // The print command of the host when no view has it: the print chooser.
     void OnPrintCommand();
 
-    // Writes and reads the open Map windows, each view's state and the find history.
+    // Writes and reads the open Map windows, each view's state and the find history. The
+    // restore reads the models and refreshes the views before their states are loaded.
     void SaveLayout(CWorkspaceDataAccessor& accessor);
     void RestoreLayout(CWorkspaceDataAccessor& accessor);
 

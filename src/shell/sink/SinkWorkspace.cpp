@@ -93,8 +93,6 @@ HResult CTarnMapDataCommandSink::WorkspaceOpened(const WString& a, const WString
     if (linkerOptionsAvailable_ && service != nullptr) {
         CWorkspaceDataAccessor accessor(service, a, b, c, d, kIdTarnMapDataSection);
         RestoreLayout(accessor);
-        Reload(kReloadAll);
-        Refresh(kReloadAll);
     }
     workspaceOpen_ = true;
     return kStatusOk;
@@ -186,6 +184,10 @@ void CTarnMapDataCommandSink::RestoreLayout(CWorkspaceDataAccessor& accessor) {
             break;
         }
     }
+    // The views are filled before their states are given back: a tree can expand only the
+    // items it holds.
+    Reload(kReloadAll);
+    Refresh(kReloadAll);
     if (!Views().empty()) {
         for (int kind = 0; kind < kMapViewKindCount; ++kind) {
             auto& list = typedViews_[static_cast<size_t>(kind)];
