@@ -1,7 +1,8 @@
 // Steps of whole sessions on the substitute host with the component loaded as the host loads
 // it: "host", "open-workspace", "save-workspace", "close-workspace", "event", "option",
-// "close-window", "window-command", "listing", "print-command", "quit", and the host's menu commands ("command" with one
+// "close-window", "window-command", "listing", "appearance", "print-command", "quit", and the host's menu commands ("command" with one
 // argument). After each, the frames the host holds are shown when they changed.
+#include <cstdio>
 #include <filesystem>
 #include <functional>
 
@@ -9,6 +10,8 @@
 #include "host/cli/session/ScriptStep.h"
 #include "host/cli/session/SessionBackend.h"
 #include "platform/controls/ItemList.h"
+#include "platform/controls/ListControl.h"
+#include "platform/controls/TreeControl.h"
 #include "src/resources/ResourceIds.h"
 
 namespace tarncli::session {
@@ -182,6 +185,40 @@ std::string WindowCommand(ScriptContext& context, HostRun& run, const StepArgume
     return {};
 }
 
+std::string ColourText(tarnui::Color colour) {
+    char text[16];
+    std::snprintf(text, sizeof text, "0x%06X", static_cast<unsigned>(colour));
+    return text;
+}
+
+// What a person sees of each window's text: the font of its list or tree and the colours of
+// its text and background.
+std::string Appearance(ScriptContext& context, HostRun& run, const StepArguments&) {
+    for (const auto& pane : run.Host().Docking().Panes()) {
+        for (const tarnui::Window* window : pane->window->Children()) {
+            for (const tarnui::Window* control : window->Children()) {
+                std::string line;
+                if (const auto* list = dynamic_cast<const tarnui::ListControl*>(control)) {
+                    const tarnui::Font* font = list->GetFont();
+                    line = "font \"" + (font != nullptr ? font->face : std::string()) + "\" " +
+                           std::to_string(font != nullptr ? font->height : 0) + ", text " +
+                           ColourText(list->GetTextColor()) + " on " +
+                           ColourText(list->GetTextBkColor());
+                } else if (const auto* tree = dynamic_cast<const tarnui::TreeControl*>(control)) {
+                    const tarnui::Font& font = tree->GetItemFont();
+                    line = "font \"" + font.face + "\" " + std::to_string(font.height) +
+                           ", text " + ColourText(tree->GetTextColor()) + " on " +
+                           ColourText(tree->GetTextBkColor());
+                } else {
+                    continue;
+                }
+                context.Note(window->GetWindowText() + ": " + line);
+            }
+        }
+    }
+    return {};
+}
+
 }  // namespace
 
 std::string RunHostCommand(ScriptContext& context, const std::string& command) {
@@ -242,6 +279,7 @@ void AddHostSteps(ScriptStepTable& table) {
                          return error;
                      }));
     table.Add(OnHost("window-command", "CAPTION ID", 2, 2, &WindowCommand));
+    table.Add(OnHost("appearance", "", 0, 0, &Appearance));
     table.Add(OnHost("listing", "FILE", 1, 1, &WriteListing));
     table.Add(OnHost("close-window", "TYPE", 1, 1, &CloseWindow));
     table.Add(OnHost("print-command", "", 0, 0, &PrintCommand));
