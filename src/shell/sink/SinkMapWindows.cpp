@@ -42,10 +42,9 @@ bool CTarnMapDataCommandSink::OpenMapEnabled() const {
            std::any_of(openCounts_.begin(), openCounts_.end(), [](int16_t n) { return n == 0; });
 }
 
+// The enable rule is the menu's: a stored key of neither type runs this during the restore,
+// before the workspace counts as open.
 void CTarnMapDataCommandSink::OnOpenMap() {
-    if (!OpenMapEnabled()) {
-        return;
-    }
     const ScopedComponentState resources;
     CDlgSelectMapType dialog(this);
     std::vector<int> offered;
