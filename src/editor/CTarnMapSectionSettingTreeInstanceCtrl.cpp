@@ -14,6 +14,7 @@
 #include "src/resources/ResourceIds.h"
 #include "src/shell/HostAccess.h"
 #include "src/shell/HostIds.h"
+#include "src/shell/framework/ComponentModuleState.h"
 #include "src/shell/sink/CTarnMapDataCommandSink.h"
 
 using namespace tarnres;
@@ -159,6 +160,14 @@ void CTarnMapSectionSettingTreeInstanceCtrl::RegisterCommands() {
     OnNotification(kCtlViewTree, tarnui::kNotifyBeginDrag, [this](const tarnui::Notification& n) {
         BeginDrag(static_cast<TreeItem>(n.payload));
     });
+    OnNotification(kCtlViewTree, tarnui::kNotifyDragOver, [this](const tarnui::Notification& n) {
+        DragOver(static_cast<TreeItem>(n.payload));
+    });
+    OnNotification(kCtlViewTree, tarnui::kNotifyDrop, [this](const tarnui::Notification& n) {
+        EndDrag(static_cast<TreeItem>(n.payload));
+    });
+    OnNotification(kCtlViewTree, tarnui::kNotifyDragCancel,
+                   [this](const tarnui::Notification&) { EndDrag(0); });
 }
 
 void CTarnMapSectionSettingTreeInstanceCtrl::Enable(int id,
@@ -166,6 +175,16 @@ void CTarnMapSectionSettingTreeInstanceCtrl::Enable(int id,
                                                         const) {
     OnUpdateCommand(
         id, [this, rule](tarnui::CommandUI& ui) { ui.Enable((editor_.*rule)(Selected())); });
+}
+
+bool CTarnMapSectionSettingTreeInstanceCtrl::HandleCommand(int id) {
+    const ScopedComponentState resources;
+    return CTarnMapTreeInstanceCtrl::HandleCommand(id);
+}
+
+bool CTarnMapSectionSettingTreeInstanceCtrl::HandleNotification(const tarnui::Notification& n) {
+    const ScopedComponentState resources;
+    return CTarnMapTreeInstanceCtrl::HandleNotification(n);
 }
 
 bool CTarnMapSectionSettingTreeInstanceCtrl::EditingSuspended() const {
@@ -176,6 +195,7 @@ bool CTarnMapSectionSettingTreeInstanceCtrl::EditingSuspended() const {
 // --- the model ----------------------------------------------------------------------------------
 
 void CTarnMapSectionSettingTreeInstanceCtrl::Refresh() {
+    const ScopedComponentState resources;
     if (!IsFrameShown() || DataManager() == nullptr) {
         return;
     }
@@ -244,6 +264,7 @@ void CTarnMapSectionSettingTreeInstanceCtrl::OnEditMode() {
 }
 
 void CTarnMapSectionSettingTreeInstanceCtrl::CommitOnClose(int /*finish*/) {
+    const ScopedComponentState resources;
     if (!EditMode() || !Modified()) {
         return;
     }
@@ -255,6 +276,7 @@ void CTarnMapSectionSettingTreeInstanceCtrl::CommitOnClose(int /*finish*/) {
 }
 
 int CTarnMapSectionSettingTreeInstanceCtrl::EndEditing(int /*value*/) {
+    const ScopedComponentState resources;
     if (!EditMode() || !Modified()) {
         return 0;
     }
@@ -271,6 +293,7 @@ int CTarnMapSectionSettingTreeInstanceCtrl::EndEditing(int /*value*/) {
 }
 
 bool CTarnMapSectionSettingTreeInstanceCtrl::AcceptReload() {
+    const ScopedComponentState resources;
     if (!EditMode() || !Modified()) {
         return true;
     }
@@ -283,6 +306,7 @@ bool CTarnMapSectionSettingTreeInstanceCtrl::AcceptReload() {
 }
 
 bool CTarnMapSectionSettingTreeInstanceCtrl::DropForSubcommandFile() {
+    const ScopedComponentState resources;
     if (Modified()) {
         tarnui::MessageBoxFromString(kStrEditsDroppedForSubcommandFile,
                                      tarnui::kMbOk | tarnui::kMbIconInformation);
@@ -292,6 +316,7 @@ bool CTarnMapSectionSettingTreeInstanceCtrl::DropForSubcommandFile() {
 }
 
 bool CTarnMapSectionSettingTreeInstanceCtrl::ConfirmCloseWhileLocked() {
+    const ScopedComponentState resources;
     if (!Modified() || !EditingSuspended()) {
         return true;
     }
@@ -440,8 +465,7 @@ bool CTarnMapSectionSettingTreeInstanceCtrl::DragOver(TreeItem target) {
     }
     TreeCtrl().SelectDropTarget(target);
     const bool acceptable = editor_.IsDropAcceptable(draggedItem_, target);
-    dragCursor_ =
-        acceptable || tarnui::FindCursorResource(kCursorNoDrop) == nullptr ? 0 : kCursorNoDrop;
+    dragCursor_ = acceptable ? 0 : kCursorNoDrop;
     return acceptable;
 }
 

@@ -69,6 +69,10 @@ protected:
     bool OnCreate() override;
     void OnDestroy() override;
     bool OnKeyDown(const tarnui::KeyEvent& key) override;
+    // Commands and the tree's notifications load strings and show dialogs from the
+    // component's resources.
+    bool HandleCommand(int id) override;
+    bool HandleNotification(const tarnui::Notification& n) override;
 
 private:
     void RegisterCommands();

@@ -43,6 +43,10 @@ MapSession::~MapSession() {
     SetComponentResourceTable(nullptr);
 }
 
+void MapSession::MakeResourcesCurrent() {
+    SetComponentResourceTable(&resources_->Table());
+}
+
 bool MapSession::OpenWindowFor(const std::string& viewName, std::string* error) {
     return OpenMapWindow(*this, viewName, error);
 }

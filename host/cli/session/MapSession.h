@@ -30,6 +30,10 @@ public:
     CTarnMapDataCommandSink& Sink() { return *sink_; }
     CViewFrameManager& Frames() { return *frames_; }
 
+    // Makes this session's resource library the component's again (a session that ended
+    // meanwhile clears it).
+    void MakeResourcesCurrent();
+
     // Opens the Map window that holds the view of that name (MapViewNames.h); false with the
     // reason when the name is unknown, the window is open already or it cannot be made.
     bool OpenWindowFor(const std::string& viewName, std::string* error);

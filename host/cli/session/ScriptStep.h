@@ -90,6 +90,7 @@ void AddAnswerSteps(ScriptStepTable& table);
 void AddHostSteps(ScriptStepTable& table);
 // A command of the host's menus, by number or menu text, as a person chooses it there.
 std::string RunHostCommand(ScriptContext& context, const std::string& command);
+void AddEditorSteps(ScriptStepTable& table);
 // Every step the language has.
 const ScriptStepTable& StandardScriptSteps();
 

@@ -26,6 +26,9 @@ std::string ScriptContext::ResolvePath(const std::string& path) const {
 
 void ScriptContext::SetSession(std::unique_ptr<MapSession> session) {
     session_ = std::move(session);
+    if (session_ != nullptr) {
+        session_->MakeResourcesCurrent();
+    }
 }
 
 void ScriptContext::SetHostRun(std::unique_ptr<HostRun> run) {
@@ -96,6 +99,7 @@ const ScriptStepTable& StandardScriptSteps() {
         AddViewSteps(steps);
         AddAnswerSteps(steps);
         AddHostSteps(steps);
+        AddEditorSteps(steps);
         return steps;
     }();
     return table;
