@@ -42,7 +42,10 @@ ScriptStep OnHost(std::string name, std::string arguments, size_t min, size_t ma
                     return error;
                 }
                 error = action(context, *run, args);
+                // What the step made the host notice (new section settings taken from the
+                // component, memory resources written) reaches the component afterwards.
                 tarnui::Window::PumpMessages();
+                run->Component().DeliverEvents();
                 context.Backend().Flush();
                 NoteWindowChanges(context, *run);
                 return error;
@@ -229,6 +232,7 @@ std::string RunHostCommand(ScriptContext& context, const std::string& command) {
     }
     error = ExecuteHostCommand(context, *run, command);
     tarnui::Window::PumpMessages();
+    run->Component().DeliverEvents();
     context.Backend().Flush();
     NoteWindowChanges(context, *run);
     return error;
