@@ -26,9 +26,9 @@ SubstituteHost::SubstituteHost(std::unique_ptr<Workspace> workspace, Options opt
 }
 
 void SubstituteHost::SetWorkspace(std::unique_ptr<Workspace> workspace) {
-    for (const TarnId& id : {kIdLinkerSettingService, kIdLinkerOptionService,
-                             kIdMemoryResourceService, kIdWorkspaceDataService,
-                             kIdWorkspaceSaveService, kIdProjectInformationService}) {
+    for (const TarnId& id :
+         {kIdLinkerSettingService, kIdLinkerOptionService, kIdMemoryResourceService,
+          kIdWorkspaceDataService, kIdWorkspaceSaveService, kIdProjectInformationService}) {
         host_.RemoveService(id);
     }
     linkerSettings_.reset();

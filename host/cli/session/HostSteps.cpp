@@ -1,7 +1,8 @@
 // Steps of whole sessions on the substitute host with the component loaded as the host loads
 // it: "host", "open-workspace", "save-workspace", "close-workspace", "event", "option",
-// "close-window", "window-command", "listing", "appearance", "print-command", "quit", and the host's menu commands ("command" with one
-// argument). After each, the frames the host holds are shown when they changed.
+// "close-window", "window-command", "listing", "appearance", "print-command", "quit", and the
+// host's menu commands ("command" with one argument). After each, the frames the host holds are
+// shown when they changed.
 #include <cstdio>
 #include <filesystem>
 #include <functional>
@@ -34,7 +35,11 @@ void NoteWindowChanges(ScriptContext& context, HostRun& run) {
 // A step that needs the running host; the frames are shown after it when they changed.
 ScriptStep OnHost(std::string name, std::string arguments, size_t min, size_t max,
                   HostAction action) {
-    return {std::move(name), std::move(arguments), min, max, false,
+    return {std::move(name),
+            std::move(arguments),
+            min,
+            max,
+            false,
             [action = std::move(action)](ScriptContext& context, const StepArguments& args) {
                 std::string error;
                 HostRun* run = context.Host(&error);
@@ -209,8 +214,8 @@ std::string Appearance(ScriptContext& context, HostRun& run, const StepArguments
                            ColourText(list->GetTextBkColor());
                 } else if (const auto* tree = dynamic_cast<const tarnui::TreeControl*>(control)) {
                     const tarnui::Font& font = tree->GetItemFont();
-                    line = "font \"" + font.face + "\" " + std::to_string(font.height) +
-                           ", text " + ColourText(tree->GetTextColor()) + " on " +
+                    line = "font \"" + font.face + "\" " + std::to_string(font.height) + ", text " +
+                           ColourText(tree->GetTextColor()) + " on " +
                            ColourText(tree->GetTextBkColor());
                 } else {
                     continue;
@@ -258,24 +263,24 @@ void AddHostSteps(ScriptStepTable& table) {
                          run.OpenWorkspace(context.ResolvePath(args[0]), &error);
                          return error;
                      }));
-    table.Add(OnHost("save-workspace", "", 0, 0,
-                     [](ScriptContext&, HostRun& run, const StepArguments&) {
-                         std::string error;
-                         run.SaveWorkspace(&error);
-                         return error;
-                     }));
-    table.Add(OnHost("close-workspace", "", 0, 0,
-                     [](ScriptContext&, HostRun& run, const StepArguments&) {
-                         std::string error;
-                         run.CloseWorkspace(&error);
-                         return error;
-                     }));
-    table.Add(OnHost("event", "NAME", 1, 1,
-                     [](ScriptContext&, HostRun& run, const StepArguments& args) {
-                         return run.RaiseEvent(args[0]) ? std::string()
-                                                        : "no event \"" + args[0] + "\"; choose " +
-                                                              HostRun::EventNames();
-                     }));
+    table.Add(
+        OnHost("save-workspace", "", 0, 0, [](ScriptContext&, HostRun& run, const StepArguments&) {
+            std::string error;
+            run.SaveWorkspace(&error);
+            return error;
+        }));
+    table.Add(
+        OnHost("close-workspace", "", 0, 0, [](ScriptContext&, HostRun& run, const StepArguments&) {
+            std::string error;
+            run.CloseWorkspace(&error);
+            return error;
+        }));
+    table.Add(
+        OnHost("event", "NAME", 1, 1, [](ScriptContext&, HostRun& run, const StepArguments& args) {
+            return run.RaiseEvent(args[0])
+                       ? std::string()
+                       : "no event \"" + args[0] + "\"; choose " + HostRun::EventNames();
+        }));
     table.Add(OnHost("option", "NAME VALUE", 2, 2,
                      [](ScriptContext&, HostRun& run, const StepArguments& args) {
                          std::string error;
