@@ -7,6 +7,8 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QStatusBar>
+#include <QToolBar>
+#include <cstdio>
 
 #include "gui/ReportViews.h"
 #include "host/cli/HostSession.h"
@@ -88,10 +90,15 @@ MainWindow::MainWindow(QtBackend& backend) : backend_(backend) {
     statusBar()->showMessage("No workspace open");
     backend_.SetDialogParent(this);
     backend_.SetAfterChanges([this] { SyncPanes(); });
+    backend_.SetUnhandledKey([this](uint32_t key, unsigned modifiers) {
+        return session_ != nullptr && session_->Host().Docking().TranslateAccelerator(
+                                          key, static_cast<uint8_t>(modifiers));
+    });
 }
 
 MainWindow::~MainWindow() {
     backend_.SetAfterChanges({});
+    backend_.SetUnhandledKey({});
     CloseWorkspace();
 }
 
@@ -118,6 +125,17 @@ void MainWindow::BuildMenus() {
     connect(tools_, &QMenu::aboutToShow, this, [this] {
         tools_->clear();
         FillToolsMenu(*tools_);
+    });
+
+    view_ = menuBar()->addMenu("&View");
+    connect(view_, &QMenu::aboutToShow, this, [this] {
+        view_->clear();
+        for (const auto& [pane, dock] : docks_) {
+            view_->addAction(dock->toggleViewAction());
+        }
+        if (view_->isEmpty()) {
+            view_->addAction("(no windows open)")->setEnabled(false);
+        }
     });
 
     QMenu* window = menuBar()->addMenu("&Window");
@@ -177,9 +195,14 @@ bool MainWindow::Start(std::unique_ptr<tarnhost::SubstituteHost> host, const std
         session_ = tarncli::session::MapSession::Start(std::move(host), &reason);
     }
     if (session_ == nullptr) {
-        QMessageBox::critical(this, "TarnMap", QString::fromStdString(reason));
+        if (unattended_) {
+            std::fprintf(stderr, "tarnmap-gui: %s\n", reason.c_str());
+        } else {
+            QMessageBox::critical(this, "TarnMap", QString::fromStdString(reason));
+        }
         return false;
     }
+    watcher_ = std::make_unique<ListingWatcher>(*session_);
     const tarnhost::Workspace* ws = session_->Host().OpenWorkspace();
     statusBar()->showMessage(ws != nullptr ? "Workspace open" : "Ready");
     SyncPanes();
@@ -217,6 +240,12 @@ void MainWindow::RemoveDocks() {
 
 void MainWindow::CloseWorkspace() {
     RemoveDocks();
+    for (auto& [handle, bar] : toolbars_) {
+        removeToolBar(bar);
+        delete bar;
+    }
+    toolbars_.clear();
+    watcher_.reset();
     session_.reset();
     statusBar()->showMessage("No workspace open");
 }
@@ -230,8 +259,43 @@ bool MainWindow::OpenMapWindow(const std::string& viewName) {
         statusBar()->showMessage(QString::fromStdString(error));
         return false;
     }
+    watcher_->Follow();
     SyncPanes();
     return true;
+}
+
+void MainWindow::SyncToolbars() {
+    tarnhost::DockingFramework& docking = session_->Host().Docking();
+    for (const tarnhost::ToolbarState& state : docking.Toolbars()) {
+        if (state.frame != nullptr || !state.loaded) {
+            continue;  // pane toolbars belong to their panes
+        }
+        QToolBar*& bar = toolbars_[state.handle];
+        if (bar == nullptr) {
+            bar = addToolBar(QString::fromStdString(state.displayName));
+            for (int command : state.commands) {
+                if (command == 0) {
+                    bar->addSeparator();
+                    continue;
+                }
+                // "Description\nButton text": the button shows the second part.
+                const std::string text = session_->ComponentString(command);
+                const size_t cut = text.find('\n');
+                QAction* a = bar->addAction(
+                    QString::fromStdString(cut == std::string::npos ? text : text.substr(cut + 1)));
+                a->setToolTip(QString::fromStdString(text.substr(0, cut)));
+                a->setData(command);
+                connect(a, &QAction::triggered, this,
+                        [this, command] { session_->Host().Docking().ExecuteCommand(command); });
+            }
+        }
+        bar->setVisible(state.shown);
+        for (QAction* a : bar->actions()) {
+            if (!a->isSeparator()) {
+                a->setEnabled(docking.QueryCommand(a->data().toInt()).enabled);
+            }
+        }
+    }
 }
 
 void MainWindow::SyncPanes() {
@@ -239,6 +303,7 @@ void MainWindow::SyncPanes() {
         RemoveDocks();
         return;
     }
+    SyncToolbars();
     tarnhost::DockingFramework& docking = session_->Host().Docking();
     std::map<const tarnui::Window*, QDockWidget*> kept;
     for (const auto& pane : docking.Panes()) {
@@ -261,7 +326,28 @@ void MainWindow::SyncPanes() {
         kept[window] = dock;
     }
     RemoveDocks();  // those whose panes went
+    const bool added = kept.size() > docks_.size();
     docks_ = std::move(kept);
+    if (added) {
+        ShareSpace();
+    }
+}
+
+void MainWindow::ShareSpace() {
+    // Docks of one area share its width; the documents take the upper part of the window.
+    QList<QDockWidget*> top, bottom;
+    for (const auto& [pane, dock] : docks_) {
+        (dockWidgetArea(dock) == Qt::BottomDockWidgetArea ? bottom : top).append(dock);
+    }
+    for (const QList<QDockWidget*>* area : {&top, &bottom}) {
+        if (area->size() > 1) {
+            resizeDocks(*area, QList<int>(area->size(), width() / area->size()), Qt::Horizontal);
+        }
+    }
+    if (!top.isEmpty() && !bottom.isEmpty()) {
+        resizeDocks({top.first(), bottom.first()}, {height() * 2 / 5, height() * 3 / 5},
+                    Qt::Vertical);
+    }
 }
 
 bool MainWindow::SaveScreenshot(const std::string& path) {

@@ -5,10 +5,12 @@
 
 #include <QDockWidget>
 #include <QMainWindow>
+#include <QToolBar>
 #include <map>
 #include <memory>
 #include <string>
 
+#include "gui/ListingWatcher.h"
 #include "gui/QtBackend.h"
 
 namespace tarncli::session {
@@ -34,7 +36,10 @@ public:
     // Follows the docking framework: a dock widget per shown pane, none for the others.
     void SyncPanes();
     bool SaveScreenshot(const std::string& path);
+    // Without a person to answer (--screenshot): failures go to stderr, not to a message box.
+    void SetUnattended(bool on) { unattended_ = on; }
     tarncli::session::MapSession* Session() const { return session_.get(); }
+    ListingWatcher* Watcher() const { return watcher_.get(); }
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -44,11 +49,17 @@ private:
     void BuildMenus();
     void FillToolsMenu(QMenu& menu);
     void RemoveDocks();
+    void ShareSpace();
+    void SyncToolbars();
 
     QtBackend& backend_;
     std::unique_ptr<tarncli::session::MapSession> session_;
+    std::unique_ptr<ListingWatcher> watcher_;
     std::map<const tarnui::Window*, QDockWidget*> docks_;
     QMenu* tools_ = nullptr;
+    QMenu* view_ = nullptr;
+    bool unattended_ = false;
+    std::map<int32_t, QToolBar*> toolbars_;
 };
 
 }  // namespace tarngui

@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "gui/DialogWidget.h"
+#include "gui/QtPrinting.h"
 #include "platform/dialogs/MessageBox.h"
 #include "platform/menus/PopupMenu.h"
 #include "platform/printing/PrintJob.h"
@@ -132,17 +133,31 @@ int QtBackend::TrackPopupMenu(const tarnui::PopupMenuRequest& request) {
     return chosen != nullptr ? chosen->data().toInt() : 0;
 }
 
-std::optional<tarnui::PrintChoice> QtBackend::ShowPrintDialog(const tarnui::PrintDialogRequest&) {
-    return std::nullopt;
+std::optional<tarnui::PrintChoice> QtBackend::ShowPrintDialog(
+    const tarnui::PrintDialogRequest& request) {
+    if (!printToFile_.empty()) {
+        tarnui::PrintChoice choice;
+        choice.settings = PdfSettings(printToFile_);
+        return choice;
+    }
+    return RunPrintDialog(request, dialogParent_);
 }
 
-std::unique_ptr<tarnui::PrintJob> QtBackend::StartPrintJob(const tarnui::DeviceSettings&,
-                                                           const std::string&) {
-    return nullptr;
+std::unique_ptr<tarnui::PrintJob> QtBackend::StartPrintJob(const tarnui::DeviceSettings& settings,
+                                                           const std::string& documentName) {
+    return StartQtPrintJob(settings, documentName);
 }
 
 bool QtBackend::ShowHelp(const tarnui::HelpRequest&) {
     return false;
+}
+
+bool QtBackend::PressKey(uint32_t key, unsigned modifiers) {
+    if (tarnui::KeyDown(key, modifiers)) {
+        tarnui::KeyUp(key, modifiers);
+        return true;
+    }
+    return unhandledKey_ && unhandledKey_(key, modifiers);
 }
 
 void QtBackend::Beep() {

@@ -40,6 +40,14 @@ public:
     // Runs once after each batch of changes, for the main window to follow panes and menus.
     void SetAfterChanges(std::function<void()> action) { afterChanges_ = std::move(action); }
     int Beeps() const { return beeps_; }
+    // A key no platform window handled goes here (the host's accelerators).
+    void SetUnhandledKey(std::function<bool(uint32_t key, unsigned modifiers)> handler) {
+        unhandledKey_ = std::move(handler);
+    }
+    // Sends a person's key to the platform's focused window, then to the host.
+    bool PressKey(uint32_t key, unsigned modifiers);
+    // Answers the print dialog itself with a PDF file (scripted runs, tests); "" asks.
+    void SetPrintToFile(std::string path) { printToFile_ = std::move(path); }
 
     int ShowMessageBox(const tarnui::MessageBoxRequest& request) override;
     void RunModalDialog(tarnui::Dialog& dialog) override;
@@ -67,9 +75,11 @@ private:
     std::unordered_map<const tarnui::Window*, uint32_t> pending_;
     bool flushScheduled_ = false;
     std::function<void()> afterChanges_;
+    std::function<bool(uint32_t, unsigned)> unhandledKey_;
     std::map<std::pair<tarnui::Window*, int>, std::unique_ptr<QTimer>> timers_;
     std::map<std::pair<std::string, int>, tarnui::TextMetrics> metrics_;
     int beeps_ = 0;
+    std::string printToFile_;
 };
 
 }  // namespace tarngui

@@ -50,11 +50,11 @@ tarnui::Point ScreenPoint(QPoint global) {
 }
 
 // Keys go to the platform, which routes them from the focused control to its view.
-void ForwardKey(tarnui::Window& control, QKeyEvent* e) {
+void ForwardKey(QtBackend& backend, tarnui::Window& control, QKeyEvent* e) {
     control.SetFocus();
     const uint32_t key = PlatformKey(*e);
     if (key != 0) {
-        tarnui::KeyDown(key, PlatformModifiers(e->modifiers()));
+        backend.PressKey(key, PlatformModifiers(e->modifiers()));
     }
     e->accept();
 }
@@ -272,7 +272,7 @@ void ListView::contextMenuEvent(QContextMenuEvent* e) {
 
 void ListView::keyPressEvent(QKeyEvent* e) {
     if (list_ != nullptr) {
-        ForwardKey(*list_, e);
+        ForwardKey(backend_, *list_, e);
     }
 }
 
@@ -475,6 +475,8 @@ void TreeView::mousePressEvent(QMouseEvent* e) {
     if (tree_ == nullptr || e->button() != Qt::LeftButton) {
         return;
     }
+    pressedAt_ = e->pos();
+    pressedItem_ = item;
     if (item == 0) {
         tree_->SetFocus();
     } else if (e->pos().x() < visualRect(index).left()) {
@@ -482,6 +484,45 @@ void TreeView::mousePressEvent(QMouseEvent* e) {
     } else {
         tree_->ClickItem(item);
     }
+}
+
+tarnui::Point TreeView::PlatformPointAt(QPoint pos) const {
+    const tarnui::TreeItem item = model_.ItemOf(indexAt(pos));
+    const tarnui::Rect label = item != 0 ? tree_->GetItemRect(item, true) : tarnui::Rect{};
+    if (label.IsEmpty()) {
+        return {-1, -1};
+    }
+    return {(label.left + label.right) / 2, (label.top + label.bottom) / 2};
+}
+
+void TreeView::mouseMoveEvent(QMouseEvent* e) {
+    if (tree_ == nullptr || (e->buttons() & Qt::LeftButton) == 0) {
+        return;
+    }
+    if (!tree_->IsDragging()) {
+        if (pressedItem_ != 0 &&
+            (e->pos() - pressedAt_).manhattanLength() >= QApplication::startDragDistance()) {
+            tree_->BeginDrag(pressedItem_);
+        }
+        return;
+    }
+    // The control's rows may lie elsewhere than Qt's: bring the item into its view first.
+    const tarnui::TreeItem item = model_.ItemOf(indexAt(e->pos()));
+    if (item != 0) {
+        tree_->EnsureVisible(item);
+    }
+    tree_->DragOver(PlatformPointAt(e->pos()));
+}
+
+void TreeView::mouseReleaseEvent(QMouseEvent* e) {
+    if (tree_ != nullptr && tree_->IsDragging() && e->button() == Qt::LeftButton) {
+        const tarnui::TreeItem item = model_.ItemOf(indexAt(e->pos()));
+        if (item != 0) {
+            tree_->EnsureVisible(item);
+        }
+        tree_->Drop(PlatformPointAt(e->pos()));
+    }
+    pressedItem_ = 0;
 }
 
 void TreeView::mouseDoubleClickEvent(QMouseEvent* e) {
@@ -500,7 +541,7 @@ void TreeView::contextMenuEvent(QContextMenuEvent* e) {
 
 void TreeView::keyPressEvent(QKeyEvent* e) {
     if (tree_ != nullptr) {
-        ForwardKey(*tree_, e);
+        ForwardKey(backend_, *tree_, e);
     }
 }
 

@@ -88,17 +88,24 @@ protected:
     void keyPressEvent(QKeyEvent* e) override;
     void focusInEvent(QFocusEvent* e) override;
     void contextMenuEvent(QContextMenuEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
 
 private:
     void WindowChanged(uint32_t changes) override;
     void WindowGone() override;
     void ApplyExpansion(const QModelIndex& parent);
+    // The platform point of the item under a widget position (its label's middle), so the
+    // control's own hit test finds that item; a point outside every item otherwise.
+    tarnui::Point PlatformPointAt(QPoint pos) const;
     void ApplyAppearance();
 
     QtBackend& backend_;
     tarnui::TreeControl* tree_;
     TreeModel model_;
     bool applying_ = false;
+    QPoint pressedAt_;
+    tarnui::TreeItem pressedItem_ = 0;
 };
 
 // A Qt colour from the platform's 0x00BBGGRR.

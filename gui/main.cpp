@@ -36,6 +36,7 @@ int main(int argc, char** argv) {
     tarngui::QtBackend backend;
     tarnui::ScopedBackend use(backend);
     tarngui::MainWindow window(backend);
+    window.SetUnattended(!screenshot.empty());
     window.show();
     bool opened = true;
     if (!workspace.empty()) {

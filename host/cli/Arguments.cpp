@@ -5,25 +5,21 @@
 namespace tarncli {
 namespace {
 
-bool ParseSort(const std::string& text, ExportArguments& parsed) {
+// The column number and direction of "--sort COLUMN[:asc|:desc]".
+bool ParseSort(const std::string& text, int32_t& value, ExportArguments& parsed) {
     std::string column = text;
     const size_t colon = text.find(':');
     if (colon != std::string::npos) {
         column = text.substr(0, colon);
         const std::string direction = text.substr(colon + 1);
         if (direction == "desc") {
-            parsed.sortDirection = 1;
+            parsed.sortDirection = RowSortDirection::kDescending;
         } else if (direction != "asc") {
             return false;
         }
     }
-    int value = 0;
     const auto [end, ec] = std::from_chars(column.data(), column.data() + column.size(), value);
-    if (ec != std::errc() || end != column.data() + column.size() || value < 0) {
-        return false;
-    }
-    parsed.sortColumn = value;
-    return true;
+    return ec == std::errc() && end == column.data() + column.size();
 }
 
 }  // namespace
@@ -31,6 +27,7 @@ bool ParseSort(const std::string& text, ExportArguments& parsed) {
 std::optional<ExportArguments> ParseExportArguments(const std::vector<std::string>& args,
                                                     std::string* error) {
     ExportArguments parsed;
+    std::optional<std::string> sortText;
     if (args.empty()) {
         *error = "export needs what to export: sections, symbols, groups or memory";
         return std::nullopt;
@@ -54,11 +51,7 @@ std::optional<ExportArguments> ParseExportArguments(const std::vector<std::strin
         } else if (option == "--workspace") {
             parsed.workspaceFile = value;
         } else if (option == "--sort") {
-            if (!ParseSort(value, parsed)) {
-                *error = "--sort takes COLUMN or COLUMN:desc with a column number, not \"" + value +
-                         "\"";
-                return std::nullopt;
-            }
+            sortText = value;  // checked below, against the columns of the list
         } else if (option == "--section") {
             parsed.section = value;
         } else {
@@ -74,9 +67,25 @@ std::optional<ExportArguments> ParseExportArguments(const std::vector<std::strin
         *error = "--section applies to symbols only";
         return std::nullopt;
     }
-    if (parsed.sortColumn && parsed.what != "symbols" && parsed.what != "sections") {
+    if (sortText && parsed.what != "symbols" && parsed.what != "sections") {
         *error = "--sort applies to sections and symbols only";
         return std::nullopt;
+    }
+    if (sortText) {
+        const bool symbols = parsed.what == "symbols";
+        const int32_t columns = symbols ? kSymbolColumnCount : kSectionColumnCount;
+        int32_t column = -1;
+        if (!ParseSort(*sortText, column, parsed) || column < 0 || column >= columns) {
+            *error = std::string("--sort takes COLUMN[:asc|:desc] with a ") +
+                     (symbols ? "symbol" : "section") + " column from 0 to " +
+                     std::to_string(columns - 1) + ", not \"" + *sortText + "\"";
+            return std::nullopt;
+        }
+        if (symbols) {
+            parsed.symbolSort = static_cast<SymbolColumn>(column);
+        } else {
+            parsed.sectionSort = static_cast<SectionColumn>(column);
+        }
     }
     return parsed;
 }

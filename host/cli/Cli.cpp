@@ -22,7 +22,7 @@ struct Command {
 constexpr Command kCommands[] = {
     {"export",
      "export sections|symbols|groups|memory (--map FILE | --workspace FILE)\n"
-     "         [--sort COLUMN[:desc]] [--section NAME]\n"
+     "         [--sort COLUMN[:asc|:desc]] [--section NAME]\n"
      "    sections: name start end size overlay (gaps as \"Unallocated Area\"); columns 0-4\n"
      "    symbols:  name address size attribute scope section file; columns 0-7\n"
      "    groups:   the section placement groups of the workspace\n"

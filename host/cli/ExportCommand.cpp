@@ -1,5 +1,6 @@
 #include "host/cli/ExportCommand.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fstream>
@@ -7,47 +8,49 @@
 
 #include "host/cli/Arguments.h"
 #include "host/cli/HostSession.h"
-#include "host/cli/TextFields.h"
+#include "host/cli/RowWriter.h"
 #include "src/data/CTarnMapDataManager.h"
 
 namespace tarncli {
 namespace {
 
 void WriteSections(CTarnMapDataManager& data, const ExportArguments& args, std::ostream& out) {
-    if (args.sortColumn) {
-        data.Sort(kWindowTypeSectionList, *args.sortColumn, args.sortDirection);
+    CLinkMapInfo& linkMap = *data.LinkMap();
+    if (args.sectionSort) {
+        linkMap.SortSections(*args.sectionSort, args.sortDirection);
     }
     LinkMapSectionRows rows;
-    data.GetSections(0, data.GetSectionCount(), rows);
-    out << Row({"name", "start", "end", "size", "overlay"});
+    linkMap.GetSections(0, linkMap.GetSectionCount(), rows);
+    RowWriter writer(out);
+    writer.Row({"name", "start", "end", "size", "overlay"});
     for (const auto& row : rows) {
-        out << Row({EscapeField(row->name), HexField(row->startAddress), HexField(row->endAddress),
-                    HexField(row->size), EscapeField(row->overlay)});
+        writer.Text(row->name).Hex(row->startAddress).Hex(row->endAddress).Hex(row->size);
+        writer.Text(row->overlay).EndRow();
     }
-    CTarnMapDataManager::FreeSectionRows(rows);
+    CLinkMapInfo::FreeSectionRows(rows);
 }
 
+// The symbols are read in place: a copy of every row would double the memory of a large
+// listing.
 void WriteSymbols(CTarnMapDataManager& data, const ExportArguments& args, std::ostream& out) {
-    if (args.sortColumn) {
-        data.Sort(kWindowTypeSymbolList, *args.sortColumn, args.sortDirection);
+    CLinkMapInfo& linkMap = *data.LinkMap();
+    if (args.symbolSort) {
+        linkMap.SortSymbols(*args.symbolSort, args.sortDirection);
     }
-    const std::string section = args.section.value_or(std::string());
-    LinkMapSymbolRows rows;
-    data.GetSymbols(0, data.GetSymbolCount(section), section, rows);
-    out << Row({"name", "address", "size", "attribute", "scope", "section", "file"});
-    for (const auto& row : rows) {
-        out << Row({EscapeField(row->name), HexField(row->address), HexField(row->size),
-                    EscapeField(row->attribute), EscapeField(row->scope), EscapeField(row->section),
-                    EscapeField(row->file)});
-    }
-    CTarnMapDataManager::FreeSymbolRows(rows);
+    RowWriter writer(out);
+    writer.Row({"name", "address", "size", "attribute", "scope", "section", "file"});
+    linkMap.VisitSymbols(args.section.value_or(std::string()), [&](const LinkMapSymbolView& row) {
+        writer.Text(row.name).Hex(row.address).Hex(row.size).Text(row.attribute);
+        writer.Text(row.scope).Text(row.section).Text(row.file).EndRow();
+    });
 }
 
 // One row per address of a group (a group without address has one row with both empty).
 void WriteGroups(CTarnMapDataManager& data, std::ostream& out) {
     LinkerSectionRows groups;
     data.GetLinkerSections(groups);
-    out << Row({"group", "start", "end", "sections"});
+    RowWriter writer(out);
+    writer.Row({"group", "start", "end", "sections"});
     for (size_t g = 0; g < groups.size(); ++g) {
         const auto& group = *groups[g];
         const size_t rows = std::max<size_t>(1, group.startAddresses.size());
@@ -56,8 +59,7 @@ void WriteGroups(CTarnMapDataManager& data, std::ostream& out) {
                 a < group.startAddresses.size() ? group.startAddresses[a] : std::string();
             const std::string end =
                 a < group.endAddresses.size() ? group.endAddresses[a] : std::string();
-            out << Row({std::to_string(g + 1), EscapeField(start), EscapeField(end),
-                        EscapeField(group.sections)});
+            writer.Row({std::to_string(g + 1), start, end, group.sections});
         }
     }
     CTarnMapDataManager::FreeLinkerSectionRows(groups);
@@ -66,14 +68,14 @@ void WriteGroups(CTarnMapDataManager& data, std::ostream& out) {
 }  // namespace
 
 void WriteMemory(const CMemoryMapInfo& memory, std::ostream& out) {
-    out << Row({"record", "start", "end", "kind"});
+    RowWriter writer(out);
+    writer.Row({"record", "start", "end", "kind"});
     for (const auto& area : memory.GetAreas()) {
-        out << Row({"area", HexField(area->startAddress), HexField(area->endAddress),
-                    EscapeField(area->kind)});
+        writer.Text("area").Hex(area->startAddress).Hex(area->endAddress).Text(area->kind).EndRow();
     }
     for (const auto& resource : memory.GetResources()) {
-        out << Row({"resource", HexField(resource->startAddress), HexField(resource->endAddress),
-                    EscapeField(resource->access)});
+        writer.Text("resource").Hex(resource->startAddress).Hex(resource->endAddress);
+        writer.Text(resource->access).EndRow();
     }
 }
 

@@ -862,7 +862,53 @@ bool TreeControl::OnKeyDown(const KeyEvent& key) {
     if (dragging_ && key.key == kKeyEscape) {
         return CancelDrag();
     }
-    return false;
+    if (key.modifiers != kModNone || !AcceptsInput()) {
+        return false;  // Ctrl+arrows and the like are the parent's
+    }
+    const TreeItem at = selected_ != 0 ? selected_ : firstTop_;
+    if (at == 0) {
+        return false;
+    }
+    auto lastShown = [this] {
+        TreeItem item = firstTop_;
+        for (TreeItem next = item; next != 0; next = GetNextVisibleItem(next)) {
+            item = next;
+        }
+        return item;
+    };
+    TreeItem target = 0;
+    switch (key.key) {
+        case kKeyUp:
+            target = selected_ != 0 ? GetPrevVisibleItem(at) : at;
+            break;
+        case kKeyDown:
+            target = selected_ != 0 ? GetNextVisibleItem(at) : at;
+            break;
+        case kKeyHome:
+            target = firstTop_;
+            break;
+        case kKeyEnd:
+            target = lastShown();
+            break;
+        case kKeyLeft:
+            if (IsExpanded(at) && ItemHasChildren(at)) {
+                return ClickButton(at);
+            }
+            target = GetParentItem(at);
+            break;
+        case kKeyRight:
+            if (ItemHasChildren(at) && !IsExpanded(at)) {
+                return ClickButton(at);
+            }
+            target = GetChildItem(at);
+            break;
+        default:
+            return false;
+    }
+    if (target != 0) {
+        ClickItem(target);
+    }
+    return true;
 }
 
 }  // namespace tarnui

@@ -10,26 +10,40 @@
 #include <QTest>
 #include <QTimer>
 #include <filesystem>
+#include <fstream>
+#include <memory>
+#include <sstream>
 
 #include "gui/DialogWidget.h"
 #include "gui/MainWindow.h"
 #include "gui/ReportViews.h"
+#include "host/cli/session/MapSession.h"
+#include "platform/backend/HeadlessBackend.h"
 #include "platform/controls/Edit.h"
+#include "src/shell/framework/CTarnDebugInstanceDataCtrlEx.h"
 
 namespace {
 
-QApplication& App() {
-    static int argc = 1;
-    static char name[] = "test_gui";
-    static char* argv[] = {name, nullptr};
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication app(argc, argv);
-    return app;
-}
+// One application for the whole run, gone before the program's static objects go.
+class QtApplication : public ::testing::Environment {
+public:
+    void SetUp() override {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        app_ = std::make_unique<QApplication>(argc_, argv_);
+    }
+    void TearDown() override { app_.reset(); }
+
+private:
+    int argc_ = 1;
+    char name_[9] = "test_gui";
+    char* argv_[2] = {name_, nullptr};
+    std::unique_ptr<QApplication> app_;
+};
+[[maybe_unused]] ::testing::Environment* const kApplication =
+    ::testing::AddGlobalTestEnvironment(std::make_unique<QtApplication>().release());
 
 class FrontEndTest : public ::testing::Test {
 protected:
-    FrontEndTest() { App(); }
     tarngui::QtBackend backend;
     tarnui::ScopedBackend use{backend};
 };
@@ -45,11 +59,11 @@ TEST_F(FrontEndTest, BothMapWindowsOpenAsDocksAndAHeaderClickSortsTheList) {
     ASSERT_TRUE(window.OpenMapWindow("section-list"));
     ASSERT_TRUE(window.OpenMapWindow("symbol-list"));
     QApplication::processEvents();
-    EXPECT_EQ(window.findChildren<QDockWidget*>().size(), 3);
+    EXPECT_EQ(window.findChildren<QDockWidget*>().size(), 4);
 
     tarngui::ListView* symbols = nullptr;
     for (auto* view : window.findChildren<tarngui::ListView*>()) {
-        if (view->Control()->GetColumnCount() == 6) {
+        if (view->Control()->GetParent() == window.Session()->FindView("symbol-list")) {
             symbols = view;
         }
     }
@@ -90,12 +104,86 @@ TEST_F(FrontEndTest, TypingInADialogGoesThroughTheEditFilterAndARefusalBeeps) {
             [](std::string_view ch, const std::string&) { return ch != "-"; });
         QLineEdit* line = widget->findChild<QLineEdit*>();
         QTest::keyClicks(line, "ab-c");
+        QTest::qWait(20);  // the widget follows the control on the next turns
         seen = line->text().toStdString();
         QTest::mouseClick(widget->findChild<QPushButton*>(), Qt::LeftButton);
     });
     EXPECT_EQ(dialog.DoModal(), tarnui::IDOK);
     EXPECT_EQ(seen, "abc");
     EXPECT_EQ(backend.Beeps(), 1);
+}
+
+TEST_F(FrontEndTest, AViewPrintsToAPdfFileWithThePagesTheHeadlessPrinterGets) {
+    tarngui::MainWindow window(backend);
+    ASSERT_TRUE(window.OpenWorkspace(Demo()));
+    ASSERT_TRUE(window.OpenMapWindow("symbol-list"));
+    CTarnDebugInstanceDataCtrlEx* view = window.Session()->FindView("symbol-list");
+    ASSERT_NE(view, nullptr);
+
+    tarnui::HeadlessBackend headless;
+    headless.Script().PrintDialog(true);
+    {
+        tarnui::ScopedBackend useHeadless(headless);
+        view->PrintView();
+    }
+    ASSERT_EQ(headless.Documents().size(), 1u);
+    const size_t pages = headless.Documents()[0].pages.size();
+    ASSERT_GT(pages, 0u);
+
+    const std::string pdf = (std::filesystem::temp_directory_path() / "tarnmap-gui-test.pdf");
+    backend.SetPrintToFile(pdf);
+    view->PrintView();
+    std::ifstream in(pdf, std::ios::binary);
+    std::stringstream bytes;
+    bytes << in.rdbuf();
+    const std::string text = bytes.str();
+    size_t count = 0;
+    for (size_t at = text.find("/Type /Page\n"); at != std::string::npos;
+         at = text.find("/Type /Page\n", at + 1)) {
+        ++count;
+    }
+    EXPECT_EQ(text.rfind("%PDF", 0), 0u);
+    EXPECT_EQ(count, pages);
+    std::filesystem::remove(pdf);
+}
+
+TEST_F(FrontEndTest, ARewrittenListingLocksOnceAndRefreshesTheViewsWhenQuiet) {
+    const auto dir = std::filesystem::temp_directory_path() / "tarnmap-gui-watch";
+    std::filesystem::create_directories(dir);
+    const std::string listing = (dir / "blinky.map");
+    std::filesystem::copy_file(std::string(TARN_SOURCE_DIR) + "/examples/demo/blinky.map", listing,
+                               std::filesystem::copy_options::overwrite_existing);
+    tarngui::MainWindow window(backend);
+    ASSERT_TRUE(window.OpenListing(listing));
+    ASSERT_TRUE(window.OpenMapWindow("symbol-list"));
+    auto* view = window.Session()->FindView("symbol-list");
+    tarnui::ListControl* list = nullptr;
+    for (tarnui::Window* child : view->Children()) {
+        list = list != nullptr ? list : dynamic_cast<tarnui::ListControl*>(child);
+    }
+    ASSERT_NE(list, nullptr);
+    const int before = list->GetItemCount();
+
+    std::ifstream in(listing);
+    std::string kept, line;
+    for (int n = 0; n < 300 && std::getline(in, line); ++n) {
+        kept += line + "\n";
+    }
+    in.close();
+    for (int half = 0; half < 2; ++half) {  // written in two goes, as a build writes
+        std::ofstream(listing, half == 0 ? std::ios::trunc : std::ios::app)
+            << kept.substr(half * kept.size() / 2, kept.size() / 2 + 1);
+        QTest::qWait(50);
+        EXPECT_TRUE(window.Session()->HostLock());
+    }
+    for (int waited = 0; waited < 3000 && window.Watcher()->LockCycles() == 0; waited += 50) {
+        QTest::qWait(50);
+    }
+    EXPECT_EQ(window.Watcher()->LockCycles(), 1);
+    EXPECT_FALSE(window.Session()->HostLock());
+    EXPECT_LT(list->GetItemCount(), before);
+    window.CloseWorkspace();
+    std::filesystem::remove_all(dir);
 }
 
 }  // namespace

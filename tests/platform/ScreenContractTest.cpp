@@ -184,5 +184,32 @@ TEST_F(ScreenContractTest, ATreeDragTellsTheParentWhereItIsAndEndsOnceWithTheHig
     EXPECT_EQ(seen, expected);
 }
 
+TEST_F(ScreenContractTest, ArrowKeysWalkTheTreeAndCtrlArrowsAreLeftToTheParent) {
+    TreeControl tree;
+    ASSERT_TRUE(tree.Create(&parent, {0, 0, 200, 200}, 9, kTvsHasButtons | kTvsLinesAtRoot));
+    const TreeItem root = tree.InsertItem("root");
+    const TreeItem a = tree.InsertItem("a", root);
+    const TreeItem b = tree.InsertItem("b", root);
+    tree.SetFocus();
+    struct Step {
+        uint32_t key;
+        unsigned modifiers;
+        bool handled;
+        TreeItem selected;
+        bool rootExpanded;
+    };
+    const Step steps[] = {
+        {kKeyDown, kModNone, true, root, false}, {kKeyRight, kModNone, true, root, true},
+        {kKeyRight, kModNone, true, a, true},    {kKeyDown, kModNone, true, b, true},
+        {kKeyDown, kModControl, false, b, true}, {kKeyLeft, kModNone, true, root, true},
+        {kKeyLeft, kModNone, true, root, false}, {kKeyEnd, kModNone, true, root, false},
+    };
+    for (const Step& step : steps) {
+        EXPECT_EQ(KeyDown(step.key, step.modifiers), step.handled) << step.key;
+        EXPECT_EQ(tree.GetSelectedItem(), step.selected) << step.key;
+        EXPECT_EQ(tree.IsExpanded(root), step.rootExpanded) << step.key;
+    }
+}
+
 }  // namespace
 }  // namespace tarnui

@@ -40,6 +40,14 @@ public:
     // The open view of that name, or null.
     CTarnDebugInstanceDataCtrlEx* FindView(const std::string& viewName) const;
 
+    // What a front end needs besides the windows: the map listing the data manager read
+    // last ("" before the first load); the host's lock around a rebuild, whose end reloads
+    // the listing and refreshes the read-only views; a string of the component's resources.
+    std::string ListingPath();
+    void SetHostLock(bool on);
+    bool HostLock();
+    std::string ComponentString(int id);
+
 private:
     MapSession() = default;
 
