@@ -1,6 +1,11 @@
 #include "host/lib/LinkerServices.h"
 
+#include <filesystem>
+#include <optional>
+
 #include "host/lib/Contexts.h"
+#include "host/lib/ListingAdapter.h"
+#include "host/lib/UserFiles.h"
 #include "platform/text/Utf.h"
 
 namespace tarnhost {
@@ -66,6 +71,31 @@ bool PullGroup(IBraeLinkerSections* sections, int32_t number, bool wholeText,
         }
     }
     return true;
+}
+
+// The map path with the workspace's own directory placeholders put in and its quotes
+// removed, or nothing when other placeholders remain (those the component expands itself).
+std::optional<std::string> PlainMapPath(const Workspace& workspace) {
+    std::string path = workspace.MapListingPath();
+    const std::pair<const char*, std::string> known[] = {{"$(CONFIGDIR)", workspace.ConfigDir()},
+                                                        {"$(PROJDIR)", workspace.ProjectDir()},
+                                                        {"$(WORKSPDIR)", workspace.WorkspaceDir()}};
+    for (const auto& [name, value] : known) {
+        for (size_t at = path.find(name); at != std::string::npos; at = path.find(name, at)) {
+            path.replace(at, std::string_view(name).size(), value);
+            at += value.size();
+        }
+    }
+    while (!path.empty() && path.front() == '"') {
+        path.erase(0, 1);
+    }
+    while (!path.empty() && path.back() == '"') {
+        path.pop_back();
+    }
+    if (path.find("$(") != std::string::npos) {
+        return std::nullopt;
+    }
+    return path;
 }
 
 }  // namespace
@@ -162,7 +192,22 @@ HResult LinkerSettingService::GetMapListingPath(const WString& c1, const WString
     if (path == nullptr || !Contexts::Of(workspace_).MatchLinker(c1, c2, c3)) {
         return kStatusFail;
     }
-    *path = Utf8ToUtf16(workspace_.MapListingPath());
+    listingError_.clear();
+    std::string listing = workspace_.MapListingPath();
+    std::error_code ec;
+    if (const auto plain = PlainMapPath(workspace_);
+        plain && std::filesystem::is_regular_file(*plain, ec)) {
+        std::string elf = workspace_.ElfPath();
+        if (elf.empty()) {
+            elf = FindElfBeside(*plain);
+        }
+        const std::string adapted = ListingForComponent(*plain, elf, UserCacheDir() + "/listings",
+                                                        &listingError_);
+        if (adapted != *plain) {
+            listing = adapted;
+        }
+    }
+    *path = Utf8ToUtf16(listing);
     return kStatusOk;
 }
 
