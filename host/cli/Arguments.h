@@ -10,13 +10,14 @@ namespace tarncli {
 struct ExportArguments {
     std::string what;  // sections, symbols, groups, memory
     std::string mapFile;
+    std::string elfFile;  // only with mapFile
     std::string workspaceFile;
     std::optional<int> sortColumn;
     int sortDirection = 0;  // 1 descending
     std::optional<std::string> section;
 };
 
-// Parses "export WHAT (--map FILE | --workspace FILE) [--sort COLUMN[:desc]] [--section NAME]"
+// Parses "export WHAT (--map FILE [--elf FILE] | --workspace FILE) [--sort COLUMN[:desc]] [--section NAME]"
 // without the word export. Returns nothing and sets error on bad arguments.
 std::optional<ExportArguments> ParseExportArguments(const std::vector<std::string>& args,
                                                     std::string* error);
