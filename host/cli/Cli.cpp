@@ -6,6 +6,7 @@
 #include "host/cli/ComponentInfoCommand.h"
 #include "host/cli/ExportCommand.h"
 #include "host/cli/InitCommand.h"
+#include "host/cli/SourceLineCommand.h"
 
 namespace tarncli {
 namespace {
@@ -37,6 +38,10 @@ constexpr Command kCommands[] = {
      "    writes a workspace from a GNU ld or lld map file: its memory regions as memory\n"
      "    areas, its output sections as placement groups (OUT: beside the map, .tarnws)\n",
      &RunInit},
+    {"source-line",
+     "source-line (--map FILE [--elf FILE] | --workspace FILE) ADDRESS...\n"
+     "    the source file and line of each address, from the ELF file's line table\n",
+     &RunSourceLine},
     {"component-info",
      "component-info [--library PATH]\n"
      "    loads the Map component and shows its name, version and start-up\n",

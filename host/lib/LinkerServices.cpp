@@ -1,11 +1,11 @@
 #include "host/lib/LinkerServices.h"
 
 #include <filesystem>
-#include <optional>
 
 #include "host/lib/Contexts.h"
 #include "host/lib/ListingAdapter.h"
 #include "host/lib/UserFiles.h"
+#include "host/lib/WorkspaceElf.h"
 #include "platform/text/Utf.h"
 
 namespace tarnhost {
@@ -71,31 +71,6 @@ bool PullGroup(IBraeLinkerSections* sections, int32_t number, bool wholeText,
         }
     }
     return true;
-}
-
-// The map path with the workspace's own directory placeholders put in and its quotes
-// removed, or nothing when other placeholders remain (those the component expands itself).
-std::optional<std::string> PlainMapPath(const Workspace& workspace) {
-    std::string path = workspace.MapListingPath();
-    const std::pair<const char*, std::string> known[] = {{"$(CONFIGDIR)", workspace.ConfigDir()},
-                                                        {"$(PROJDIR)", workspace.ProjectDir()},
-                                                        {"$(WORKSPDIR)", workspace.WorkspaceDir()}};
-    for (const auto& [name, value] : known) {
-        for (size_t at = path.find(name); at != std::string::npos; at = path.find(name, at)) {
-            path.replace(at, std::string_view(name).size(), value);
-            at += value.size();
-        }
-    }
-    while (!path.empty() && path.front() == '"') {
-        path.erase(0, 1);
-    }
-    while (!path.empty() && path.back() == '"') {
-        path.pop_back();
-    }
-    if (path.find("$(") != std::string::npos) {
-        return std::nullopt;
-    }
-    return path;
 }
 
 }  // namespace
@@ -197,12 +172,8 @@ HResult LinkerSettingService::GetMapListingPath(const WString& c1, const WString
     std::error_code ec;
     if (const auto plain = PlainMapPath(workspace_);
         plain && std::filesystem::is_regular_file(*plain, ec)) {
-        std::string elf = workspace_.ElfPath();
-        if (elf.empty()) {
-            elf = FindElfBeside(*plain);
-        }
-        const std::string adapted = ListingForComponent(*plain, elf, UserCacheDir() + "/listings",
-                                                        &listingError_);
+        const std::string adapted = ListingForComponent(
+            *plain, LinkedElfPath(workspace_), UserCacheDir() + "/listings", &listingError_);
         if (adapted != *plain) {
             listing = adapted;
         }
