@@ -41,7 +41,8 @@ void ReadSections(Elf* elf, size_t stringSection, ElfImage* image) {
             image->sections.resize(index + 1);
         }
         image->sections[index] = {SectionName(elf, stringSection, header.sh_name), header.sh_addr,
-                                  header.sh_size, (header.sh_flags & SHF_ALLOC) != 0};
+                                  header.sh_size, header.sh_addralign,
+                                  (header.sh_flags & SHF_ALLOC) != 0};
     }
 }
 

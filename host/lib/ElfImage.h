@@ -12,6 +12,7 @@ struct ElfSectionInfo {
     std::string name;
     uint64_t address = 0;
     uint64_t size = 0;
+    uint64_t alignment = 0;
     bool allocated = false;
 };
 

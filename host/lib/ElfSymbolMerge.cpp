@@ -96,13 +96,16 @@ public:
 private:
     // The ELF file's section flags decide; sections it does not have keep the name rule.
     void MarkAllocated() {
-        std::unordered_map<std::string_view, bool> allocated;
+        std::unordered_map<std::string_view, const ElfSectionInfo*> byName;
         for (const auto& section : image_.sections) {
-            allocated.emplace(section.name, section.allocated);
+            byName.emplace(section.name, &section);
         }
         for (auto& section : program_.sections) {
-            if (auto it = allocated.find(section.name); it != allocated.end()) {
-                section.allocated = it->second;
+            if (auto it = byName.find(section.name); it != byName.end()) {
+                section.allocated = it->second->allocated;
+                if (section.alignment == 0) {
+                    section.alignment = it->second->alignment;
+                }
             }
         }
     }
@@ -113,6 +116,7 @@ private:
             program_.symbols.push_back(NewSymbol(symbol));
             known = &program_.symbols.back();
         }
+        known->address = symbol.value;  // script symbols of lld maps show the location counter
         known->size = symbol.size;
         known->kind = KindOf(symbol, image_.entry);
         known->local = symbol.binding == STB_LOCAL;

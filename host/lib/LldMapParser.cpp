@@ -11,11 +11,11 @@ using maptext::NextWord;
 using maptext::ParseHex;
 using maptext::Trim;
 
-// The name a script assignment defines ("NAME = EXPR", "PROVIDE(NAME = EXPR)"); empty for the
-// location counter and anything else.
+// The name a script assignment of the location counter defines ("NAME = ."): the map shows
+// the location counter, which is the symbol's value only then. Empty for anything else.
 std::string_view AssignedName(std::string_view text) {
     const size_t equals = text.find(" = ");
-    if (equals == std::string_view::npos) {
+    if (equals == std::string_view::npos || Trim(text.substr(equals + 3)) != ".") {
         return {};
     }
     std::string_view name = Trim(text.substr(0, equals));

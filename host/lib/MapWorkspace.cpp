@@ -1,5 +1,6 @@
 #include "host/lib/MapWorkspace.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "host/lib/ListingWriter.h"
@@ -40,8 +41,8 @@ bool IsGroupName(const std::string& name) {
     return !name.empty() && name.find_first_of(",:() \t") == std::string::npos;
 }
 
-// Groups of sections that follow one another without a gap; a section at the start of the
-// group before it is an overlay item of that group.
+// Groups of sections that follow one another with no more gap than their alignment asks; a
+// section at the start of the group before it is an overlay item of that group.
 struct Group {
     uint64_t address = 0;
     uint64_t end = 0;  // one past the last byte of the current item's sequence
@@ -57,7 +58,8 @@ std::vector<Group> GroupsOf(const LinkedProgram& program) {
         if (!groups.empty() && section.address == groups.back().address) {
             groups.back().sections += ":" + section.name;
             groups.back().end = section.address + section.size;
-        } else if (!groups.empty() && section.address == groups.back().end) {
+        } else if (!groups.empty() && section.address >= groups.back().end &&
+                   section.address - groups.back().end < std::max<uint64_t>(section.alignment, 1)) {
             groups.back().sections += "," + section.name;
             groups.back().end = section.address + section.size;
         } else {
