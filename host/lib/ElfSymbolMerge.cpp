@@ -152,10 +152,14 @@ private:
         return added;
     }
 
+    // The symbol's ELF section when the value lies in it (or at its end); the linker makes
+    // symbols the script places elsewhere relative to some section too.
     uint32_t OutputOf(const ElfSymbolInfo& symbol) const {
         if (symbol.section < image_.sections.size() && symbol.section != SHN_UNDEF) {
-            auto it = sectionByName_.find(image_.sections[symbol.section].name);
-            if (it != sectionByName_.end()) {
+            const ElfSectionInfo& elf = image_.sections[symbol.section];
+            auto it = sectionByName_.find(elf.name);
+            if (it != sectionByName_.end() && symbol.value >= elf.address &&
+                symbol.value <= elf.address + elf.size) {
                 return it->second;
             }
         }

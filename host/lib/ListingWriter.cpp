@@ -50,7 +50,9 @@ bool IsWritableName(std::string_view name) {
             return false;
         }
     }
-    return !name.starts_with("SECTION=") && !name.starts_with("FILE=");
+    // The component names its gap rows so.
+    return name != "Unallocated Area" && !name.starts_with("SECTION=") &&
+           !name.starts_with("FILE=");
 }
 
 // A section name that can stand in a "-start=" group.
@@ -113,7 +115,7 @@ void WriteSections(const LinkedProgram& program, const std::vector<uint32_t>& li
     out += '\n';
 }
 
-void WriteSymbols(const LinkedProgram& program, std::string& out) {
+size_t WriteSymbols(const LinkedProgram& program, std::string& out) {
     std::vector<uint32_t> order;
     order.reserve(program.symbols.size());
     for (uint32_t i = 0; i < program.symbols.size(); ++i) {
@@ -162,6 +164,7 @@ void WriteSymbols(const LinkedProgram& program, std::string& out) {
         out += s.local ? " ,l" : " ,g";
         out += "   0\n";
     }
+    return order.size();
 }
 
 }  // namespace
@@ -187,7 +190,8 @@ bool IsListedSection(const OutputSection& section) {
            section.size - 1 <= kAddressLimit - section.address && IsWritableName(section.name);
 }
 
-std::string WriteComponentListing(const LinkedProgram& program, const std::string& origin) {
+std::string WriteComponentListing(const LinkedProgram& program, const std::string& origin,
+                                  ListingCounts* counts) {
     std::vector<uint32_t> listed;
     for (uint32_t i = 0; i < program.sections.size(); ++i) {
         if (IsListedSection(program.sections[i])) {
@@ -207,7 +211,10 @@ std::string WriteComponentListing(const LinkedProgram& program, const std::strin
     }
     out += '\n';
     WriteSections(program, listed, out);
-    WriteSymbols(program, out);
+    const size_t symbols = WriteSymbols(program, out);
+    if (counts != nullptr) {
+        *counts = {listed.size(), symbols};
+    }
     return out;
 }
 

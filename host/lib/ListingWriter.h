@@ -10,7 +10,15 @@
 
 namespace tarnhost {
 
-std::string WriteComponentListing(const LinkedProgram& program, const std::string& origin);
+struct ListingCounts {
+    size_t sections = 0;
+    size_t symbols = 0;
+};
+
+// origin names the source in the listing's first line. counts, when given, receives how many
+// sections and symbols were written.
+std::string WriteComponentListing(const LinkedProgram& program, const std::string& origin,
+                                  ListingCounts* counts = nullptr);
 
 // A file name as the listing shows it: without directories; an archive member keeps its
 // archive, "lib/libm.a(sin.o)" becomes "libm.a(sin.o)".

@@ -1,5 +1,6 @@
 #include "host/lib/WorkspaceElf.h"
 
+#include <filesystem>
 #include <string_view>
 #include <utility>
 
@@ -44,7 +45,14 @@ std::string LinkedElfPath(const Workspace& workspace) {
 
 std::optional<SourceLocation> DebugSourceOf(const Workspace& workspace, uint32_t address) {
     const std::string elf = LinkedElfPath(workspace);
-    return elf.empty() ? std::nullopt : SourceFromDebugInfo(elf, address);
+    auto location = elf.empty() ? std::nullopt : SourceFromDebugInfo(elf, address);
+    // A build with its directories mapped away names sources relative to the ELF file.
+    if (location && std::filesystem::path(location->file).is_relative()) {
+        location->file = (std::filesystem::path(elf).parent_path() / location->file)
+                             .lexically_normal()
+                             .string();
+    }
+    return location;
 }
 
 }  // namespace tarnhost
