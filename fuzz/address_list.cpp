@@ -2,22 +2,12 @@
 // byte chooses the capability flags; the rest is the text.
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 
+#include "fuzz/FuzzCheck.h"
 #include "host/lib/ValueConversion.h"
 #include "src/editor/AddressListCheck.h"
 #include "src/editor/SectionCheckErrors.h"
-
-namespace {
-
-void Require(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size == 0) {
@@ -29,27 +19,28 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string text(reinterpret_cast<const char*>(data) + 1, size - 1);
 
     const int count = CountAddressItems(text, several);
-    Require(count >= 1);
-    Require(HasAddressRange(text) <= 1);
+    FUZZ_CHECK(count >= 1);
+    FUZZ_CHECK(HasAddressRange(text) <= 1);
     std::string start;
     std::string end;
     SplitAddressItem(count - 1, text, range, several, start, end);
-    Require(start.find_first_of(" \t") == std::string::npos && end.find(' ') == std::string::npos);
+    FUZZ_CHECK(start.find_first_of(" \t") == std::string::npos &&
+               end.find(' ') == std::string::npos);
 
     const int error = CheckAddressList(text, range, several, &service);
-    Require(error == kCheckSuccess ||
-            (error >= kCheckSeveralAddressesNotAllowed && error <= kCheckStartNotBelowEnd) ||
-            error == kCheckAddressOutOfRange);
+    FUZZ_CHECK(error == kCheckSuccess ||
+               (error >= kCheckSeveralAddressesNotAllowed && error <= kCheckStartNotBelowEnd) ||
+               error == kCheckAddressOutOfRange);
     if (error != kCheckSuccess) {
         return 0;
     }
     // The stored form passes the check again and is its own stored form.
     std::string normal = text;
     NormalizeAddressList(normal, range, several, &service);
-    Require(CheckAddressList(normal, range, several, &service) == kCheckSuccess);
-    Require(CountAddressItems(normal, true) == CountAddressItems(text, true));
+    FUZZ_CHECK(CheckAddressList(normal, range, several, &service) == kCheckSuccess);
+    FUZZ_CHECK(CountAddressItems(normal, true) == CountAddressItems(text, true));
     std::string again = normal;
     NormalizeAddressList(again, range, several, &service);
-    Require(again == normal);
+    FUZZ_CHECK(again == normal);
     return 0;
 }

@@ -4,22 +4,17 @@
 // its CR LF twin.
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "fuzz/FuzzCheck.h"
 #include "src/data/CLinkMapInfo.h"
 #include "src/data/LinkMapRowOrder.h"
 #include "tests/src/data/FakeLinkerHost.h"
 #include "tests/src/data/LiteralQuicksort.h"
 
 namespace {
-
-void Check(bool condition) {
-    if (!condition)
-        std::abort();
-}
 
 template <class Row>
 std::vector<Row> Values(const std::vector<std::unique_ptr<Row>>& rows) {
@@ -45,19 +40,19 @@ void CheckSymbolSort(CLinkMapInfo& model, int column, int direction) {
     const auto before = Symbols(model);
     model.SortSymbols(column, direction);
     const auto after = Symbols(model);
-    Check(after.size() == before.size());
+    FUZZ_CHECK(after.size() == before.size());
     const auto compare = [&](const tagLinkMapSymbolInfo& a, const tagLinkMapSymbolInfo& b) {
         return linkmap::CompareSymbolRows(a, b, column, direction);
     };
     for (size_t i = 1; i < after.size(); ++i)
-        Check(compare(after[i - 1], after[i]) <= 0);
+        FUZZ_CHECK(compare(after[i - 1], after[i]) <= 0);
     if (before.size() <= 200) {
         std::vector<const tagLinkMapSymbolInfo*> literal;
         for (const auto& row : before)
             literal.push_back(&row);
         linkmaptest::LiteralQuicksort(literal, 0, static_cast<int>(literal.size()) - 1, compare);
         for (size_t i = 0; i < after.size(); ++i)
-            Check(*literal[i] == after[i]);
+            FUZZ_CHECK(*literal[i] == after[i]);
     }
 }
 
@@ -78,13 +73,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     std::vector<uint32_t> starts, ends;
     const int any = model.GetUsedRanges(starts, ends);
-    Check(starts.size() == ends.size() && (any == 1) == !starts.empty());
+    FUZZ_CHECK(starts.size() == ends.size() && (any == 1) == !starts.empty());
     if (model.GetSymbolCount("") > 0) {
         const std::string section = Symbols(model)[0].section;
         LinkMapSymbolRows rows;
         const int count = model.GetSymbolCount(section);
-        Check(model.GetSymbols(0, count, section, rows) == count);
-        Check(model.GetSymbols(count / 2, count, section, rows) == count - count / 2);
+        FUZZ_CHECK(model.GetSymbols(0, count, section, rows) == count);
+        FUZZ_CHECK(model.GetSymbols(count / 2, count, section, rows) == count - count / 2);
     }
 
     if (text.find('\r') == std::string_view::npos) {
@@ -98,8 +93,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         CLinkMapInfo other(host);
         other.LoadText(twin);
         model.LoadText(text);
-        Check(Sections(model) == Sections(other));
-        Check(Symbols(model) == Symbols(other));
+        FUZZ_CHECK(Sections(model) == Sections(other));
+        FUZZ_CHECK(Symbols(model) == Symbols(other));
     }
     return 0;
 }

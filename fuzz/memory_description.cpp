@@ -2,26 +2,18 @@
 // from the input, and checks that writing back loses no record and no resource and reads
 // back as the model that wrote it.
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <tuple>
 #include <vector>
 
+#include "fuzz/FuzzCheck.h"
 #include "src/data/AddressRangeOrder.h"
 #include "src/data/AddressRanges.h"
 #include "src/data/CMemoryMapInfo.h"
 #include "tests/support/FakeMemoryHost.h"
 
 namespace {
-
-void Check(bool condition, const char* what) {
-    if (!condition) {
-        std::fprintf(stderr, "memory description invariant broken: %s\n", what);
-        std::abort();
-    }
-}
 
 using Snapshot =
     std::tuple<std::string, std::string, std::string, std::vector<std::string>,
@@ -108,37 +100,37 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
 
     const AddressRangeList before = ResourceRanges(model);
     const int planned = model.PlanAllocation(starts, ends);
-    Check(starts.size() == ends.size(), "planned lists differ in length");
+    FuzzCheck(starts.size() == ends.size(), "planned lists differ in length");
     AddressRangeList plan;
     for (std::size_t i = 0; i < starts.size(); ++i) {
         plan.push_back({starts[i], ends[i]});
-        Check(starts[i] <= ends[i], "planned range is empty");
-        Check(i == 0 || ends[i - 1] < starts[i], "planned ranges not ascending and disjoint");
-        Check(!Meets(plan.back(), before), "planned range overlaps a resource");
+        FuzzCheck(starts[i] <= ends[i], "planned range is empty");
+        FuzzCheck(i == 0 || ends[i - 1] < starts[i], "planned ranges not ascending and disjoint");
+        FuzzCheck(!Meets(plan.back(), before), "planned range overlaps a resource");
         if (planned != 0) {
-            Check(Inside(plan.back(), areas), "planned range not inside one area");
+            FuzzCheck(Inside(plan.back(), areas), "planned range not inside one area");
         }
     }
     for (std::size_t i = 0; i < model.GetOutsideStarts().size(); ++i) {
         const AddressRange outside{model.GetOutsideStarts()[i], model.GetOutsideEnds()[i]};
-        Check(planned == 0 || !Meets(outside, areas), "outside range meets an area");
+        FuzzCheck(planned == 0 || !Meets(outside, areas), "outside range meets an area");
     }
     if (planned == 0) {
-        Check(areas.empty(), "nothing planned although there are areas");
+        FuzzCheck(areas.empty(), "nothing planned although there are areas");
         return 0;
     }
 
     model.AllocateResources(starts, ends);
-    Check(host.events.size() == 1, "no event raised");
-    Check(host.memory.writes.size() == 1, "description not written");
+    FuzzCheck(host.events.size() == 1, "no event raised");
+    FuzzCheck(host.memory.writes.size() == 1, "description not written");
     const std::string written = host.memory.text;
 
     // Every kept record appears in the written text.
     for (const std::string* record : {&std::get<0>(read), &std::get<1>(read), &std::get<2>(read)}) {
-        Check(written.find(*record) != std::string::npos, "kept record not written");
+        FuzzCheck(written.find(*record) != std::string::npos, "kept record not written");
     }
     for (const std::string& record : std::get<3>(read)) {
-        Check(written.find(record) != std::string::npos, "other record not written");
+        FuzzCheck(written.find(record) != std::string::npos, "other record not written");
     }
 
     // The resources after the allocation cover exactly the old ones and the planned ranges.
@@ -146,12 +138,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     expected.insert(expected.end(), plan.begin(), plan.end());
     const AddressRangeList wanted = SortAndMergeRanges(expected);
     const AddressRangeList got = SortAndMergeRanges(ResourceRanges(model));
-    Check(SubtractRanges(wanted, got).empty(), "resource coverage lost");
-    Check(SubtractRanges(got, wanted).empty(), "resource coverage invented");
+    FuzzCheck(SubtractRanges(wanted, got).empty(), "resource coverage lost");
+    FuzzCheck(SubtractRanges(got, wanted).empty(), "resource coverage invented");
 
     // Reading the written text back gives the model that wrote it.
     const Snapshot allocated = Take(model);
     model.Load();
-    Check(Take(model) == allocated, "written description reads back differently");
+    FuzzCheck(Take(model) == allocated, "written description reads back differently");
     return 0;
 }

@@ -3,10 +3,10 @@
 // host-wide custom map; a field "\x01" switches to the workspace map.
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
+#include "fuzz/FuzzCheck.h"
 #include "platform/text/Utf.h"
 #include "src/util/PlaceholderExpansion.h"
 #include "tests/src/util/FakePlaceholderHost.h"
@@ -64,11 +64,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string once = Expand(&host, text, withFileName ? &fileName : nullptr, system);
 
     // A text without "$(" comes back as it is; every service taken is given back.
-    if (text.find("$(") == std::string::npos && once != text) {
-        std::abort();
-    }
-    if (placeholders.references != 0 || custom.references != 0) {
-        std::abort();
-    }
+    FUZZ_CHECK(text.find("$(") != std::string::npos || once == text);
+    FUZZ_CHECK(placeholders.references == 0 && custom.references == 0);
     return 0;
 }

@@ -2,11 +2,11 @@
 // capability flags; the rest is the text.
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "fuzz/FuzzCheck.h"
 #include "src/editor/SectionCheckErrors.h"
 #include "src/editor/SectionListCheck.h"
 
@@ -33,12 +33,6 @@ void AppendNames(std::string_view text, std::vector<std::string>& names) {
     }
 }
 
-void Require(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -51,35 +45,35 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string text(reinterpret_cast<const char*>(data) + 1, size - 1);
 
     const int error = CheckSectionList(text, overlay, partial, colon);
-    Require(error >= kCheckSuccess && error <= kCheckPartialOverlayNotAllowed);
-    Require(HasTopLevelOverlay(text) <= 1 && HasParentheses(text) <= 1);
-    Require(GetSectionTextKind(text) <= 2);
+    FUZZ_CHECK(error >= kCheckSuccess && error <= kCheckPartialOverlayNotAllowed);
+    FUZZ_CHECK(HasTopLevelOverlay(text) <= 1 && HasParentheses(text) <= 1);
+    FUZZ_CHECK(GetSectionTextKind(text) <= 2);
 
     std::string normal = text;
     NormalizeSectionText(normal);
-    Require(normal.find_first_of(" \t") == std::string::npos);
+    FUZZ_CHECK(normal.find_first_of(" \t") == std::string::npos);
 
     std::vector<CLinkerSubSectionGroup> groups(1);
     SplitSectionList(text, overlay, partial, groups);
     const int splitError = CheckSectionList(text, overlay, partial, true);
     if (splitError != kCheckSuccess) {
-        Require(groups.empty());
+        FUZZ_CHECK(groups.empty());
         return 0;
     }
-    Require(!groups.empty());
+    FUZZ_CHECK(!groups.empty());
     std::vector<std::string> groupNames;
     uint32_t previousOverlay = 0;
     for (const auto& group : groups) {
-        Require(!group.text.empty());
-        Require(group.text.find_first_of("() \t") == std::string::npos);
-        Require(group.overlay <= 1 && group.overlay >= previousOverlay);
+        FUZZ_CHECK(!group.text.empty());
+        FUZZ_CHECK(group.text.find_first_of("() \t") == std::string::npos);
+        FUZZ_CHECK(group.overlay <= 1 && group.overlay >= previousOverlay);
         previousOverlay = group.overlay;
         AppendNames(group.text, groupNames);
     }
-    Require(groups.front().overlay == 0);
+    FUZZ_CHECK(groups.front().overlay == 0);
     // No section is lost or invented by the split.
     std::vector<std::string> textNames;
     AppendNames(normal, textNames);
-    Require(groupNames == textNames);
+    FUZZ_CHECK(groupNames == textNames);
     return 0;
 }

@@ -1,10 +1,10 @@
 // Fuzzes CStrFind. Input: one flag byte, then the text, a zero byte, then the pattern.
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <cstring>
 #include <string>
 
+#include "fuzz/FuzzCheck.h"
 #include "src/data/CStrFind.h"
 #include "src/data/WildcardMatch.h"
 
@@ -22,15 +22,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     int32_t position = 0;
     uint32_t length = 0;
     const int found = CStrFind().Find(text.c_str(), pattern.c_str(), flags, &position, &length);
-    if (found != 0 && found != 1) {
-        std::abort();
-    }
-    if (found == 0 && (position != -1 || length != 0)) {
-        std::abort();
-    }
-    if (found == 1 && (position < 0 || static_cast<size_t>(position) + length > text.size())) {
-        std::abort();
-    }
+    FUZZ_CHECK(found == 0 || found == 1);
+    FUZZ_CHECK(found != 0 || (position == -1 && length == 0));
+    FUZZ_CHECK(found != 1 ||
+               (position >= 0 && static_cast<size_t>(position) + length <= text.size()));
     // Skipped start positions must never hide an earlier match.
     if ((flags & CStrFind::kWildcard) != 0 && !pattern.empty() && text.size() <= 512) {
         int32_t expected = -1;
@@ -42,9 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                 break;
             }
         }
-        if (expected != position) {
-            std::abort();
-        }
+        FUZZ_CHECK(expected == position);
     }
     return 0;
 }

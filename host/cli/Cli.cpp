@@ -7,6 +7,8 @@
 #include "host/cli/ExportCommand.h"
 #include "host/cli/InitCommand.h"
 #include "host/cli/SourceLineCommand.h"
+#include "host/cli/session/PrintViewCommand.h"
+#include "host/cli/session/ScriptRunner.h"
 
 namespace tarncli {
 namespace {
@@ -29,6 +31,16 @@ constexpr Command kCommands[] = {
      "    groups:   the section placement groups of the workspace\n"
      "    memory:   the memory areas and resources of the workspace\n",
      &RunExport},
+    {"print",
+     "print section-list|symbol-list|section-tree (--map FILE | --workspace FILE)\n"
+     "         [--click COLUMN]... [--show-gaps] [--show-zero-size] [--section NAME]\n"
+     "         [--filter attribute=WORDS|scope=WORDS|section=NAME|file=NAME]...\n"
+     "    the view's print text after the options, taken in order as a person's actions\n",
+     &session::RunPrintView},
+    {"script",
+     "script FILE\n"
+     "    runs the steps of FILE as a person's session and prints what was seen (docs/script.md)\n",
+     &session::RunScript},
     {"allocate",
      "allocate --workspace FILE\n"
      "    adds the build's used address ranges as memory resources, prints the memory map\n",
@@ -59,7 +71,7 @@ void PrintUsage(std::ostream& stream) {
 
 int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (args.empty()) {
-        PrintUsage(err);
+        err << "tarnmap: no command given (tarnmap --help lists them)\n";
         return 2;
     }
     if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
@@ -71,8 +83,7 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
             return command.run({args.begin() + 1, args.end()}, out, err);
         }
     }
-    err << "tarnmap: unknown command \"" << args.front() << "\"\n";
-    PrintUsage(err);
+    err << "tarnmap: unknown command \"" << args.front() << "\" (tarnmap --help lists them)\n";
     return 2;
 }
 

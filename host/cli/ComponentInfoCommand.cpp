@@ -17,7 +17,7 @@ int ComponentInfoCommand(const std::vector<std::string>& args, std::ostream& out
         if (args[i] == "--library" && i + 1 < args.size()) {
             library = args[++i];
         } else {
-            err << "usage: tarnmap component-info [--library PATH]\n";
+            err << "tarnmap: component-info takes [--library PATH]\n";
             return 2;
         }
     }
@@ -38,11 +38,11 @@ int ComponentInfoCommand(const std::vector<std::string>& args, std::ostream& out
     }
     out << "Initialise: " << (session.Initialised() ? "succeeded" : "failed") << "\n";
     for (const std::string& message : backend.MessageTexts()) {
-        err << "message: " << message << "\n";
+        err << "tarnmap: message: " << message << "\n";
     }
     session.Stop();
     for (const std::string& failure : session.Loader().Failures()) {
-        err << "error: " << failure << "\n";
+        err << "tarnmap: error: " << failure << "\n";
     }
     return started ? 0 : 1;
 }

@@ -1,5 +1,7 @@
 #include "host/cli/ExportCommand.h"
 
+#include <cerrno>
+#include <cstring>
 #include <fstream>
 #include <ostream>
 
@@ -88,7 +90,7 @@ bool LoadLinkMap(tarnhost::SubstituteHost& host, CTarnMapDataManager& data, std:
         return false;
     }
     if (!std::ifstream(path)) {
-        *error = path + ": cannot be read";
+        *error = path + ": cannot be read: " + std::strerror(errno);
         return false;
     }
     return true;

@@ -1,18 +1,21 @@
 #include "host/cli/HostSession.h"
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 
 #include "host/lib/UserFiles.h"
 
 namespace tarncli {
-namespace {
 
 std::string InstallDir() {
     std::error_code ec;
     const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
     return ec ? std::string() : exe.parent_path().string();
 }
+
+namespace {
 
 std::unique_ptr<tarnhost::SubstituteHost> MakeHost(std::unique_ptr<tarnhost::Workspace> workspace,
                                                    std::string* error) {
@@ -46,7 +49,7 @@ std::unique_ptr<tarnhost::SubstituteHost> OpenListingHost(const std::string& lis
         return nullptr;
     }
     if (!std::ifstream(listingFile)) {
-        *error = listingFile + ": cannot be read";
+        *error = listingFile + ": cannot be read: " + std::strerror(errno);
         return nullptr;
     }
     if (!elfFile.empty() && !std::filesystem::is_regular_file(elfFile, ec)) {

@@ -8,6 +8,9 @@
 
 namespace tarncli {
 
+// The directory of the running program, where the component's libraries lie beside it.
+std::string InstallDir();
+
 std::unique_ptr<tarnhost::SubstituteHost> OpenWorkspaceHost(const std::string& workspaceFile,
                                                             std::string* error);
 // A host whose in-memory workspace names the listing as its map listing (and elfFile, when

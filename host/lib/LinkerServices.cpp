@@ -78,9 +78,9 @@ bool PullGroup(IBraeLinkerSections* sections, int32_t number, bool wholeText,
 LinkerSettingService::LinkerSettingService(Workspace& workspace)
     : HostObject(kIdLinkerSettingService), workspace_(workspace) {}
 
-const PlacementGroup* LinkerSettingService::Group(const WString& c1, const WString& c2,
-                                                  const WString& c3, int32_t group) {
-    if (!Contexts::Of(workspace_).MatchLinker(c1, c2, c3)) {
+const PlacementGroup* LinkerSettingService::Group(const WString& workspace, const WString& project,
+                                                  const WString& configuration, int32_t group) {
+    if (!Contexts::Of(workspace_).MatchLinker(workspace, project, configuration)) {
         return nullptr;
     }
     cache_ = workspace_.Groups();
@@ -90,18 +90,20 @@ const PlacementGroup* LinkerSettingService::Group(const WString& c1, const WStri
     return &cache_[static_cast<size_t>(group) - 1];
 }
 
-HResult LinkerSettingService::GetGroupCount(const WString& c1, const WString& c2, const WString& c3,
-                                            int32_t* count) {
-    if (count == nullptr || !Contexts::Of(workspace_).MatchLinker(c1, c2, c3)) {
+HResult LinkerSettingService::GetGroupCount(const WString& workspace, const WString& project,
+                                            const WString& configuration, int32_t* count) {
+    if (count == nullptr ||
+        !Contexts::Of(workspace_).MatchLinker(workspace, project, configuration)) {
         return kStatusFail;
     }
     *count = static_cast<int32_t>(workspace_.Groups().size());
     return kStatusOk;
 }
 
-HResult LinkerSettingService::GetAddressCount(const WString& c1, const WString& c2,
-                                              const WString& c3, int32_t group, int32_t* count) {
-    const PlacementGroup* g = Group(c1, c2, c3, group);
+HResult LinkerSettingService::GetAddressCount(const WString& workspace, const WString& project,
+                                              const WString& configuration, int32_t group,
+                                              int32_t* count) {
+    const PlacementGroup* g = Group(workspace, project, configuration, group);
     if (g == nullptr || count == nullptr) {
         return kStatusFail;
     }
@@ -109,10 +111,10 @@ HResult LinkerSettingService::GetAddressCount(const WString& c1, const WString& 
     return kStatusOk;
 }
 
-HResult LinkerSettingService::GetAddressPair(const WString& c1, const WString& c2,
-                                             const WString& c3, int32_t group, int32_t address,
-                                             WString* start, WString* end) {
-    const PlacementGroup* g = Group(c1, c2, c3, group);
+HResult LinkerSettingService::GetAddressPair(const WString& workspace, const WString& project,
+                                             const WString& configuration, int32_t group,
+                                             int32_t address, WString* start, WString* end) {
+    const PlacementGroup* g = Group(workspace, project, configuration, group);
     if (g == nullptr || start == nullptr || end == nullptr || address < 1 ||
         static_cast<size_t>(address) > g->addresses.size()) {
         return kStatusFail;
@@ -123,9 +125,10 @@ HResult LinkerSettingService::GetAddressPair(const WString& c1, const WString& c
     return kStatusOk;
 }
 
-HResult LinkerSettingService::GetItemCount(const WString& c1, const WString& c2, const WString& c3,
-                                           int32_t group, int32_t* count) {
-    const PlacementGroup* g = Group(c1, c2, c3, group);
+HResult LinkerSettingService::GetItemCount(const WString& workspace, const WString& project,
+                                           const WString& configuration, int32_t group,
+                                           int32_t* count) {
+    const PlacementGroup* g = Group(workspace, project, configuration, group);
     if (g == nullptr || count == nullptr) {
         return kStatusFail;
     }
@@ -137,9 +140,10 @@ HResult LinkerSettingService::GetItemCount(const WString& c1, const WString& c2,
     return kStatusOk;
 }
 
-HResult LinkerSettingService::GetItem(const WString& c1, const WString& c2, const WString& c3,
-                                      int32_t group, int32_t item, HostStringList* names) {
-    const PlacementGroup* g = Group(c1, c2, c3, group);
+HResult LinkerSettingService::GetItem(const WString& workspace, const WString& project,
+                                      const WString& configuration, int32_t group, int32_t item,
+                                      HostStringList* names) {
+    const PlacementGroup* g = Group(workspace, project, configuration, group);
     if (g == nullptr || names == nullptr) {
         return kStatusFail;
     }
@@ -162,9 +166,10 @@ HResult LinkerSettingService::GetItem(const WString& c1, const WString& c2, cons
     return kStatusOk;
 }
 
-HResult LinkerSettingService::GetMapListingPath(const WString& c1, const WString& c2,
-                                                const WString& c3, WString* path) {
-    if (path == nullptr || !Contexts::Of(workspace_).MatchLinker(c1, c2, c3)) {
+HResult LinkerSettingService::GetMapListingPath(const WString& workspace, const WString& project,
+                                                const WString& configuration, WString* path) {
+    if (path == nullptr ||
+        !Contexts::Of(workspace_).MatchLinker(workspace, project, configuration)) {
         return kStatusFail;
     }
     listingError_.clear();
@@ -187,10 +192,12 @@ LinkerOptionService::LinkerOptionService(Workspace& workspace, std::function<voi
       workspace_(workspace),
       settingsTaken_(std::move(settingsTaken)) {}
 
-HResult LinkerOptionService::TakeSectionSettings(const WString& c1, const WString& c2,
-                                                 const WString& c3, IBraeLinkerSections* sections) {
+HResult LinkerOptionService::TakeSectionSettings(const WString& workspace, const WString& project,
+                                                 const WString& configuration,
+                                                 IBraeLinkerSections* sections) {
     lastError_.clear();
-    if (sections == nullptr || !Contexts::Of(workspace_).MatchLinker(c1, c2, c3)) {
+    if (sections == nullptr ||
+        !Contexts::Of(workspace_).MatchLinker(workspace, project, configuration)) {
         lastError_ = "the section settings name another workspace";
         return kStatusFail;
     }
@@ -220,11 +227,11 @@ HResult LinkerOptionService::TakeSectionSettings(const WString& c1, const WStrin
     return kStatusOk;
 }
 
-HResult LinkerOptionService::GetCapabilities(const WString& c1, const WString& c2, uint32_t* word,
-                                             uint32_t* second) {
+HResult LinkerOptionService::GetCapabilities(const WString& workspace, const WString& project,
+                                             uint32_t* word, uint32_t* second) {
     const Contexts contexts = Contexts::Of(workspace_);
-    if (word == nullptr || second == nullptr || c1 != contexts.workspace ||
-        c2 != contexts.project) {
+    if (word == nullptr || second == nullptr || workspace != contexts.workspace ||
+        project != contexts.project) {
         return kStatusFail;
     }
     *word = workspace_.Capabilities();
@@ -232,9 +239,10 @@ HResult LinkerOptionService::GetCapabilities(const WString& c1, const WString& c
     return kStatusOk;
 }
 
-HResult LinkerOptionService::GetSettingState(const WString& c1, const WString& c2,
-                                             const WString& c3, int32_t* state) {
-    if (state == nullptr || !Contexts::Of(workspace_).MatchLinker(c1, c2, c3)) {
+HResult LinkerOptionService::GetSettingState(const WString& workspace, const WString& project,
+                                             const WString& configuration, int32_t* state) {
+    if (state == nullptr ||
+        !Contexts::Of(workspace_).MatchLinker(workspace, project, configuration)) {
         return kStatusFail;
     }
     *state = workspace_.SettingState();

@@ -17,20 +17,21 @@ class LinkerSettingService final : public HostObject<IBraeLinkerSettings> {
 public:
     explicit LinkerSettingService(Workspace& workspace);
 
-    HResult GetGroupCount(const WString& c1, const WString& c2, const WString& c3,
-                          int32_t* count) override;
-    HResult GetAddressCount(const WString& c1, const WString& c2, const WString& c3, int32_t group,
-                            int32_t* count) override;
-    HResult GetAddressPair(const WString& c1, const WString& c2, const WString& c3, int32_t group,
-                           int32_t address, WString* start, WString* end) override;
-    HResult GetItemCount(const WString& c1, const WString& c2, const WString& c3, int32_t group,
-                         int32_t* count) override;
-    HResult GetItem(const WString& c1, const WString& c2, const WString& c3, int32_t group,
-                    int32_t item, HostStringList* names) override;
+    HResult GetGroupCount(const WString& workspace, const WString& project,
+                          const WString& configuration, int32_t* count) override;
+    HResult GetAddressCount(const WString& workspace, const WString& project,
+                            const WString& configuration, int32_t group, int32_t* count) override;
+    HResult GetAddressPair(const WString& workspace, const WString& project,
+                           const WString& configuration, int32_t group, int32_t address,
+                           WString* start, WString* end) override;
+    HResult GetItemCount(const WString& workspace, const WString& project,
+                         const WString& configuration, int32_t group, int32_t* count) override;
+    HResult GetItem(const WString& workspace, const WString& project, const WString& configuration,
+                    int32_t group, int32_t item, HostStringList* names) override;
     // A GNU ld or lld map file is answered with the path of its conversion into the
     // component's listing format (see ListingAdapter).
-    HResult GetMapListingPath(const WString& c1, const WString& c2, const WString& c3,
-                              WString* path) override;
+    HResult GetMapListingPath(const WString& workspace, const WString& project,
+                              const WString& configuration, WString* path) override;
 
     // Why the last map file could not be converted; empty when it was.
     const std::string& ListingError() const { return listingError_; }
@@ -38,8 +39,8 @@ public:
 private:
     // The group of a number counted from 1, or null when the call does not name the open
     // workspace or the number is out of range.
-    const PlacementGroup* Group(const WString& c1, const WString& c2, const WString& c3,
-                                int32_t group);
+    const PlacementGroup* Group(const WString& workspace, const WString& project,
+                                const WString& configuration, int32_t group);
 
     Workspace& workspace_;
     std::vector<PlacementGroup> cache_;
@@ -52,12 +53,13 @@ public:
     // components that the section settings changed).
     LinkerOptionService(Workspace& workspace, std::function<void()> settingsTaken);
 
-    HResult TakeSectionSettings(const WString& c1, const WString& c2, const WString& c3,
+    HResult TakeSectionSettings(const WString& workspace, const WString& project,
+                                const WString& configuration,
                                 IBraeLinkerSections* sections) override;
-    HResult GetCapabilities(const WString& c1, const WString& c2, uint32_t* word,
+    HResult GetCapabilities(const WString& workspace, const WString& project, uint32_t* word,
                             uint32_t* second) override;
-    HResult GetSettingState(const WString& c1, const WString& c2, const WString& c3,
-                            int32_t* state) override;
+    HResult GetSettingState(const WString& workspace, const WString& project,
+                            const WString& configuration, int32_t* state) override;
 
     // Why the last take failed, for the front end to show.
     const std::string& LastError() const { return lastError_; }

@@ -8,19 +8,20 @@ namespace tarnhost {
 MemoryResourceService::MemoryResourceService(Workspace& workspace)
     : HostObject(kIdMemoryResourceService), workspace_(workspace) {}
 
-HResult MemoryResourceService::ReadDescription(const WString& c1, const WString& c2,
-                                               const WString& c3, WString* description) {
-    if (description == nullptr || !Contexts::Of(workspace_).MatchMemory(c1, c2, c3)) {
+HResult MemoryResourceService::ReadDescription(const WString& workspace, const WString& project,
+                                               const WString& device, WString* description) {
+    if (description == nullptr ||
+        !Contexts::Of(workspace_).MatchMemory(workspace, project, device)) {
         return kStatusFail;
     }
     *description = tarnui::Utf8ToUtf16(workspace_.MemoryDescription());
     return kStatusOk;
 }
 
-HResult MemoryResourceService::WriteDescription(const WString& c1, const WString& c2,
-                                                const WString& c3, const WString& description) {
+HResult MemoryResourceService::WriteDescription(const WString& workspace, const WString& project,
+                                                const WString& device, const WString& description) {
     lastError_.clear();
-    if (!Contexts::Of(workspace_).MatchMemory(c1, c2, c3)) {
+    if (!Contexts::Of(workspace_).MatchMemory(workspace, project, device)) {
         lastError_ = "the description names another workspace";
         return kStatusFail;
     }

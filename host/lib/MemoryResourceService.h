@@ -13,10 +13,10 @@ class MemoryResourceService final : public HostObject<IBraeMemoryResources> {
 public:
     explicit MemoryResourceService(Workspace& workspace);
 
-    HResult ReadDescription(const WString& c1, const WString& c2, const WString& c3,
+    HResult ReadDescription(const WString& workspace, const WString& project, const WString& device,
                             WString* description) override;
-    HResult WriteDescription(const WString& c1, const WString& c2, const WString& c3,
-                             const WString& description) override;
+    HResult WriteDescription(const WString& workspace, const WString& project,
+                             const WString& device, const WString& description) override;
 
     const std::string& LastError() const { return lastError_; }
 

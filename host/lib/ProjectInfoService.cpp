@@ -7,19 +7,21 @@ namespace tarnhost {
 ProjectInfoService::ProjectInfoService(const Workspace& workspace)
     : HostObject(kIdProjectInformationService), workspace_(workspace) {}
 
-HResult ProjectInfoService::GetFirstKeyPart(const WString& a, const WString& b, WString* part) {
+HResult ProjectInfoService::GetFirstKeyPart(const WString& workspace, const WString& project,
+                                            WString* part) {
     const Contexts open = Contexts::Of(workspace_);
-    if (part == nullptr || a != open.workspace || b != open.project) {
+    if (part == nullptr || workspace != open.workspace || project != open.project) {
         return kStatusFail;
     }
     *part = open.project;
     return kStatusOk;
 }
 
-HResult ProjectInfoService::GetSecondKeyPart(const WString& a, const WString& b, const WString& d,
-                                             WString* part) {
+HResult ProjectInfoService::GetSecondKeyPart(const WString& workspace, const WString& project,
+                                             const WString& device, WString* part) {
     const Contexts open = Contexts::Of(workspace_);
-    if (part == nullptr || a != open.workspace || b != open.project || d != open.device) {
+    if (part == nullptr || workspace != open.workspace || project != open.project ||
+        device != open.device) {
         return kStatusFail;
     }
     *part = open.device;

@@ -12,9 +12,10 @@ class ProjectInfoService final : public HostObject<IBraeProjectInfo> {
 public:
     explicit ProjectInfoService(const Workspace& workspace);
 
-    HResult GetFirstKeyPart(const WString& a, const WString& b, WString* part) override;
-    HResult GetSecondKeyPart(const WString& a, const WString& b, const WString& d,
-                             WString* part) override;
+    HResult GetFirstKeyPart(const WString& workspace, const WString& project,
+                            WString* part) override;
+    HResult GetSecondKeyPart(const WString& workspace, const WString& project,
+                             const WString& device, WString* part) override;
 
 private:
     const Workspace& workspace_;

@@ -6,14 +6,20 @@ namespace tarnhost {
 
 Registrar::Registrar() : HostObject(kIdIBraeRegistrar) {}
 
-HResult Registrar::RegisterComponent(const WString& name, int32_t flag1,
-                                     const std::vector<TarnId>& ids, int32_t flag2, int32_t flag3,
-                                     int32_t flag4, const TarnId& component) {
-    if (name.empty()) {
+HResult Registrar::RegisterComponent(const WString& displayName, int32_t interfaceCount,
+                                     const std::vector<TarnId>& interfaces,
+                                     int32_t registrationWord1, int32_t registrationWord2,
+                                     int32_t registrationWord3, const TarnId& component) {
+    if (displayName.empty()) {
         return kStatusFail;
     }
-    ComponentRegistration entry{
-        tarnui::Utf16ToUtf8(name), flag1, ids, flag2, flag3, flag4, component};
+    ComponentRegistration entry{tarnui::Utf16ToUtf8(displayName),
+                                interfaceCount,
+                                interfaces,
+                                registrationWord1,
+                                registrationWord2,
+                                registrationWord3,
+                                component};
     for (auto& existing : registrations_) {
         if (existing.component == component) {
             existing = std::move(entry);

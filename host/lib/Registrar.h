@@ -12,11 +12,11 @@ namespace tarnhost {
 
 struct ComponentRegistration {
     std::string name;  // display name, UTF-8
-    int32_t flag1 = 0;
-    std::vector<TarnId> ids;
-    int32_t flag2 = 0;
-    int32_t flag3 = 0;
-    int32_t flag4 = 0;
+    int32_t interfaceCount = 0;
+    std::vector<TarnId> interfaces;
+    int32_t registrationWord1 = 0;  // three words kept for the front end
+    int32_t registrationWord2 = 0;
+    int32_t registrationWord3 = 0;
     TarnId component;
 };
 
@@ -25,8 +25,9 @@ public:
     Registrar();
 
     // Fails for an empty display name.
-    HResult RegisterComponent(const WString& name, int32_t flag1, const std::vector<TarnId>& ids,
-                              int32_t flag2, int32_t flag3, int32_t flag4,
+    HResult RegisterComponent(const WString& displayName, int32_t interfaceCount,
+                              const std::vector<TarnId>& interfaces, int32_t registrationWord1,
+                              int32_t registrationWord2, int32_t registrationWord3,
                               const TarnId& component) override;
 
     const std::vector<ComponentRegistration>& Registrations() const { return registrations_; }

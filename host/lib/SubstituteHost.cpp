@@ -7,6 +7,7 @@ namespace tarnhost {
 SubstituteHost::SubstituteHost(std::unique_ptr<Workspace> workspace, Options options)
     : workspace_(std::move(workspace)),
       placeholders_(workspace_.get(), options.installDir),
+      sourceLookup_(workspace_.get(), options.hostPlaceholders),
       customPlaceholders_(workspace_.get(), std::move(options.hostPlaceholders)),
       userOptions_(ConfigDirOf(options)),
       profile_(ConfigDirOf(options)) {
@@ -19,6 +20,8 @@ SubstituteHost::SubstituteHost(std::unique_ptr<Workspace> workspace, Options opt
     host_.AddService<IBraeRegistrar>(kIdIBraeRegistrar, &registrar_);
     host_.AddService<IBraeHostWindows>(kIdHostWindowService, &windows_);
     host_.AddService<IBraeDockingFramework>(kIdDockingFrameworkService, &docking_);
+    host_.AddService<IBraeSourceLookup>(kIdSourceLookupService, &sourceLookup_);
+    host_.AddService<IBraeSourceDisplay>(kIdSourceDisplayService, &sourceDisplay_);
     if (workspace_ == nullptr) {
         return;
     }

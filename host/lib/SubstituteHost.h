@@ -17,6 +17,7 @@
 #include "host/lib/ProfileService.h"
 #include "host/lib/ProjectInfoService.h"
 #include "host/lib/Registrar.h"
+#include "host/lib/SourceServices.h"
 #include "host/lib/ValueConversion.h"
 #include "host/lib/Workspace.h"
 #include "host/lib/WorkspaceDataService.h"
@@ -56,6 +57,9 @@ public:
     HostWindowService& Windows() { return windows_; }
     // Panes, frame states, toolbars, menus, accelerators and command targets.
     DockingFramework& Docking() { return docking_; }
+    SourceLookupService& SourceLookup() { return sourceLookup_; }
+    // The requests to open a source line; the front end shows them.
+    SourceDisplayService& SourceDisplay() { return sourceDisplay_; }
 
     // Set after the linker option service took new section settings; the front end tells
     // the components and clears it.
@@ -72,6 +76,7 @@ private:
     std::unique_ptr<LinkerOptionService> linkerOptions_;
     std::unique_ptr<MemoryResourceService> memoryResources_;
     PlaceholderService placeholders_;
+    SourceLookupService sourceLookup_;
     CustomPlaceholderService customPlaceholders_;
     OptionsService userOptions_;
     ProfileService profile_;
@@ -79,6 +84,7 @@ private:
     Registrar registrar_;
     HostWindowService windows_;
     DockingFramework docking_;
+    SourceDisplayService sourceDisplay_;
     std::unique_ptr<WorkspaceDataService> workspaceData_;
     std::unique_ptr<ProjectInfoService> projectInfo_;
     bool sectionSettingsChanged_ = false;

@@ -23,8 +23,8 @@ public:
     HResult TextToAddress(const WString& text, int32_t radix, uint32_t* value) override;
     HResult TextToNumber(const WString& text, int32_t radix, uint32_t* value) override;
     HResult NumberToText(uint32_t value, int32_t radix, WString* text) override;
-    HResult AddressToText(uint32_t value, int32_t option1, int32_t option2, int32_t option3,
-                          WString* text) override;
+    HResult AddressToText(uint32_t value, int32_t formatWord1, int32_t formatWord2,
+                          int32_t formatWord3, WString* text) override;
 };
 
 }  // namespace tarnhost

@@ -1,5 +1,6 @@
 #include "host/lib/Workspace.h"
 
+#include <algorithm>
 #include <filesystem>
 
 #include "host/lib/ValueConversion.h"
@@ -25,6 +26,95 @@ PlacementGroup::Address ParseAddress(const std::string& text) {
         return a == std::string::npos ? std::string() : s.substr(a, b - a + 1);
     };
     return {trim(text.substr(0, dash)), trim(text.substr(dash + 1))};
+}
+
+// The first start address of a group section as written, or nothing.
+std::string FirstStart(const WorkspaceSection& section) {
+    const auto address = section.Find("address");
+    return address ? ParseAddress(*address).start : std::string();
+}
+
+// Two start address texts name the same address: equal numbers, or equal texts where either is
+// not a number.
+bool SameAddress(const std::string& a, const std::string& b) {
+    uint32_t x = 0;
+    uint32_t y = 0;
+    if (ParseHex(a, &x) && ParseHex(b, &y)) {
+        return x == y;
+    }
+    return a == b;
+}
+
+WorkspaceLine Entry(std::string key, std::string value) {
+    return {WorkspaceLine::Kind::Entry, {}, std::move(key), std::move(value)};
+}
+
+// Puts the group's addresses and section text where the old ones stood (after the last entry
+// in a new section), so that the other lines keep their places.
+void ReplaceGroupEntries(WorkspaceSection& section, const PlacementGroup& group) {
+    auto isGroupEntry = [](const WorkspaceLine& line) {
+        return line.kind == WorkspaceLine::Kind::Entry &&
+               (line.key == "address" || line.key == "sections");
+    };
+    auto& lines = section.lines;
+    auto at = std::find_if(lines.begin(), lines.end(), isGroupEntry);
+    if (at == lines.end()) {
+        // After the last entry, so that trailing blank lines stay between sections.
+        at = std::find_if(lines.rbegin(), lines.rend(), [](const WorkspaceLine& line) {
+                 return line.kind == WorkspaceLine::Kind::Entry;
+             }).base();
+    }
+    std::vector<WorkspaceLine> entries;
+    for (const auto& address : group.addresses) {
+        entries.push_back(Entry(
+            "address", address.end.empty() ? address.start : address.start + "-" + address.end));
+    }
+    entries.push_back(Entry("sections", group.sections));
+    // Nothing before the first address or section text is removed, so the place holds.
+    const auto offset = at - lines.begin();
+    std::erase_if(lines, isGroupEntry);
+    lines.insert(lines.begin() + offset, entries.begin(), entries.end());
+}
+
+// For each new group, the index of the old group section it continues, or -1. A group is known
+// by its first start address. Groups left over pair up in order when as many old as new ones
+// are left (their addresses were edited); otherwise they are new, and the old ones deleted.
+std::vector<int> MatchOldGroups(const std::vector<const WorkspaceSection*>& old,
+                                const std::vector<PlacementGroup>& groups) {
+    std::vector<int> from(groups.size(), -1);
+    std::vector<bool> taken(old.size(), false);
+    for (size_t i = 0; i < groups.size(); ++i) {
+        if (groups[i].addresses.empty() || groups[i].addresses.front().start.empty()) {
+            continue;
+        }
+        for (size_t j = 0; j < old.size(); ++j) {
+            const std::string start = FirstStart(*old[j]);
+            if (!taken[j] && !start.empty() &&
+                SameAddress(start, groups[i].addresses.front().start)) {
+                from[i] = static_cast<int>(j);
+                taken[j] = true;
+                break;
+            }
+        }
+    }
+    std::vector<size_t> newLeft;
+    std::vector<size_t> oldLeft;
+    for (size_t i = 0; i < groups.size(); ++i) {
+        if (from[i] < 0) {
+            newLeft.push_back(i);
+        }
+    }
+    for (size_t j = 0; j < old.size(); ++j) {
+        if (!taken[j]) {
+            oldLeft.push_back(j);
+        }
+    }
+    if (newLeft.size() == oldLeft.size()) {
+        for (size_t k = 0; k < newLeft.size(); ++k) {
+            from[newLeft[k]] = static_cast<int>(oldLeft[k]);
+        }
+    }
+    return from;
 }
 
 }  // namespace
@@ -165,22 +255,17 @@ std::vector<PlacementGroup> Workspace::Groups() const {
 }
 
 bool Workspace::SetGroups(const std::vector<PlacementGroup>& groups, std::string* error) {
-    // Entries other than address and sections (a note a user wrote, say) stay with the
-    // group of the same position.
+    // Comments and keys other than address and sections (an owner a user wrote, say) belong
+    // to their group: they stay with it and go when it is deleted.
     const auto old = file_.FindSections("group");
+    const std::vector<int> from = MatchOldGroups(old, groups);
     std::vector<WorkspaceSection> sections;
     for (size_t i = 0; i < groups.size(); ++i) {
-        WorkspaceSection section{"group", {}};
-        if (i < old.size()) {
-            section = *old[i];
-            section.Remove("address");
-            section.Remove("sections");
+        WorkspaceSection section{"group", {}, {}};
+        if (from[i] >= 0) {
+            section = *old[static_cast<size_t>(from[i])];
         }
-        for (const auto& address : groups[i].addresses) {
-            section.Add("address",
-                        address.end.empty() ? address.start : address.start + "-" + address.end);
-        }
-        section.Add("sections", groups[i].sections);
+        ReplaceGroupEntries(section, groups[i]);
         if (section.lines.empty() || section.lines.back().kind != WorkspaceLine::Kind::Blank) {
             section.lines.push_back({});
         }
@@ -228,7 +313,6 @@ std::optional<SourceLocation> Workspace::SourceOf(uint32_t address) const {
             location.file = line.value.substr(0, colon);
             location.line = std::atoi(line.value.c_str() + colon + 1);
         }
-        location.file = Resolve(location.file);
         return location;
     }
     return std::nullopt;

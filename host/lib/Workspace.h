@@ -70,6 +70,8 @@ public:
     bool SetMemoryDescription(const std::string& description, std::string* error);
 
     std::vector<std::pair<std::string, std::string>> CustomPlaceholders() const;
+    // The "file:line" of an address in the [sources] table; the file as written (placeholders
+    // and relative paths kept).
     std::optional<SourceLocation> SourceOf(uint32_t address) const;
 
     // Problems found in values (not syntax) while opening, e.g. a capability word that is

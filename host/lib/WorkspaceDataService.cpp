@@ -20,8 +20,8 @@ std::string WorkspaceDataService::DataPath(const Workspace& workspace) {
 }
 
 std::string WorkspaceDataService::SectionName(const Address& where) {
-    return Name(where.a) + "|" + Name(where.b) + "|" + Name(where.c) + "|" + Name(where.d) + "|" +
-           Name(where.section);
+    return Name(where.workspace) + "|" + Name(where.project) + "|" + Name(where.configuration) +
+           "|" + Name(where.device) + "|" + Name(where.section);
 }
 
 HResult WorkspaceDataService::WriteNumber(const Address& where, const WString& key, int32_t value) {

@@ -1,12 +1,15 @@
 #include "host/lib/WorkspaceFile.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
+
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
-#include <fstream>
-#include <sstream>
+#include <filesystem>
 
 namespace tarnhost {
 namespace {
@@ -30,6 +33,26 @@ void RenderLine(const WorkspaceLine& line, std::string& out) {
         out += line.text;
     }
     out += '\n';
+}
+
+// The comments that close a section after its last entry introduce the next section: they
+// move, from the first of them on, to the front of that section. A section without entries
+// keeps its lines.
+std::vector<WorkspaceLine> TakeLeadingComments(std::vector<WorkspaceLine>& lines) {
+    auto isEntry = [](const WorkspaceLine& line) {
+        return line.kind == WorkspaceLine::Kind::Entry;
+    };
+    const auto lastEntry = std::find_if(lines.rbegin(), lines.rend(), isEntry);
+    if (lastEntry == lines.rend()) {
+        return {};
+    }
+    const auto firstComment = std::find_if(
+        lastEntry.base(), lines.end(),
+        [](const WorkspaceLine& line) { return line.kind == WorkspaceLine::Kind::Comment; });
+    std::vector<WorkspaceLine> leading(std::make_move_iterator(firstComment),
+                                       std::make_move_iterator(lines.end()));
+    lines.erase(firstComment, lines.end());
+    return leading;
 }
 
 }  // namespace
@@ -122,7 +145,12 @@ bool WorkspaceFile::Parse(std::string_view text, std::string* error) {
                 *error = std::to_string(number) + ": a section header must be \"[name]\"";
                 return false;
             }
-            sections_.push_back({std::string(Trim(content.substr(1, content.size() - 2))), {}});
+            WorkspaceSection section{
+                std::string(Trim(content.substr(1, content.size() - 2))), {}, {}};
+            if (!sections_.empty()) {
+                section.leading = TakeLeadingComments(sections_.back().lines);
+            }
+            sections_.push_back(std::move(section));
             continue;
         } else {
             const size_t equals = content.find('=');
@@ -151,6 +179,9 @@ std::string WorkspaceFile::Render() const {
         RenderLine(line, out);
     }
     for (const auto& section : sections_) {
+        for (const auto& line : section.leading) {
+            RenderLine(line, out);
+        }
         out += '[';
         out += section.name;
         out += "]\n";
@@ -192,7 +223,7 @@ WorkspaceSection& WorkspaceFile::Section(std::string_view name) {
         sections_.back().lines.back().kind != WorkspaceLine::Kind::Blank) {
         sections_.back().lines.push_back({});
     }
-    sections_.push_back({std::string(name), {}});
+    sections_.push_back({std::string(name), {}, {}});
     return sections_.back();
 }
 
@@ -216,45 +247,112 @@ void WorkspaceFile::ReplaceSections(std::string_view name,
 }
 
 bool ReadTextFile(const std::string& path, std::string* text, std::string* error) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
         *error = path + ": cannot be opened: " + std::strerror(errno);
         return false;
     }
-    std::ostringstream buffer;
-    buffer << in.rdbuf();
-    if (in.bad()) {
-        *error = path + ": cannot be read";
+    std::string content;
+    char buffer[65536];
+    int failure = 0;
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            failure = n < 0 ? errno : 0;
+            break;
+        }
+        content.append(buffer, static_cast<size_t>(n));
+    }
+    ::close(fd);
+    if (failure != 0) {
+        *error = path + ": cannot be read: " + std::strerror(failure);
         return false;
     }
-    *text = std::move(buffer).str();
+    *text = std::move(content);
     return true;
 }
 
-bool WriteFileAtomically(const std::string& path, std::string_view text, std::string* error) {
-    const std::string temporary = path + ".tmp" + std::to_string(::getpid());
-    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0) {
-        *error = temporary + ": cannot be created: " + std::strerror(errno);
-        return false;
+namespace {
+
+// The file a path names after following every symbolic link at its end; a link whose target
+// does not exist yet names that target.
+std::filesystem::path FinalTarget(const std::string& path) {
+    namespace fs = std::filesystem;
+    fs::path target = path;
+    std::error_code ec;
+    for (int hops = 0; hops < 40 && fs::is_symlink(target, ec); ++hops) {
+        const fs::path link = fs::read_symlink(target, ec);
+        if (ec) {
+            break;
+        }
+        target = link.is_absolute() ? link : target.parent_path() / link;
     }
+    return target;
+}
+
+int WriteAll(int fd, std::string_view text) {
     size_t written = 0;
-    bool ok = true;
     while (written < text.size()) {
         const ssize_t n = ::write(fd, text.data() + written, text.size() - written);
         if (n < 0) {
-            if (errno == EINTR)
+            if (errno == EINTR) {
                 continue;
-            ok = false;
-            break;
+            }
+            return errno;
         }
         written += static_cast<size_t>(n);
     }
-    const int savedErrno = errno;
-    ok = ok && ::fsync(fd) == 0;
-    ok = (::close(fd) == 0) && ok;
-    if (!ok || std::rename(temporary.c_str(), path.c_str()) != 0) {
-        *error = path + ": cannot be written: " + std::strerror(ok ? errno : savedErrno);
+    return 0;
+}
+
+}  // namespace
+
+bool WriteFileAtomically(const std::string& path, std::string_view text, std::string* error) {
+    // Through a link the file it names is replaced, and the link stays a link.
+    const std::string target = FinalTarget(path).string();
+    struct stat old {};
+    const bool existed = ::stat(target.c_str(), &old) == 0;
+    // Made afresh and exclusively: a stale file of an earlier run goes, a link planted
+    // under the name is not followed.
+    const std::string temporary = target + ".tmp" + std::to_string(::getpid());
+    ::unlink(temporary.c_str());
+    const int fd =
+        ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (fd < 0) {
+        *error = path + ": cannot be written: " + std::strerror(errno);
+        return false;
+    }
+    int failure = 0;
+    if (existed) {
+        // The replacement keeps the old file's permissions and, where allowed, its owner.
+        if (::fchmod(fd, old.st_mode & 07777) != 0) {
+            failure = errno;
+        }
+        [[maybe_unused]] const int ignored = ::fchown(fd, old.st_uid, old.st_gid);
+    } else {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        if (::fchmod(fd, 0666 & ~mask) != 0) {
+            failure = errno;
+        }
+    }
+    if (failure == 0) {
+        failure = WriteAll(fd, text);
+    }
+    if (failure == 0 && ::fsync(fd) != 0) {
+        failure = errno;
+    }
+    if (::close(fd) != 0 && failure == 0) {
+        failure = errno;
+    }
+    if (failure == 0 && std::rename(temporary.c_str(), target.c_str()) != 0) {
+        failure = errno;
+    }
+    if (failure != 0) {
+        *error = path + ": cannot be written: " + std::strerror(failure);
         std::remove(temporary.c_str());
         return false;
     }

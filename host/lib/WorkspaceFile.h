@@ -23,6 +23,10 @@ struct WorkspaceLine {
 struct WorkspaceSection {
     std::string name;
     std::vector<WorkspaceLine> lines;
+    // The comments above the header (with the blank lines among and after them): what stood
+    // after the last entry of the section before, from its first comment on. They belong to
+    // this section, so they go wherever it goes.
+    std::vector<WorkspaceLine> leading;
 
     // The value of the first entry with the key, or nothing.
     std::optional<std::string> Find(std::string_view key) const;
@@ -60,10 +64,13 @@ private:
     std::vector<WorkspaceSection> sections_;
 };
 
-// Reads a whole file. Returns false and sets error when it cannot be read.
+// Reads a whole file. Returns false and sets error to the path and the system's reason when
+// it cannot be read.
 bool ReadTextFile(const std::string& path, std::string* text, std::string* error);
-// Writes a file atomically: a temporary file beside it, flushed, then renamed over it.
-// On failure the old file is left whole and error says why.
+// Writes a file atomically: a temporary file beside it, flushed, then renamed over it. A
+// symbolic link is followed, so the file it names is replaced and the link stays; the new file
+// keeps the old one's permissions (and owner where allowed). Every file the host writes goes
+// through here. On failure the old file is left whole and error gives the system's reason.
 bool WriteFileAtomically(const std::string& path, std::string_view text, std::string* error);
 
 }  // namespace tarnhost

@@ -131,6 +131,7 @@ int ListControl::InsertItem(int index, std::string text) {
         index = GetItemCount();
     }
     Item item;
+    item.texts.reserve(static_cast<size_t>(std::max(1, GetColumnCount())));
     item.texts.push_back(std::move(text));
     items_.insert(items_.begin() + index, std::move(item));
     if (selectionMark_ >= index) {

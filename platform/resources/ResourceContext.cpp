@@ -1,11 +1,20 @@
 #include "platform/resources/ResourceContext.h"
 
+#include <map>
+
 #include "platform/system/Module.h"
 
 namespace tarnui {
 
 namespace {
 const ResourceTable* g_current = nullptr;
+
+// How many library objects hold each table: several instances of a component each keep their
+// own object for the same loaded library.
+std::map<const ResourceTable*, int>& Holders() {
+    static std::map<const ResourceTable*, int> holders;
+    return holders;
+}
 
 template <typename T>
 const T* Find(const std::map<int, T> ResourceTable::*member, int id) {
@@ -19,9 +28,16 @@ const T* Find(const std::map<int, T> ResourceTable::*member, int id) {
 }  // namespace
 
 ResourceLibrary::~ResourceLibrary() {
-    // A table that is current must not outlive its library.
-    if (g_current == table_) {
-        g_current = nullptr;
+    if (table_ == nullptr) {
+        return;
+    }
+    // A table that is current must not outlive the last library object that holds it.
+    auto& holders = Holders();
+    if (--holders[table_] <= 0) {
+        holders.erase(table_);
+        if (g_current == table_) {
+            g_current = nullptr;
+        }
     }
 }
 
@@ -49,6 +65,7 @@ std::unique_ptr<ResourceLibrary> ResourceLibrary::Load(const std::string& path,
     lib->module_ = std::move(module);
     lib->table_ = table;
     lib->path_ = path;
+    ++Holders()[table];
     return lib;
 }
 
@@ -57,6 +74,7 @@ std::unique_ptr<ResourceLibrary> ResourceLibrary::FromTable(const ResourceTable&
     std::unique_ptr<ResourceLibrary> lib(new ResourceLibrary);
     lib->table_ = &table;
     lib->path_ = std::move(name);
+    ++Holders()[&table];
     return lib;
 }
 

@@ -5,8 +5,8 @@
 
 namespace tarnui {
 
-// From the environment (USER, then LOGNAME), else from the session's login record; empty when
-// none of them knows it.
+// From the environment (USER, then LOGNAME), else from the session's login record, else the
+// account name of the effective user; empty only when none of them knows it.
 std::string LoggedOnUserName();
 
 }  // namespace tarnui

@@ -6,6 +6,10 @@ namespace tarnui {
 namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
+// A byte that is not part of valid UTF-8 travels as a lone low surrogate U+DC80 to U+DCFF,
+// which valid UTF-8 can never produce, and turns back into the same byte.
+constexpr char32_t kEscapedByteFirst = 0xDC80;
+constexpr char32_t kEscapedByteLast = 0xDCFF;
 
 void AppendUtf8(std::string& out, char32_t cp) {
     if (cp < 0x80) {
@@ -69,7 +73,7 @@ std::u16string Utf8ToUtf16(std::string_view text) {
             AppendUtf16(out, cp);
             i += length;
         } else {
-            out.push_back(static_cast<char16_t>(kReplacement));
+            out.push_back(static_cast<char16_t>(kEscapedByteFirst - 0x80 + lead));
             ++i;
         }
     }
@@ -85,6 +89,9 @@ std::string Utf16ToUtf8(std::u16string_view text) {
             text[i + 1] <= 0xDFFF) {
             cp = 0x10000 + ((cp - 0xD800) << 10) + (text[i + 1] - 0xDC00);
             ++i;
+        } else if (cp >= kEscapedByteFirst && cp <= kEscapedByteLast) {
+            out.push_back(static_cast<char>(cp - kEscapedByteFirst + 0x80));
+            continue;
         } else if (cp >= 0xD800 && cp <= 0xDFFF) {
             cp = kReplacement;
         }

@@ -6,9 +6,12 @@
 
 namespace tarnui {
 
-// Invalid UTF-8 sequences become U+FFFD; nothing is dropped silently.
+// Texts that are not UTF-8 (an ISO-8859-1 note in a workspace, say) must come back byte for
+// byte: each byte that is not part of a valid UTF-8 sequence becomes the lone surrogate
+// U+DC80 + (byte - 0x80), and Utf16ToUtf8 turns such a surrogate back into that byte.
 std::u16string Utf8ToUtf16(std::string_view text);
-// Unpaired surrogates become U+FFFD.
+// Lone surrogates U+DC80 to U+DCFF become the bytes 0x80 to 0xFF; other unpaired surrogates
+// become U+FFFD.
 std::string Utf16ToUtf8(std::u16string_view text);
 
 }  // namespace tarnui

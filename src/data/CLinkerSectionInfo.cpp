@@ -16,10 +16,6 @@ using linkmap::SplitWords;
 // Capability bit: the linker gives and takes a group's section text as one string.
 constexpr uint32_t kCapabilityWholeText = 2;
 
-WString WithHexPrefix(const std::string& address) {
-    return address.empty() ? WString() : u"0x" + tarnui::Utf8ToUtf16(address);
-}
-
 }  // namespace
 
 CLinkerSectionInfo::CLinkerSectionInfo(IBraeHost* host)
@@ -128,16 +124,34 @@ bool CLinkerSectionInfo::ReadGroup(IBraeLinkerSettings& settings, int32_t group,
     return true;
 }
 
-// The host's own text for an address; empty when the text is empty or not a number.
+// The host's own text for an address. A text the host cannot read as an address (not a
+// number, or above 32 bits) is kept as it was read, so that handing the groups back does not
+// erase it.
 std::string CLinkerSectionInfo::ToStoredAddress(const WString& hostText) const {
     uint32_t value = 0;
     WString text;
-    if (hostText.empty() || conversion_ == nullptr ||
-        Failed(conversion_->TextToAddress(hostText, 16, &value)) ||
-        Failed(conversion_->AddressToText(value, 0, 0, 0, &text))) {
+    if (hostText.empty()) {
         return std::string();
     }
+    if (conversion_ == nullptr || Failed(conversion_->TextToAddress(hostText, 16, &value)) ||
+        Failed(conversion_->AddressToText(value, 0, 0, 0, &text))) {
+        return tarnui::Utf16ToUtf8(hostText);
+    }
     return tarnui::Utf16ToUtf8(text);
+}
+
+// An address text as handed back to the host: "0x" before a text the host reads as an
+// address, a text it cannot read unchanged.
+WString CLinkerSectionInfo::ToHostAddress(const std::string& stored) const {
+    if (stored.empty()) {
+        return WString();
+    }
+    const WString text = tarnui::Utf8ToUtf16(stored);
+    uint32_t value = 0;
+    if (conversion_ != nullptr && Failed(conversion_->TextToAddress(text, 16, &value))) {
+        return text;
+    }
+    return u"0x" + text;
 }
 
 int CLinkerSectionInfo::GetEntries(LinkerSectionRows& rows) const {
@@ -246,10 +260,10 @@ HResult CLinkerSectionInfo::GetAddress(int32_t group, int32_t address, WString* 
         return kStatusFail;
     }
     const size_t index = static_cast<size_t>(address) - 1;
-    *start = WithHexPrefix(entry->startAddresses[index]);
+    *start = ToHostAddress(entry->startAddresses[index]);
     // The end list is parallel to the start list; a missing end counts as no end.
     *end =
-        index < entry->endAddresses.size() ? WithHexPrefix(entry->endAddresses[index]) : WString();
+        index < entry->endAddresses.size() ? ToHostAddress(entry->endAddresses[index]) : WString();
     return kStatusOk;
 }
 

@@ -59,6 +59,7 @@ private:
     bool ReadGroup(IBraeLinkerSettings& settings, int32_t group, bool wholeText,
                    tagLinkerSectionInfo& entry);
     std::string ToStoredAddress(const WString& hostText) const;
+    WString ToHostAddress(const std::string& stored) const;
     bool AsksWholeText(IBraeLinkerOptions* options);
 
     IBraeHost* host_;

@@ -95,6 +95,12 @@ inline constexpr int kCmdViewSource = 32852;
 inline constexpr int kCmdHostAllowDocking = 39532;
 inline constexpr int kCmdHostHideWindow = 39533;
 
+// The host's common commands that the views also answer.
+inline constexpr int kCmdHostPrint = 39505;
+inline constexpr int kCmdHostFind = 39507;
+inline constexpr int kCmdHostFindNext = 39512;
+inline constexpr int kCmdHostFindPrevious = 39513;
+
 // --- dialogs and their controls ----------------------------------------------------------------
 inline constexpr int kCtlOk = 1;
 inline constexpr int kCtlCancel = 2;

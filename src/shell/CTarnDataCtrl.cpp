@@ -13,7 +13,9 @@ void ModuleAnchor() {}
 
 CTarnDataCtrl::CTarnDataCtrl() = default;
 
-CTarnDataCtrl::~CTarnDataCtrl() = default;
+CTarnDataCtrl::~CTarnDataCtrl() {
+    ReleaseResourceLibrary();
+}
 
 HResult CTarnDataCtrl::QueryInterface(const TarnId& id, void** out) {
     if (out == nullptr) {
@@ -110,8 +112,9 @@ std::optional<tarnui::ScopedResourceContext> CTarnDataCtrl::EnterResourceContext
 }
 
 void CTarnDataCtrl::ReleaseResourceLibrary() {
-    if (resources_ != nullptr && ComponentResourceTable() == &resources_->Table()) {
-        SetComponentResourceTable(nullptr);
+    // Other instances may still run on the same table: only this object's hold goes.
+    if (resources_ != nullptr) {
+        ReleaseComponentResourceTable(&resources_->Table());
     }
     resources_.reset();
 }
@@ -122,10 +125,11 @@ bool CTarnDataCtrl::CheckResourceLibrary() {
     if (library == nullptr) {
         return false;
     }
+    ReleaseResourceLibrary();  // a second start replaces the first library
     resources_ = std::move(library);
     // Every dialog, menu, string and bitmap of the component now comes from the library.
     tarnui::SetCurrentResourceTable(&resources_->Table());
     // The window framework switches to the same table on every entry that needs resources.
-    SetComponentResourceTable(&resources_->Table());
+    HoldComponentResourceTable(&resources_->Table());
     return true;
 }

@@ -8,10 +8,10 @@
 CWorkspaceDataAccessor::CWorkspaceDataAccessor(IBraeWorkspaceData* service, WString a, WString b,
                                                WString c, WString d, const TarnId& dataSection)
     : service_(service), sectionText_(TarnIdText(dataSection)) {
-    where_.a = std::move(a);
-    where_.b = std::move(b);
-    where_.c = std::move(c);
-    where_.d = std::move(d);
+    where_.workspace = std::move(a);
+    where_.project = std::move(b);
+    where_.configuration = std::move(c);
+    where_.device = std::move(d);
     where_.section = tarnui::Utf8ToUtf16(sectionText_);
 }
 

@@ -42,10 +42,13 @@ protected:
 
 class IBraeRegistrar : public IUnknown {
 public:
-    // 20: register a component: display name; 1; list of one identifier; 0; 1; 0; identifier
-    virtual HResult RegisterComponent(const WString& name, int32_t flag1,
-                                      const std::vector<TarnId>& ids, int32_t flag2, int32_t flag3,
-                                      int32_t flag4, const TarnId& component) = 0;
+    // 20: register a component: display name; the number of interfaces it is offered through
+    // and their identifiers; three registration words the host keeps for its front end (the
+    // component passes 0, 1, 0); the component identifier
+    virtual HResult RegisterComponent(const WString& displayName, int32_t interfaceCount,
+                                      const std::vector<TarnId>& interfaces,
+                                      int32_t registrationWord1, int32_t registrationWord2,
+                                      int32_t registrationWord3, const TarnId& component) = 0;
 
 protected:
     ~IBraeRegistrar() = default;
@@ -61,9 +64,10 @@ public:
     virtual HResult TextToAddress(const WString& text, int32_t radix, uint32_t* value) = 0;  // 6
     virtual HResult TextToNumber(const WString& text, int32_t radix, uint32_t* value) = 0;   // 12
     virtual HResult NumberToText(uint32_t value, int32_t radix, WString* text) = 0;          // 27
-    // 37: address to text; every value gets the same width
-    virtual HResult AddressToText(uint32_t value, int32_t option1, int32_t option2, int32_t option3,
-                                  WString* text) = 0;
+    // 37: address to text; every value gets the same width. The three format words choose
+    // the host's presentation; the component passes 0 for each, or -1 as the second.
+    virtual HResult AddressToText(uint32_t value, int32_t formatWord1, int32_t formatWord2,
+                                  int32_t formatWord3, WString* text) = 0;
 
 protected:
     ~IBraeValueConversion() = default;
@@ -74,24 +78,26 @@ protected:
 class IBraeLinkerSettings : public IUnknown {
 public:
     // 3: number of placement groups
-    virtual HResult GetGroupCount(const WString& c1, const WString& c2, const WString& c3,
-                                  int32_t* count) = 0;
+    virtual HResult GetGroupCount(const WString& workspace, const WString& project,
+                                  const WString& configuration, int32_t* count) = 0;
     // 4: number of addresses of a group (groups count from 1)
-    virtual HResult GetAddressCount(const WString& c1, const WString& c2, const WString& c3,
-                                    int32_t group, int32_t* count) = 0;
+    virtual HResult GetAddressCount(const WString& workspace, const WString& project,
+                                    const WString& configuration, int32_t group,
+                                    int32_t* count) = 0;
     // 5: start and end address texts of an address of a group (addresses count from 1)
-    virtual HResult GetAddressPair(const WString& c1, const WString& c2, const WString& c3,
-                                   int32_t group, int32_t address, WString* start,
-                                   WString* end) = 0;
+    virtual HResult GetAddressPair(const WString& workspace, const WString& project,
+                                   const WString& configuration, int32_t group, int32_t address,
+                                   WString* start, WString* end) = 0;
     // 6: number of ":"-separated items of a group
-    virtual HResult GetItemCount(const WString& c1, const WString& c2, const WString& c3,
-                                 int32_t group, int32_t* count) = 0;
+    virtual HResult GetItemCount(const WString& workspace, const WString& project,
+                                 const WString& configuration, int32_t group, int32_t* count) = 0;
     // 7: the section names of one item of a group (items count from 1)
-    virtual HResult GetItem(const WString& c1, const WString& c2, const WString& c3, int32_t group,
-                            int32_t item, HostStringList* names) = 0;
+    virtual HResult GetItem(const WString& workspace, const WString& project,
+                            const WString& configuration, int32_t group, int32_t item,
+                            HostStringList* names) = 0;
     // 8: path of the map listing; may hold placeholders
-    virtual HResult GetMapListingPath(const WString& c1, const WString& c2, const WString& c3,
-                                      WString* path) = 0;
+    virtual HResult GetMapListingPath(const WString& workspace, const WString& project,
+                                      const WString& configuration, WString* path) = 0;
 
 protected:
     ~IBraeLinkerSettings() = default;
@@ -102,14 +108,15 @@ class IBraeLinkerSections;
 class IBraeLinkerOptions : public IUnknown {
 public:
     // 10: take the section settings; the host pulls the groups through the given interface
-    virtual HResult TakeSectionSettings(const WString& c1, const WString& c2, const WString& c3,
+    virtual HResult TakeSectionSettings(const WString& workspace, const WString& project,
+                                        const WString& configuration,
                                         IBraeLinkerSections* sections) = 0;
     // 11: capability word of the current linker and a second value
-    virtual HResult GetCapabilities(const WString& c1, const WString& c2, uint32_t* word,
-                                    uint32_t* second) = 0;
+    virtual HResult GetCapabilities(const WString& workspace, const WString& project,
+                                    uint32_t* word, uint32_t* second) = 0;
     // 16: setting state: 0 editable, 1 taken from a subcommand file
-    virtual HResult GetSettingState(const WString& c1, const WString& c2, const WString& c3,
-                                    int32_t* state) = 0;
+    virtual HResult GetSettingState(const WString& workspace, const WString& project,
+                                    const WString& configuration, int32_t* state) = 0;
 
 protected:
     ~IBraeLinkerOptions() = default;
@@ -118,11 +125,11 @@ protected:
 class IBraeMemoryResources : public IUnknown {
 public:
     // 5: read the memory resource description
-    virtual HResult ReadDescription(const WString& c1, const WString& c2, const WString& c3,
-                                    WString* description) = 0;
+    virtual HResult ReadDescription(const WString& workspace, const WString& project,
+                                    const WString& device, WString* description) = 0;
     // 6: write the memory resource description
-    virtual HResult WriteDescription(const WString& c1, const WString& c2, const WString& c3,
-                                     const WString& description) = 0;
+    virtual HResult WriteDescription(const WString& workspace, const WString& project,
+                                     const WString& device, const WString& description) = 0;
 
 protected:
     ~IBraeMemoryResources() = default;
@@ -143,10 +150,11 @@ protected:
 class IBraeProjectInfo : public IUnknown {
 public:
     // 20: first key part of the workspace's Map window keys
-    virtual HResult GetFirstKeyPart(const WString& a, const WString& b, WString* part) = 0;
+    virtual HResult GetFirstKeyPart(const WString& workspace, const WString& project,
+                                    WString* part) = 0;
     // 42: second key part
-    virtual HResult GetSecondKeyPart(const WString& a, const WString& b, const WString& d,
-                                     WString* part) = 0;
+    virtual HResult GetSecondKeyPart(const WString& workspace, const WString& project,
+                                     const WString& device, WString* part) = 0;
 
 protected:
     ~IBraeProjectInfo() = default;
@@ -157,7 +165,7 @@ protected:
 class IBraeWorkspaceData : public IUnknown {
 public:
     struct Address {
-        WString a, b, c, d;
+        WString workspace, project, configuration, device;
         WString section;
     };
     virtual HResult WriteNumber(const Address& where, const WString& key, int32_t value) = 0;  // 3
@@ -427,18 +435,21 @@ protected:
 // The second workspace client extends the first; one object serves both.
 class IBraeWorkSpaceClient2 : public IBraeWorkSpaceClient {
 public:
-    // 43: the workspace is closing
-    virtual HResult WorkspaceClosing(intptr_t a, intptr_t b, intptr_t c, intptr_t d) = 0;
+    // 43: the workspace is closing; the four host values carry nothing the component uses
+    virtual HResult WorkspaceClosing(intptr_t hostValue1, intptr_t hostValue2, intptr_t hostValue3,
+                                     intptr_t hostValue4) = 0;
     // 44: a workspace was opened: its four context strings
-    virtual HResult WorkspaceOpened(const WString& a, const WString& b, const WString& c,
-                                    const WString& d) = 0;
+    virtual HResult WorkspaceOpened(const WString& workspace, const WString& project,
+                                    const WString& configuration, const WString& device) = 0;
     virtual HResult WorkspaceReserved45(intptr_t argument) = 0;  // 45
     virtual HResult WorkspaceReserved46(intptr_t argument) = 0;  // 46
     virtual HResult WorkspaceReserved47(intptr_t argument) = 0;  // 47
-    // 48: the workspace is saved: two context strings and the fourth one of the save
-    virtual HResult WorkspaceSave(const WString& a, const WString& b, const WString& e) = 0;
-    // 49: three values; out value
-    virtual HResult QueryValue(intptr_t a, intptr_t b, intptr_t c, int32_t* value) = 0;
+    // 48: the workspace is saved: the first two context strings and the device of the save
+    virtual HResult WorkspaceSave(const WString& workspace, const WString& project,
+                                  const WString& savedDevice) = 0;
+    // 49: three host values the component does not use; out value
+    virtual HResult QueryValue(intptr_t hostValue1, intptr_t hostValue2, intptr_t hostValue3,
+                               int32_t* value) = 0;
 
 protected:
     ~IBraeWorkSpaceClient2() = default;
@@ -489,7 +500,8 @@ public:
     virtual HResult OptionsReserved9(intptr_t argument) = 0;   // 9
     virtual HResult OptionsReserved10(intptr_t argument) = 0;  // 10
     // 11: the host's options changed
-    virtual HResult OptionsChanged(intptr_t a, intptr_t b, intptr_t c) = 0;
+    virtual HResult OptionsChanged(intptr_t hostValue1, intptr_t hostValue2,
+                                   intptr_t hostValue3) = 0;
 
 protected:
     ~IBraeDataManagerOptionsClient() = default;

@@ -74,7 +74,10 @@ int CMapListCtrl::InsertItem(int index, std::string text) {
     FitColumn(0, text);
     const int item = ListControl::InsertItem(index, std::move(text));
     if (item >= 0) {
-        cellColors_[item].assign(1, tarnui::GetSysColor(tarnui::kColorWindowText));
+        // Room for a colour per column at once: the row's other cells follow right away.
+        std::vector<tarnui::Color>& row = cellColors_[item];
+        row.reserve(static_cast<size_t>(std::max(1, GetColumnCount())));
+        row.assign(1, tarnui::GetSysColor(tarnui::kColorWindowText));
     }
     return item;
 }
@@ -124,8 +127,7 @@ void CMapListCtrl::OnItemDeleted(int item) {
 // ---- columns ------------------------------------------------------------------------------
 
 void CMapListCtrl::OnColumnInserted(int column) {
-    remembered_.insert(remembered_.begin() + column,
-                       static_cast<uint32_t>(ListControl::GetColumnWidth(column)));
+    RememberInsertedColumn(column);
     for (std::vector<tarnui::Color>& row : cellColors_) {
         if (static_cast<int>(row.size()) > column) {
             row.insert(row.begin() + column, GetTextColor());
@@ -134,7 +136,7 @@ void CMapListCtrl::OnColumnInserted(int column) {
 }
 
 void CMapListCtrl::OnColumnDeleted(int column) {
-    remembered_.erase(remembered_.begin() + column);
+    ForgetDeletedColumn(column);
     for (std::vector<tarnui::Color>& row : cellColors_) {
         if (static_cast<int>(row.size()) > column) {
             row.erase(row.begin() + column);
@@ -142,45 +144,11 @@ void CMapListCtrl::OnColumnDeleted(int column) {
     }
 }
 
-bool CMapListCtrl::SetColumnWidth(int column, int width) {
-    if (!ListControl::SetColumnWidth(column, width)) {
-        return false;
-    }
-    if (width > 0) {
-        SetRememberedWidth(column, static_cast<uint32_t>(width));
-    }
-    return true;
-}
-
-uint32_t CMapListCtrl::RememberedWidth(int column) const {
-    const int width = GetColumnWidth(column);
-    if (width > 0) {
-        return static_cast<uint32_t>(width);
-    }
-    return column >= 0 && column < static_cast<int>(remembered_.size()) ? remembered_[column] : 0;
-}
-
-void CMapListCtrl::SetRememberedWidth(int column, uint32_t width) {
-    if (column >= 0 && column < static_cast<int>(remembered_.size())) {
-        remembered_[column] = width;
-    }
-}
-
-void CMapListCtrl::ApplySavedColumnValue(int column, int32_t value) {
-    ::ApplySavedColumnValue(*this, column, value);
-}
-
 bool CMapListCtrl::ToggleColumn(int column) {
     if (column < 0 || column >= GetColumnCount()) {
         return false;
     }
-    if (IsColumnShown(column)) {
-        SetRememberedWidth(column, static_cast<uint32_t>(GetColumnWidth(column)));
-        ListControl::SetColumnWidth(column, 0);
-    } else {
-        const uint32_t width = RememberedWidth(column);
-        SetColumnWidth(column, width > 0 ? static_cast<int>(width) : FallbackWidth(*this, column));
-    }
+    ToggleColumnWidth(column, FallbackWidth(*this, column));
     Invalidate();
     return true;
 }

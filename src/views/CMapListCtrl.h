@@ -11,8 +11,9 @@
 
 #include "platform/controls/ListControl.h"
 #include "src/shell/HostInterfaces.h"
+#include "src/views/RememberedColumnWidths.h"
 
-class CMapListCtrl : public tarnui::ListControl {
+class CMapListCtrl : public RememberedColumnWidths<tarnui::ListControl> {
 public:
     // Auto-fit option bits: kAutoFitAll fits every column; kAutoFitColumn0 << c fits column c
     // (c from 0 to 9).
@@ -37,13 +38,6 @@ public:
     // The text colour recorded for a cell; the control's text colour when none was.
     tarnui::Color GetCellColor(int item, int column) const;
 
-    // Columns. Setting a width above 0 also remembers it.
-    bool SetColumnWidth(int column, int width);
-    bool IsColumnShown(int column) const { return GetColumnWidth(column) != 0; }
-    // The width before the column was hidden, or its width while it is shown.
-    uint32_t RememberedWidth(int column) const;
-    void SetRememberedWidth(int column, uint32_t width);
-    void ApplySavedColumnValue(int column, int32_t value);
     // Hides a shown column (remembering its width) or shows a hidden one again; redraws.
     bool ToggleColumn(int column);
 
@@ -73,7 +67,6 @@ private:
     bool fitAll_ = false;
     std::array<bool, kAutoFitColumns> fitColumn_{};
     std::array<int32_t, kAutoFitColumns> longest_{};
-    std::vector<uint32_t> remembered_;
     // One row of colours per item, one colour per cell written.
     std::vector<std::vector<tarnui::Color>> cellColors_;
 };

@@ -24,7 +24,7 @@ int CMapTreeCtrl::ImageToDraw(tarnui::TreeItem item) const {
 int CMapTreeCtrl::InsertColumn(int index, std::string title, int width) {
     const int at = TreeControl::InsertColumn(index, std::move(title), width);
     if (at >= 0) {
-        remembered_.insert(remembered_.begin() + at, static_cast<uint32_t>(GetColumnWidth(at)));
+        RememberInsertedColumn(at);
     }
     return at;
 }
@@ -33,32 +33,8 @@ bool CMapTreeCtrl::DeleteColumn(int index) {
     if (!TreeControl::DeleteColumn(index)) {
         return false;
     }
-    remembered_.erase(remembered_.begin() + index);
+    ForgetDeletedColumn(index);
     return true;
-}
-
-bool CMapTreeCtrl::SetColumnWidth(int column, int width) {
-    if (!TreeControl::SetColumnWidth(column, width)) {
-        return false;
-    }
-    if (width > 0) {
-        SetRememberedWidth(column, static_cast<uint32_t>(width));
-    }
-    return true;
-}
-
-uint32_t CMapTreeCtrl::RememberedWidth(int column) const {
-    const int width = GetColumnWidth(column);
-    if (width > 0) {
-        return static_cast<uint32_t>(width);
-    }
-    return column >= 0 && column < static_cast<int>(remembered_.size()) ? remembered_[column] : 0;
-}
-
-void CMapTreeCtrl::SetRememberedWidth(int column, uint32_t width) {
-    if (column >= 0 && column < static_cast<int>(remembered_.size())) {
-        remembered_[column] = width;
-    }
 }
 
 void CMapTreeCtrl::ApplySavedColumnValue(int column, int32_t value) {
@@ -69,23 +45,14 @@ void CMapTreeCtrl::ApplySavedColumnValue(int column, int32_t value) {
         }
         return;
     }
-    ::ApplySavedColumnValue(*this, column, value);
+    RememberedColumnWidths::ApplySavedColumnValue(column, value);
 }
 
 bool CMapTreeCtrl::ToggleColumn(int column) {
     if (column <= 0 || column >= GetColumnCount()) {
         return false;
     }
-    if (IsColumnShown(column)) {
-        SetRememberedWidth(column, static_cast<uint32_t>(GetColumnWidth(column)));
-        TreeControl::SetColumnWidth(column, 0);
-    } else {
-        const uint32_t width = RememberedWidth(column);
-        SetColumnWidth(column,
-                       width > 0
-                           ? static_cast<int>(width)
-                           : tarnui::GetTextExtent(GetItemFont(), GetColumnTitle(column)).cx + 12);
-    }
+    ToggleColumnWidth(column, tarnui::GetTextExtent(GetItemFont(), GetColumnTitle(column)).cx + 12);
     Invalidate();
     return true;
 }

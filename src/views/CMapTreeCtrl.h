@@ -10,22 +10,22 @@
 
 #include "platform/controls/TreeControl.h"
 #include "src/shell/HostInterfaces.h"
+#include "src/views/RememberedColumnWidths.h"
 #include "src/views/TreeTextWriter.h"
 
 class CWorkspaceDataAccessor;
 
-class CMapTreeCtrl : public tarnui::TreeControl {
+class CMapTreeCtrl : public RememberedColumnWidths<tarnui::TreeControl> {
 public:
     // An image index not below the image list's count draws image 0.
     int ImageToDraw(tarnui::TreeItem item) const override;
 
-    // Columns. Setting a width above 0 also remembers it.
+    // The tree column is there from the start.
+    CMapTreeCtrl() : RememberedColumnWidths(1) {}
+
+    // Columns; a saved layout never hides the tree column.
     int InsertColumn(int index, std::string title, int width);
     bool DeleteColumn(int index);
-    bool SetColumnWidth(int column, int width);
-    bool IsColumnShown(int column) const { return GetColumnWidth(column) != 0; }
-    uint32_t RememberedWidth(int column) const;
-    void SetRememberedWidth(int column, uint32_t width);
     void ApplySavedColumnValue(int column, int32_t value);
     // Hides a shown column or shows a hidden one again; the tree column stays.
     bool ToggleColumn(int column);
@@ -55,6 +55,5 @@ private:
     void RestoreExpansion(CWorkspaceDataAccessor& accessor, const std::string& prefix,
                           tarnui::TreeItem first, int& n);
 
-    std::vector<uint32_t> remembered_ = {0};
     TreePrintLayout layout_;
 };

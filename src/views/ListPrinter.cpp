@@ -1,13 +1,14 @@
 #include "src/views/ListPrinter.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/controls/ListControl.h"
-#include "platform/printing/PrintDialog.h"
 #include "platform/printing/PrinterDC.h"
 #include "src/views/ListTextWriter.h"
 #include "src/views/PrintPageLength.h"
+#include "src/views/PrintPages.h"
 #include "src/views/PrintTextFile.h"
 
 namespace {
@@ -18,31 +19,16 @@ std::string WithoutTrailingBlanks(std::string line) {
     return line;
 }
 
-void PrintLines(tarnui::PrinterDC& dc, const std::vector<std::string>& lines,
+void PrintLines(tarnui::PrinterDC& dc, std::vector<std::string> lines,
                 const std::string& documentName) {
+    // The page length follows the orientation, so 66 lines fill the page the person chose.
     const double pageLength = PageLengthDots(dc);
     const int fontHeight = static_cast<int>(pageLength * 0.9 / 67);
     dc.SelectFont(tarnui::Font{"Courier New", fontHeight, 0, tarnui::kWeightNormal, false, 1});
-    if (!dc.StartDoc(documentName) || !dc.StartPage()) {
-        dc.AbortDoc();
-        return;
+    for (std::string& line : lines) {
+        line = WithoutTrailingBlanks(std::move(line));
     }
-    int y = 0;
-    int count = 0;
-    for (const std::string& line : lines) {
-        // A full page is closed when the next line comes, so no empty page ends a document.
-        if (count == kListLinesPerPage) {
-            dc.EndPage();
-            dc.StartPage();
-            y = 0;
-            count = 0;
-        }
-        dc.TextOut(0, y, WithoutTrailingBlanks(line));
-        ++count;
-        y = static_cast<int>(y + pageLength / 68);
-    }
-    dc.EndPage();
-    dc.EndDoc();
+    PrintLinePages(dc, lines, {kListLinesPerPage, pageLength / 68, {}}, documentName);
 }
 
 }  // namespace
@@ -51,15 +37,9 @@ void PrintList(tarnui::ListControl& list) {
     const std::string path = TempPrintFilePath(kListPrintFileName);
     std::vector<std::string> lines;
     if (WriteListText(list, path) == 1 && ReadPrintTextLines(path, lines)) {
-        tarnui::PrintDialogRequest request;
-        request.owner = &list;
-        request.returnDeviceContext = true;
-        request.allowSelection = false;
-        request.fromPage = request.toPage = request.minPage = request.maxPage = 1;
-        request.copies = 1;
-        if (const std::optional<tarnui::PrintChoice> choice = tarnui::ShowPrintDialog(request)) {
+        if (const std::optional<tarnui::PrintChoice> choice = ChoosePrinter(list)) {
             tarnui::PrinterDC dc(choice->settings);
-            PrintLines(dc, lines, path);
+            PrintLines(dc, std::move(lines), path);
         }
     }
     RemovePrintFile(path);

@@ -4,12 +4,12 @@
 
 double PageLengthDots(const tarnui::PrinterDC& dc) {
     const tarnui::DeviceSettings& settings = dc.Settings();
-    int paperLength = 0;
+    tarnui::Size paper = tarnui::PaperSizeOf(settings.paperSize);
     if (settings.paperLength > 0 && settings.paperWidth > 0) {
-        paperLength = settings.paperLength;
-    } else {
-        paperLength = tarnui::PaperSizeOf(settings.paperSize).cy;
+        paper = {settings.paperWidth, settings.paperLength};
     }
+    // In landscape the page runs along the paper's width.
+    const int paperLength = settings.landscape ? paper.cx : paper.cy;
     if (paperLength <= 0) {
         return dc.PageSizeDots().cy;
     }

@@ -1,17 +1,35 @@
 #include "src/views/PrintTextFile.h"
 
 #include <cstdio>
+#include <fstream>
 
 #include "platform/system/TempPath.h"
 
+namespace {
+constexpr size_t kBlockSize = 64 * 1024;
+}
+
 PrintTextFile::PrintTextFile(const std::string& path, Mode mode)
-    : out_(path, std::ios::binary | (mode == Mode::Append ? std::ios::app : std::ios::trunc)) {}
+    : file_(path, mode == Mode::Append ? tarnui::PrivateFileWriter::Mode::Append
+                                       : tarnui::PrivateFileWriter::Mode::Create) {}
+
+void PrintTextFile::Write(const std::string& text) {
+    pending_ += text;
+    if (pending_.size() >= kBlockSize) {
+        file_.Write(pending_);
+        pending_.clear();
+    }
+}
+
+void PrintTextFile::WriteLine(const std::string& text) {
+    Write(text);
+    Write(kPrintLineEnd);
+}
 
 bool PrintTextFile::Close() {
-    out_.flush();
-    const bool ok = out_.good();
-    out_.close();
-    return ok;
+    const bool written = file_.Write(pending_);
+    pending_.clear();
+    return file_.Close() && written;
 }
 
 bool ReadPrintTextLines(const std::string& path, std::vector<std::string>& lines) {
@@ -31,7 +49,8 @@ bool ReadPrintTextLines(const std::string& path, std::vector<std::string>& lines
 }
 
 std::string TempPrintFilePath(const std::string& name) {
-    return tarnui::GetTempPath() + name;
+    const std::string directory = tarnui::GetTempPath();
+    return directory.empty() ? std::string() : directory + name;
 }
 
 void RemovePrintFile(const std::string& path) {

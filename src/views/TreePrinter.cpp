@@ -1,57 +1,50 @@
 #include "src/views/TreePrinter.h"
 
+#include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/controls/TreeControl.h"
-#include "platform/printing/PrintDialog.h"
 #include "platform/printing/PrinterDC.h"
+#include "src/views/PrintPageLength.h"
+#include "src/views/PrintPages.h"
 #include "src/views/PrintTextFile.h"
 #include "src/views/TreeTextWriter.h"
 
 namespace {
 
-void DrawShortened(tarnui::PrinterDC& dc, int y, const std::string& line) {
-    dc.TextOut(0, y, line.empty() ? line : line.substr(0, line.size() - 1));
+// Each line is drawn with one character fewer than it holds.
+std::string Shortened(const std::string& line) {
+    return line.empty() ? line : line.substr(0, line.size() - 1);
 }
 
-void PrintLines(tarnui::PrinterDC& dc, const std::vector<std::string>& lines,
+void PrintLines(tarnui::PrinterDC& dc, std::vector<std::string> lines,
                 const TreePrintLayout& layout, const std::string& documentName) {
-    if (!dc.StartDoc(documentName) || !dc.StartPage()) {
-        dc.AbortDoc();
-        return;
+    // 67 lines at 100 dots overrun most pages: the step shrinks to what the page of the chosen
+    // orientation holds, and the device font, when it is taller than the step, with it.
+    const int step =
+        std::min(kTreeLineStep, static_cast<int>(PageLengthDots(dc) / kTreeLinesPerPage));
+    if (dc.CurrentFont().height > step) {
+        tarnui::Font font = dc.CurrentFont();
+        font.width = font.width * step / font.height;
+        font.height = step;
+        dc.SelectFont(font);
     }
-    int y = 0;
-    int count = 0;
-    for (const std::string& line : lines) {
-        // A full page is closed when the next line comes, so no page of headings alone ends
-        // a document.
-        if (count == kTreeLinesPerPage) {
-            dc.EndPage();
-            dc.StartPage();
-            DrawShortened(dc, 0, layout.headingLine);
-            DrawShortened(dc, kTreeLineStep, layout.separatorLine);
-            y = 2 * kTreeLineStep;
-            count = 2;
-        }
-        DrawShortened(dc, y, line);
-        y += kTreeLineStep;
-        ++count;
+    for (std::string& line : lines) {
+        line = Shortened(line);
     }
-    dc.EndPage();
-    dc.EndDoc();
+    PrintLinePages(dc, lines,
+                   {kTreeLinesPerPage,
+                    static_cast<double>(step),
+                    {Shortened(layout.headingLine), Shortened(layout.separatorLine)}},
+                   documentName);
 }
 
 }  // namespace
 
 void PrintTree(tarnui::TreeControl& tree, TreePrintLayout& layout) {
-    tarnui::PrintDialogRequest request;
-    request.owner = &tree;
-    request.returnDeviceContext = true;
-    request.allowSelection = false;
-    request.fromPage = request.toPage = request.minPage = request.maxPage = 1;
-    request.copies = 1;
-    const std::optional<tarnui::PrintChoice> choice = tarnui::ShowPrintDialog(request);
+    const std::optional<tarnui::PrintChoice> choice = ChoosePrinter(tree);
     if (!choice) {
         return;
     }
@@ -61,7 +54,7 @@ void PrintTree(tarnui::TreeControl& tree, TreePrintLayout& layout) {
     std::vector<std::string> lines;
     if (WriteTreeText(tree, layout, path) == 1 && ReadPrintTextLines(path, lines)) {
         tarnui::PrinterDC dc(choice->settings);
-        PrintLines(dc, lines, layout, path);
+        PrintLines(dc, std::move(lines), layout, path);
     }
     RemovePrintFile(path);
 }

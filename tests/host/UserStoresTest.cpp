@@ -5,6 +5,7 @@
 #include "host/lib/OptionsService.h"
 #include "host/lib/ProfileService.h"
 #include "host/lib/StoreText.h"
+#include "tests/support/TableFile.h"
 #include "tests/support/TempDir.h"
 
 namespace tarnhost {
@@ -12,22 +13,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// The rows of tests/data/tables/store-names.txt.
 TEST(StoreText, NamesEscapeOnlyWhatTheFileFormatOrTheJoinWouldMisread) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"TARN_MAP_FONT_NAME", "TARN_MAP_FONT_NAME"},
-        {"My Workspace", "My Workspace"},
-        {" pad ", "%20pad%20"},
-        {"a|b", "a%7Cb"},
-        {"x]y", "x%5Dy"},
-        {"[k]", "%5Bk%5D"},
-        {"50%", "50%25"},
-        {"a=b", "a%3Db"},
-        {"#c;d", "%23c%3Bd"},
-        {"l\nm\x7F", "l%0Am%7F"},
-        {"{6B2A-01}", "{6B2A-01}"},
-    };
-    for (const auto& [name, escaped] : cases) {
-        EXPECT_EQ(EscapeName(name), escaped) << name;
+    for (const tarntest::TableRow& row : tarntest::ReadTable("store-names.txt")) {
+        EXPECT_EQ(EscapeName(row[0]), row[1]) << row.where;
     }
 }
 
@@ -49,15 +38,14 @@ TEST(StoreText, StringsRoundTripAndMalformedQuotesAreRejected) {
     }
 }
 
+// The rows of tests/data/tables/store-numbers.txt.
 TEST(StoreText, NumbersAreSigned32BitDecimals) {
-    const std::pair<const char*, int32_t> good[] = {
-        {"11", 11}, {"-1", -1}, {"0", 0}, {"2147483647", 2147483647}, {"-2147483648", INT32_MIN}};
-    for (const auto& [text, value] : good) {
-        EXPECT_EQ(ParseStoredNumber(text), value) << text;
-        EXPECT_EQ(FormatStoredNumber(value), text);
-    }
-    for (const char* bad : {"", "2147483648", "-2147483649", "0x10", "1 2", "11a", "\"11\"", "+"}) {
-        EXPECT_FALSE(ParseStoredNumber(bad).has_value()) << bad;
+    for (const tarntest::TableRow& row : tarntest::ReadTable("store-numbers.txt")) {
+        const std::optional<int32_t> value = ParseStoredNumber(row[0]);
+        EXPECT_EQ(value ? std::to_string(*value) : "-", row[1]) << row.where;
+        if (value) {
+            EXPECT_EQ(FormatStoredNumber(*value), row[0]) << row.where;
+        }
     }
 }
 

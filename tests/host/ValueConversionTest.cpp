@@ -2,37 +2,25 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/text/Utf.h"
+#include "tests/support/TableFile.h"
+
 namespace tarnhost {
 namespace {
 
-struct ReadCase {
-    const char16_t* text;
-    HResult status;
-    uint32_t value;
-};
-
+// The rows of tests/data/tables/address-texts.txt.
 TEST(ValueConversion, ReadsHexWithOptionalPrefixAndBlanks) {
-    const ReadCase cases[] = {
-        {u"FF00", kStatusOk, 0xFF00},
-        {u"0x1f0", kStatusOk, 0x1F0},
-        {u"  0XABCD \t", kStatusOk, 0xABCD},
-        {u"FFFFFFFF", kStatusOk, 0xFFFFFFFF},
-        {u"00000000FFFFFFFF", kStatusOk, 0xFFFFFFFF},
-        {u"100000000", kStatusOutOfRange, 0},
-        {u"", kStatusFail, 0},
-        {u"   ", kStatusFail, 0},
-        {u"0x", kStatusFail, 0},
-        {u"12G4", kStatusFail, 0},
-        {u"1 2", kStatusFail, 0},
-        {u"-1", kStatusFail, 0},
-        {u"1FFFFFFFFZ", kStatusFail, 0},
-    };
     ValueConversionService service;
-    for (const auto& c : cases) {
+    for (const tarntest::TableRow& row : tarntest::ReadTable("address-texts.txt")) {
         uint32_t value = 0;
-        EXPECT_EQ(service.TextToAddress(c.text, 16, &value), c.status) << "text " << c.value;
-        if (c.status == kStatusOk) {
-            EXPECT_EQ(value, c.value);
+        const HResult status = service.TextToAddress(tarnui::Utf8ToUtf16(row[0]), 16, &value);
+        const std::string answer = status == kStatusOk           ? "ok"
+                                   : status == kStatusOutOfRange ? "out of range"
+                                   : Failed(status)              ? "not a number"
+                                                                 : "success code";
+        EXPECT_EQ(answer, row[1]) << row.where;
+        if (status == kStatusOk) {
+            EXPECT_EQ(value, std::stoul(row[2], nullptr, 16)) << row.where;
         }
     }
 }

@@ -65,10 +65,10 @@ TEST_F(WorkspaceData, EachContextAndDataSectionHasItsOwnKeys) {
     auto workspace = OpenWorkspace();
     WorkspaceDataService data(*workspace);
     Address others[] = {kHere, kHere, kHere, kHere, kHere};
-    others[0].a = u"Other";
-    others[1].b = u"other";
-    others[2].c = u"Release";
-    others[3].d = u"TM32F200";
+    others[0].workspace = u"Other";
+    others[1].project = u"other";
+    others[2].configuration = u"Release";
+    others[3].device = u"TM32F200";
     others[4].section = u"{OTHER-COMPONENT}";
     ASSERT_EQ(data.WriteNumber(kHere, u"MapCtrlViews", 100), kStatusOk);
     for (int i = 0; i < 5; ++i) {
@@ -206,11 +206,11 @@ TEST(Registrar, RecordsRegistrationsAndRejectsAnEmptyName) {
     const ComponentRegistration* entry = registrar.Find(map);
     ASSERT_NE(entry, nullptr);
     EXPECT_EQ(entry->name, "Map view");
-    EXPECT_EQ(entry->ids, ids);
-    EXPECT_EQ(entry->flag1, 1);
-    EXPECT_EQ(entry->flag3, 1);
+    EXPECT_EQ(entry->interfaces, ids);
+    EXPECT_EQ(entry->interfaceCount, 1);
+    EXPECT_EQ(entry->registrationWord2, 1);
     ASSERT_NE(registrar.Find(other), nullptr);
-    EXPECT_EQ(registrar.Find(other)->flag4, 4);
+    EXPECT_EQ(registrar.Find(other)->registrationWord3, 4);
     EXPECT_EQ(registrar.Find(TarnId{}), nullptr);
 }
 

@@ -1,12 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <string>
 
 #include "HeadlessFixture.h"
 #include "platform/commands/Application.h"
 #include "platform/help/Help.h"
-#include "platform/system/TempPath.h"
 
 namespace tarnui {
 namespace {
@@ -41,22 +39,6 @@ TEST_F(HelpTest, ContextHelpUsesTheApplicationHelpFileWhenNoneIsNamed) {
     EXPECT_EQ(help[0].help.file, "/opt/map/libTarnMap.hlp");
     EXPECT_EQ(help[0].help.data, 0x80000000u + 9008u * 65536u + 9020u);
     EXPECT_EQ(help[1].help.kind, HelpKind::ContextMode);
-}
-
-TEST(TempPath, HonoursAnExistingTmpdirAndAlwaysEndsWithASlash) {
-    const char* old = std::getenv("TMPDIR");
-    const std::string saved = old ? old : "";
-    setenv("TMPDIR", TARN_SOURCE_DIR, 1);
-    EXPECT_EQ(GetTempPath(), std::string(TARN_SOURCE_DIR) + "/");
-    setenv("TMPDIR", "/", 1);
-    EXPECT_EQ(GetTempPath(), "/");
-    setenv("TMPDIR", "/nonexistent/tarn/tmp", 1);
-    EXPECT_EQ(GetTempPath(), "/tmp/") << "a directory that does not exist is not used";
-    unsetenv("TMPDIR");
-    EXPECT_EQ(GetTempPath(), "/tmp/");
-    if (old) {
-        setenv("TMPDIR", saved.c_str(), 1);
-    }
 }
 
 }  // namespace

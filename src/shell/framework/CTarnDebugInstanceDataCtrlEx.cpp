@@ -48,6 +48,10 @@ bool CTarnDebugInstanceDataCtrlEx::CreateToolbar(int toolbarResource) {
            manager->RegisterCommandTarget(this);
 }
 
+bool CTarnDebugInstanceDataCtrlEx::IsFrameShown() const {
+    return sink_ != nullptr && (sink_->ViewFrameState(this) & kFrameShown) != 0;
+}
+
 void CTarnDebugInstanceDataCtrlEx::OnPrintChooser() {
     if (sink_ == nullptr) {
         return;

@@ -39,6 +39,8 @@ public:
     tarnui::Color BackgroundColour() const { return backgroundColour_; }
 
 protected:
+    // Whether the command sink reports the view's frame as shown; views refresh only then.
+    bool IsFrameShown() const;
     void StoreTextColours(tarnui::Color text, tarnui::Color background) {
         textColour_ = text;
         backgroundColour_ = background;

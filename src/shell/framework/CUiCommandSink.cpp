@@ -126,6 +126,13 @@ bool CUiCommandSink::AnyViewPrintable() const {
                        [](const auto& view) { return view->HasPrintData(); });
 }
 
+uint32_t CUiCommandSink::ViewFrameState(const tarnui::Window* viewWindow) const {
+    if (frameManager_ == nullptr || viewWindow == nullptr) {
+        return 0;
+    }
+    return frameManager_->QueryFrameState(viewWindow->GetParent());
+}
+
 CTarnDebugInstanceDataCtrlEx* CUiCommandSink::AddView(
     std::unique_ptr<CTarnDebugInstanceDataCtrlEx> view) {
     if (view == nullptr) {

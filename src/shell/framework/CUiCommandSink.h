@@ -40,6 +40,10 @@ public:
     virtual int PrintViewsByCaption(const std::string& caption);
     virtual bool AnyViewPrintable() const;
 
+    // The state of the frame that holds a view (kFrameShown while it is shown); 0 without a
+    // view frame manager. Views refresh only while their frame is shown.
+    virtual uint32_t ViewFrameState(const tarnui::Window* viewWindow) const;
+
     // Takes a view into the list of open views, after the views opened before it.
     CTarnDebugInstanceDataCtrlEx* AddView(std::unique_ptr<CTarnDebugInstanceDataCtrlEx> view);
     // The open view of a window, or null.

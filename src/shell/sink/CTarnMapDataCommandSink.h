@@ -5,6 +5,8 @@
 #pragma once
 
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "src/data/CTarnMapDataManager.h"
 #include "src/shell/framework/CUiDebugCommandSink.h"
@@ -41,6 +43,9 @@ public:
     bool CreateSinkWindow();
 
     CTarnMapDataManager& DataManager() { return *data_; }
+    // The names searched in the symbol lists, latest first; shared by every symbol list and
+    // kept with the workspace.
+    std::vector<std::string>& FindHistoryList() { return findHistory_; }
 
     // Re-reads the models that the open Map windows show (MapReloadKind).
     virtual void Reload(int kind);
@@ -72,6 +77,7 @@ private:
     bool HasViewOfKind(int first, int second) const;
 
     std::unique_ptr<CTarnMapDataManager> data_;
+    std::vector<std::string> findHistory_;
     bool hostLock_ = false;
     int rememberedEditMode_ = 0;
     uint32_t linkerOptionFlags_ = 0;

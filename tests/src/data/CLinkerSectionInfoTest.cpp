@@ -66,8 +66,8 @@ TEST_F(LinkerSectionInfoTest, ReadsItemByItemWithAddressesInOrder) {
     info.LoadFromHost();
     const auto entries = Entries(info);
     ASSERT_EQ(entries.size(), 2u);
-    // Addresses come back as the service's own text; "zz" is not a number and stays empty.
-    EXPECT_EQ(entries[0], Entry({"00001000", "00002000", ""}, {"", "000020FF", ""}, "P:Q,R"));
+    // Addresses come back as the service's own text; "zz" is not a number and is kept as read.
+    EXPECT_EQ(entries[0], Entry({"00001000", "00002000", "zz"}, {"", "000020FF", ""}, "P:Q,R"));
     EXPECT_EQ(entries[1], Entry({}, {}, "A,B,C"));
     EXPECT_EQ(host.settings.seen, (fakehost::Context{u"ws", u"proj", u"cfg"}));
     EXPECT_EQ(host.options.capabilityContext, (fakehost::Context{u"ws", u"proj", u""}));
@@ -268,7 +268,7 @@ TEST_F(LinkerSectionInfoTest, RoundTripKeepsGroups) {
             {{{u"0x00001000", u""}, {u"0x00002000", u"0x000020FF"}},
              {{word ? u"A,(B:C),D" : u"A"}}},
             {{}, {{u"P"}, {u"Q", u"R"}}},
-            {{{u"0x0000FF00", u""}}, {{u"$X", u"_Y*"}}},
+            {{{u"0x0000FF00", u""}, {u"ZZZ", u"100000000"}}, {{u"$X", u"_Y*"}}},
         };
         if (word)
             host.settings.groups[1].items = {{u"P:Q,R"}};

@@ -63,12 +63,4 @@ struct ModelFixture {
     CLinkMapInfo model{&host.host};
 };
 
-// The same text with every line feed preceded by a carriage return.
-inline std::string WithCrLf(const std::string& text) {
-    std::string out;
-    for (char c : text)
-        out += c == '\n' ? std::string("\r\n") : std::string(1, c);
-    return out;
-}
-
 }  // namespace linkmaptest

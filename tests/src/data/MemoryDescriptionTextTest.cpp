@@ -3,29 +3,19 @@
 #include <gtest/gtest.h>
 
 #include "src/data/MemoryAreaKind.h"
+#include "tests/support/TableFile.h"
 
 namespace {
 
 using Records = std::vector<std::string>;
 
+// The rows of tests/data/tables/description-records.txt.
 TEST(CutDescriptionRecords, GivesBracketedRecordsThatCutTheSameWayAgain) {
-    const std::pair<std::string, Records> cases[] = {
-        {" \t ", {}},
-        {"  [A] [B|x]\r\n", {"[A]", "[B|x]"}},
-        {"[A] [S|MAP|0,F", {"[A]", "[S|MAP|0,F]"}},
-        {"[A] [", {"[A]", "[]"}},
-        {"[A] [] [B]", {"[A]", "[]", "[B]"}},
-        {"junk [A] [B]", {"[junk]", "[A]", "[B]"}},
-        {"x] [A]", {"[x]", "[A]"}},
-        {"garbage text", {"[garbage text]"}},
-        {"[A]  [B]", {"[A]  [B]"}},  // two blanks do not separate
-        {"[A]x] [[B]", {"[A]x]", "[[B]"}},
-    };
-    for (const auto& [description, expected] : cases) {
-        const Records records = CutDescriptionRecords(description);
-        EXPECT_EQ(records, expected) << description;
+    for (const tarntest::TableRow& row : tarntest::ReadTable("description-records.txt")) {
+        const Records records = CutDescriptionRecords(row[0]);
+        EXPECT_EQ(records, Records(row.fields.begin() + 1, row.fields.end())) << row.where;
         std::vector<std::string_view> views(records.begin(), records.end());
-        EXPECT_EQ(CutDescriptionRecords(JoinRecords(views)), records) << description;
+        EXPECT_EQ(CutDescriptionRecords(JoinRecords(views)), records) << row.where;
     }
 }
 

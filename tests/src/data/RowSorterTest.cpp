@@ -139,15 +139,14 @@ TEST(RowSorter, SymbolColumnsAndDirections) {
         int column;
         int ascending;  // sign of low compared with high
     } cases[] = {
-        {0, -1},           // 'A' below 'a': bytes, case matters
-        {1, 1},  {2, -1},  // computed end: 0x10 (size 0) against 0x10
+        {0, -1},          // 'A' below 'a': bytes, case matters
+        {1, 1},  {2, 0},  // both computed ends are 0x10 (size 0 ends at its address)
         {3, -1}, {4, -1}, {5, -1}, {6, -1}, {7, -1}, {8, 0}, {-1, 0},
     };
     for (const auto& c : cases) {
-        const int expectedEnd = c.column == 2 ? 0 : c.ascending;
-        EXPECT_EQ(CompareSymbolRows(low, high, c.column, 0), expectedEnd) << c.column;
-        EXPECT_EQ(CompareSymbolRows(low, high, c.column, 1), -expectedEnd) << c.column;
-        EXPECT_EQ(CompareSymbolRows(low, high, c.column, 5), expectedEnd) << c.column;
+        EXPECT_EQ(CompareSymbolRows(low, high, c.column, 0), c.ascending) << c.column;
+        EXPECT_EQ(CompareSymbolRows(low, high, c.column, 1), -c.ascending) << c.column;
+        EXPECT_EQ(CompareSymbolRows(low, high, c.column, 5), c.ascending) << c.column;
         EXPECT_EQ(CompareSymbolRows(low, low, c.column, 1), 0) << c.column;
     }
     const tagLinkMapSymbolInfo top{"t", 0xFFFFFFFF, 2, "", "", "", ""};  // end wraps to 0

@@ -2,32 +2,31 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "tests/src/data/LinkMapTestSupport.h"
+#include "tests/support/TableFile.h"
 
 namespace linkmap {
 namespace {
 
 using linkmaptest::Describe;
-using Texts = std::vector<std::string>;
 
-struct Section {
-    const char* name;
-    uint32_t start;
-    uint32_t end;
-    uint32_t size;
-};
-
-Texts Build(const std::vector<Section>& sections, uint32_t limit = 0xFFFFFFFF) {
-    LinkMapSectionRows parsed;
-    for (const auto& s : sections) {
-        parsed.push_back(std::make_unique<tagLinkMapSectionInfo>(
-            tagLinkMapSectionInfo{s.name, s.start, s.end, s.size, ""}));
+// Section rows written "name start-end size; ..." (hexadecimal), as the tables hold them.
+LinkMapSectionRows ParseRows(const std::string& text) {
+    LinkMapSectionRows rows;
+    std::istringstream list(text);
+    for (std::string item; std::getline(list, item, ';');) {
+        const size_t sizeAt = item.rfind(' '), rangeAt = item.rfind(' ', sizeAt - 1);
+        const size_t dash = item.find('-', rangeAt);
+        const auto hex = [&](size_t from, size_t to) {
+            return static_cast<uint32_t>(std::stoul(item.substr(from, to - from), nullptr, 16));
+        };
+        rows.push_back(std::make_unique<tagLinkMapSectionInfo>(tagLinkMapSectionInfo{
+            item.substr(item.find_first_not_of(' '), rangeAt - item.find_first_not_of(' ')),
+            hex(rangeAt + 1, dash), hex(dash + 1, sizeAt), hex(sizeAt + 1, item.size()), ""}));
     }
-    Texts texts;
-    for (const auto& row : BuildSectionRows(std::move(parsed), limit)) {
-        texts.push_back(Describe(*row));
-    }
-    return texts;
+    return rows;
 }
 
 TEST(SectionRows, GapRule) {
@@ -60,91 +59,31 @@ TEST(SectionRows, GapRule) {
     }
 }
 
+// The rows of tests/data/tables/section-gaps.txt.
 TEST(SectionRows, GapsBetweenSections) {
-    const struct {
-        const char* name;
-        Texts rows;
-        std::vector<Section> sections;
-        uint32_t limit = 0xFFFFFFFF;
-    } cases[] = {
-        {"two sections with gaps",
-         {"A 0-F 10", "Unallocated Area 10-1F 10", "B 20-27 8",
-          "Unallocated Area 28-FFFFFFFF FFFFFFD8"},
-         {{"A", 0, 0xF, 0x10}, {"B", 0x20, 0x27, 8}}},
-        {"first section above 0",
-         {"Unallocated Area 0-FF 100", "A 100-1FF 100", "Unallocated Area 200-FFFF FE00"},
-         {{"A", 0x100, 0x1FF, 0x100}},
-         0xFFFF},
-        {"touching and overlapping sections",
-         {"A 0-F 10", "B 10-1F 10", "C 18-1B 4", "D 20-2F 10"},
-         {{"A", 0, 0xF, 0x10},
-          {"B", 0x10, 0x1F, 0x10},
-          {"C", 0x18, 0x1B, 4},
-          {"D", 0x20, 0x2F, 0x10}},
-         0x2F},
-        {"section ending lower keeps previous end",
-         {"A 0-FF 100", "B 10-1F 10", "Unallocated Area 100-11F 20", "C 120-12F 10"},
-         {{"A", 0, 0xFF, 0x100}, {"B", 0x10, 0x1F, 0x10}, {"C", 0x120, 0x12F, 0x10}},
-         0x12F},
-        {"zero-size section leaves its end free",
-         {"A 0-0 0", "Unallocated Area 0-F 10", "B 10-1F 10"},
-         {{"A", 0, 0, 0}, {"B", 0x10, 0x1F, 0x10}},
-         0x1F},
-        {"section ending at the limit", {"A 0-FFFFFFFF 0"}, {{"A", 0, 0xFFFFFFFF, 0}}},
-        {"address limit from a shorter address text",
-         {"A 0-F 10", "Unallocated Area 10-FFFF FFF0"},
-         {{"A", 0, 0xF, 0x10}},
-         0xFFFF},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(Build(c.sections, c.limit), c.rows) << c.name;
+    for (const tarntest::TableRow& row : tarntest::ReadTable("section-gaps.txt")) {
+        std::string built;
+        for (const auto& section : BuildSectionRows(
+                 ParseRows(row[1]), static_cast<uint32_t>(std::stoul(row[2], nullptr, 16)))) {
+            built += (built.empty() ? "" : "; ") + Describe(*section);
+        }
+        EXPECT_EQ(built, row[3]) << row.where;
     }
 }
 
+// The rows of tests/data/tables/used-ranges.txt.
 TEST(SectionRows, UsedRangesMergeFollowingRows) {
-    const struct {
-        const char* name;
-        std::vector<Section> rows;
-        std::vector<uint32_t> starts, ends;
-    } cases[] = {
-        {"merge touching",
-         {{"A", 0, 9, 10}, {"B", 10, 19, 10}, {"C", 30, 39, 10}},
-         {0, 30},
-         {19, 39}},
-        {"gaps are left out",
-         {{"A", 0, 9, 10}, {"Unallocated Area", 10, 19, 10}, {"B", 20, 29, 10}},
-         {0, 20},
-         {9, 29}},
-        {"gap between touching rows is no break",
-         {{"A", 0, 9, 10}, {"Unallocated Area", 50, 60, 11}, {"B", 10, 19, 10}},
-         {0},
-         {19}},
-        {"only adjacency to the row just before counts",
-         {{"A", 0, 99, 100}, {"B", 10, 19, 10}, {"C", 20, 29, 10}},
-         {0, 10},
-         {99, 29}},
-        {"in current order", {{"B", 10, 19, 10}, {"A", 0, 9, 10}}, {10, 0}, {19, 9}},
-        {"zero-size rows take part",
-         {{"A", 0, 9, 10}, {"Z", 10, 10, 0}, {"B", 11, 12, 2}},
-         {0},
-         {12}},
-        {"no wrap at the top",
-         {{"A", 0xFFFFFFF0, 0xFFFFFFFF, 16}, {"B", 0, 9, 10}},
-         {0xFFFFFFF0, 0},
-         {0xFFFFFFFF, 9}},
-    };
-    for (const auto& c : cases) {
-        LinkMapSectionRows rows;
-        for (const auto& s : c.rows) {
-            rows.push_back(std::make_unique<tagLinkMapSectionInfo>(
-                tagLinkMapSectionInfo{s.name, s.start, s.end, s.size, ""}));
-        }
+    for (const tarntest::TableRow& row : tarntest::ReadTable("used-ranges.txt")) {
         std::vector<uint32_t> starts{7}, ends{8};  // results are appended
-        EXPECT_TRUE(CollectUsedRanges(rows, starts, ends)) << c.name;
-        starts.erase(starts.begin());
-        ends.erase(ends.begin());
-        EXPECT_EQ(starts, c.starts) << c.name;
-        EXPECT_EQ(ends, c.ends) << c.name;
+        EXPECT_TRUE(CollectUsedRanges(ParseRows(row[1]), starts, ends)) << row.where;
+        std::ostringstream used;
+        used << std::hex << std::uppercase;
+        for (size_t i = 1; i < starts.size() && i < ends.size(); ++i) {
+            used << (i > 1 ? " " : "") << starts[i] << "-" << ends[i];
+        }
+        EXPECT_EQ(used.str(), row[2]) << row.where;
+        EXPECT_EQ(starts.size(), ends.size()) << row.where;
+        EXPECT_EQ(starts[0], 7u) << row.where;
     }
     LinkMapSectionRows onlyGaps;
     onlyGaps.push_back(std::make_unique<tagLinkMapSectionInfo>(

@@ -4,6 +4,8 @@
 
 #include "host/lib/ValueConversion.h"
 #include "src/editor/SectionCheckErrors.h"
+#include "tests/src/editor/CheckErrorNames.h"
+#include "tests/support/TableFile.h"
 
 namespace {
 
@@ -26,31 +28,14 @@ TEST(AddressListItems, CountAndRange) {
     }
 }
 
+// The rows of tests/data/tables/address-list-split.txt.
 TEST(AddressListItems, SplitsOneItemIntoStartAndEnd) {
-    struct Case {
-        int index;
-        const char* text;
-        bool range;
-        bool several;
-        const char* start;
-        const char* end;
-    };
-    const Case cases[] = {
-        {0, "1000-10FF", true, true, "1000", "10FF"},
-        {1, "1000, 2000 - 20FF", true, true, "2000", "20FF"},
-        {0, "1000,2000", true, false, "1000,2000", ""},
-        {0, "1000-", true, true, "1000", ""},
-        {0, "1000-10-20", true, true, "1000", "10-20"},
-        {1, ",1000", true, true, "1000", ""},
-        {0, ",1000", true, true, "", ""},
-        {5, "1000", true, true, "", ""},
-        {0, "\t10 00\t", false, false, "1000", ""},
-    };
-    for (const auto& c : cases) {
+    for (const tarntest::TableRow& row : tarntest::ReadTable("address-list-split.txt")) {
         std::string start = "x", end = "x";
-        SplitAddressItem(c.index, c.text, c.range, c.several, start, end);
-        EXPECT_EQ(start, c.start) << c.index << " " << c.text;
-        EXPECT_EQ(end, c.end) << c.index << " " << c.text;
+        SplitAddressItem(std::stoi(row[0]), row[1], row[2].find('r') != std::string::npos,
+                         row[2].find('s') != std::string::npos, start, end);
+        EXPECT_EQ(start, row[3]) << row.where;
+        EXPECT_EQ(end, row[4]) << row.where;
     }
 }
 
@@ -82,67 +67,26 @@ TEST(ReadAddress, MapsServiceStatusesToErrors) {
     EXPECT_EQ(value, 7u);
 }
 
+// The rows of tests/data/tables/address-list-check.txt.
 TEST(CheckAddressList, ReportsTheFirstFault) {
-    struct Case {
-        const char* text;
-        bool range;
-        bool several;
-        int expected;
-    };
-    const Case cases[] = {
-        {"1000", false, false, kCheckSuccess},
-        {"1000-0FFF", true, false, kCheckStartNotBelowEnd},
-        {"1000-1000", true, false, kCheckSuccess},
-        {"1000-", true, false, kCheckSuccess},  // a trailing "-" is no range
-        {"1000,2000", true, false, kCheckSeveralAddressesNotAllowed},
-        {"1000-2000,3000", false, false, kCheckSeveralAddressesNotAllowed},
-        {"1000,2000", true, true, kCheckSuccess},
-        {"1000-10FF", false, false, kCheckEndAddressNotAllowed},
-        {"1000-10FF,2000", true, true, kCheckEndAddressMissing},
-        {"1000,2000-20FF", true, true, kCheckEndAddressMissing},
-        {"1000-10FF,2000-1FFF", true, true, kCheckStartNotBelowEnd},
-        {"", true, true, kCheckStartAddressMissing},
-        {",1000", true, true, kCheckStartAddressMissing},
-        {"1000,,2000", true, true, kCheckStartAddressMissing},
-        {"-1000", true, true, kCheckStartAddressMissing},
-        {"1000,", true, true, kCheckSuccess},
-        {"1000,", true, false, kCheckIllegalAddress},  // the whole text is the one item
-        {"zz", true, true, kCheckIllegalAddress},
-        {"100000000", true, true, kCheckAddressOutOfRange},
-        {"1000-100000000", true, true, kCheckAddressOutOfRange},
-        {"0-FFFFFFFF", true, true, kCheckSuccess},
-    };
     tarnhost::ValueConversionService service;
-    for (const auto& c : cases) {
-        EXPECT_EQ(CheckAddressList(c.text, c.range, c.several, &service), c.expected)
-            << "'" << c.text << "' range " << c.range << " several " << c.several;
+    for (const tarntest::TableRow& row : tarntest::ReadTable("address-list-check.txt")) {
+        const bool range = row[1].find('r') != std::string::npos;
+        const bool several = row[1].find('s') != std::string::npos;
+        EXPECT_EQ(CheckErrorName(CheckAddressList(row[0], range, several, &service)), row[2])
+            << row.where;
     }
     EXPECT_EQ(CheckAddressList("1000", true, true, nullptr), kCheckIllegalAddress);
 }
 
+// The rows of tests/data/tables/address-list-normalize.txt.
 TEST(NormalizeAddressList, WritesTheServicesAddressTexts) {
-    struct Case {
-        const char* text;
-        bool range;
-        bool several;
-        const char* expected;
-    };
-    const Case cases[] = {
-        {"1000,", true, true, "00001000"},
-        {" 0x1f ", false, false, "0000001F"},
-        {"1000-", true, false, "00001000"},
-        {"1000 - 10ff, 2000-20FF", true, true, "00001000-000010FF,00002000-000020FF"},
-        {"1000,2000,3", false, true, "00001000,00002000,00000003"},
-        // a text the check would reject stays as typed
-        {"zz", true, true, "zz"},
-        {"1000,2000", true, false, "1000,2000"},
-        {"1000-10FF,2000", true, true, "1000-10FF,2000"},
-    };
     tarnhost::ValueConversionService service;
-    for (const auto& c : cases) {
-        std::string text = c.text;
-        NormalizeAddressList(text, c.range, c.several, &service);
-        EXPECT_EQ(text, c.expected) << c.text;
+    for (const tarntest::TableRow& row : tarntest::ReadTable("address-list-normalize.txt")) {
+        std::string text = row[0];
+        NormalizeAddressList(text, row[1].find('r') != std::string::npos,
+                             row[1].find('s') != std::string::npos, &service);
+        EXPECT_EQ(text, row[2]) << row.where;
     }
     std::string text = "1000";
     NormalizeAddressList(text, true, true, nullptr);

@@ -2,100 +2,27 @@
 
 #include <gtest/gtest.h>
 
-#include <utility>
-
 #include "src/editor/SectionCheckErrors.h"
+#include "tests/src/editor/CheckErrorNames.h"
+#include "tests/support/TableFile.h"
 
 namespace {
 
+// The rows of tests/data/tables/section-list-normalize.txt.
 TEST(NormalizeSectionText, RemovesBlanksAndOneWholeGroupsParentheses) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"(A:B)", "A:B"},
-        {"(A:B),(C:D)", "(A:B),(C:D)"},
-        {"(A)B", "(A)B"},
-        {" A , B\t", "A,B"},
-        {"\t( A : B ) \n", "A:B"},
-        {"A:B", "A:B"},
-        {"", ""},
-        {"A\nB", "A\nB"},  // only blanks and tabs go from inside the text
-    };
-    for (const auto& [input, expected] : cases) {
-        std::string text = input;
+    for (const tarntest::TableRow& row : tarntest::ReadTable("section-list-normalize.txt")) {
+        std::string text = row[0];
         NormalizeSectionText(text);
-        EXPECT_EQ(text, expected) << "input '" << input << "'";
+        EXPECT_EQ(text, row[1]) << row.where;
     }
 }
 
-struct CheckCase {
-    std::string_view text;
-    int expected;
-    bool overlay = true;
-    bool partial = true;
-    bool colon = true;
-};
-
+// The rows of tests/data/tables/section-list-check.txt.
 TEST(CheckSectionList, ReportsTheFirstFault) {
-    const CheckCase cases[] = {
-        // names and delimiters
-        {"A", kCheckSuccess},
-        {"A:B:C", kCheckSuccess},
-        {"A,B:C,D", kCheckSuccess},
-        {" A:B ", kCheckSuccess},
-        {"$A", kCheckSuccess},
-        {"_X*", kCheckSuccess},
-        {"*", kCheckSuccess},
-        {"", kCheckInvalidCharacter},
-        {"A,,B", kCheckIllegalDelimiter},
-        {"A,", kCheckIllegalDelimiter},
-        {"A:", kCheckIllegalDelimiter},
-        {",A", kCheckIllegalDelimiter},
-        {"A::B", kCheckIllegalDelimiter},
-        {"A,:B", kCheckIllegalDelimiter},
-        {"A B", kCheckInvalidCharacter},
-        {"A ,B", kCheckInvalidCharacter},
-        {"A, B", kCheckSuccess},  // a blank may stand before a name
-        {"1ABC", kCheckInvalidCharacter},
-        {"A.B", kCheckInvalidCharacter},
-        {"A\nB", kCheckInvalidCharacter},
-        {"A\xC3\xA9", kCheckInvalidCharacter},
-        {std::string_view("A\0B", 3), kCheckInvalidCharacter},
-        // parentheses
-        {"((A:B))", kCheckIllegalParentheses},
-        {"(A:B", kCheckIllegalParentheses},
-        {"A(B:C)", kCheckIllegalParentheses},
-        {"(A:B)C", kCheckInvalidCharacter},
-        {"(A:B)1", kCheckInvalidCharacter},
-        {"(A,B):C", kCheckIllegalDelimiter, true, false},
-        {"(A,B):C", kCheckIllegalParentheses},
-        {"A,(B,C)", kCheckIllegalParentheses},
-        {"A,(B:C),D", kCheckSuccess},
-        {"A,(B:C),(D:E)", kCheckSuccess},
-        {"A,(B:C),(D,E)", kCheckIllegalParentheses},
-        {"A,(B:C):D", kCheckIllegalDelimiter},
-        {"(A:B)(C:D)", kCheckIllegalParentheses},
-        {"()", kCheckIllegalParentheses},
-        {"(:A)", kCheckIllegalDelimiter},
-        {"(A:)", kCheckIllegalParentheses},
-        {"(A,)", kCheckIllegalParentheses},
-        {"A)", kCheckIllegalParentheses},
-        {"A:(B:C)", kCheckOverlayNests},
-        {"(A:B),C:D", kCheckOverlayNests},
-        // capabilities
-        {"A:B", kCheckOverlayNotAllowed, false},
-        {"(A:B)", kCheckOverlayNotAllowed, false},  // one group as a whole is top level
-        {"A,(B:C)", kCheckSuccess, false},
-        {"A,(B:C)", kCheckPartialOverlayNotAllowed, true, false},
-        {"A,(B,C)", kCheckPartialOverlayNotAllowed, true, false},
-        {"A:B,(C)", kCheckPartialOverlayNotAllowed, false, false},
-        {"A:B", kCheckOverlayNotAllowed, true, false, false},
-        {"A:B", kCheckOverlayNests, true, true, false},
-        {"A,B", kCheckSuccess, false, false, false},
-        {"A:B,(C)", kCheckOverlayNotAllowed, true, false, false},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(CheckSectionList(c.text, c.overlay, c.partial, c.colon), c.expected)
-            << "'" << c.text << "' overlay " << c.overlay << " partial " << c.partial << " colon "
-            << c.colon;
+    for (const tarntest::TableRow& row : tarntest::ReadTable("section-list-check.txt")) {
+        const auto has = [&](char c) { return row[1].find(c) != std::string::npos; };
+        EXPECT_EQ(CheckErrorName(CheckSectionList(row[0], has('o'), has('p'), has('c'))), row[2])
+            << row.where;
     }
 }
 
@@ -118,45 +45,18 @@ TEST(SectionTextQueries, OverlayParenthesesAndKind) {
     }
 }
 
-using Groups = std::vector<std::pair<std::string, uint32_t>>;
-
-Groups Flatten(const std::vector<CLinkerSubSectionGroup>& groups) {
-    Groups out;
-    for (const auto& g : groups) {
-        EXPECT_TRUE(g.children.empty());
-        out.emplace_back(g.text, g.overlay);
-    }
-    return out;
-}
-
+// The rows of tests/data/tables/section-list-split.txt.
 TEST(SplitSectionList, SplitsIntoGroupsInTextOrder) {
-    struct Case {
-        const char* text;
-        Groups expected;
-        bool overlay = true;
-        bool partial = true;
-    };
-    const Case cases[] = {
-        {"A:B,C:D", {{"A", 0}, {"B,C", 1}, {"D", 1}}},
-        {"A,(B:C),D", {{"A", 0}, {"B:C", 0}, {"D", 0}}},
-        {" A, B ", {{"A", 0}, {"B", 0}}},
-        {"A,B:C,D", {{"A,B", 0}, {"C,D", 1}}},
-        {"(A:B)", {{"A", 0}, {"B", 1}}},
-        {"(A:B),C", {{"A:B", 0}, {"C", 0}}},
-        {"A,B,(C:D),E,F", {{"A,B", 0}, {"C:D", 0}, {"E,F", 0}}},
-        {"(A:B),(C:D:E)", {{"A:B", 0}, {"C:D:E", 0}}},
-        {"A,B", {{"A", 0}, {"B", 0}}, false, false},
-        // texts the check rejects give no groups
-        {"A,,B", {}},
-        {"A ,B", {}},
-        {"A:B", {}, false},
-        {"A,(B:C)", {}, true, false},
-        {"A,(B,C)", {}},
-    };
-    for (const auto& c : cases) {
+    for (const tarntest::TableRow& row : tarntest::ReadTable("section-list-split.txt")) {
         std::vector<CLinkerSubSectionGroup> groups(2);  // emptied first
-        SplitSectionList(c.text, c.overlay, c.partial, groups);
-        EXPECT_EQ(Flatten(groups), c.expected) << "'" << c.text << "'";
+        SplitSectionList(row[0], row[1].find('o') != std::string::npos,
+                         row[1].find('p') != std::string::npos, groups);
+        std::string shown;
+        for (const auto& g : groups) {
+            EXPECT_TRUE(g.children.empty()) << row.where;
+            shown += (shown.empty() ? "" : " ") + g.text + "/" + std::to_string(g.overlay);
+        }
+        EXPECT_EQ(shown, row[2]) << row.where;
     }
 }
 

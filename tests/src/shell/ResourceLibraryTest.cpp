@@ -7,7 +7,11 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
 #include <set>
+#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -35,6 +39,19 @@ void* Library() {
 template <typename Function>
 Function Export(const char* name) {
     return reinterpret_cast<Function>(dlsym(Library(), name));
+}
+
+// A text with its newlines, tabs, quotes and backslashes escaped, on one line.
+std::string Escaped(const std::string& text) {
+    std::string out;
+    for (char c : text) {
+        out += c == '\n'   ? "\\n"
+               : c == '\t' ? "\\t"
+               : c == '"'  ? "\\\""
+               : c == '\\' ? "\\\\"
+                           : std::string(1, c);
+    }
+    return out;
 }
 
 bool Opaque(uint32_t pixel) {
@@ -92,59 +109,9 @@ TEST_F(ResourceLibraryTest, ExportsAnswerTheVersionsAndTypeTheLoaderAccepts) {
     EXPECT_STREQ(tarnres::kProductVersion, productVersion());
     EXPECT_EQ(tarnres::kOrdinalVersion, ordinalVersion());
     EXPECT_STREQ(tarnres::kLibraryType, type());
-    // Helpers are hidden: a loader cannot bind to anything but the entry points.
-    EXPECT_EQ(dlsym(Library(), "_ZN7tarnres10AddStringsERN6tarnui13ResourceTableE"), nullptr);
 }
 
-// --- strings ----------------------------------------------------------------------------------
-
-TEST_F(ResourceLibraryTest, QuotedTextsAreExact) {
-    const std::pair<int, const char*> quoted[] = {
-        {110, "Map"},
-        {1001, "Tools"},
-        {10002, "Start Address"},
-        {32798, "Map Section Information"},
-        {32799, "Map Symbol Information"},
-        {32802, "Symbol is not found"},
-        {32809, "Is the memory resource allocated?"},
-        {32810, "Set the edited linker section information?"},
-        {32834, "Text"},
-        {32838, "Edit Selected Item"},
-        // The messages of the section and address checks, all of which users see.
-        {35000, "Success"},
-        {35001, "Illegal parentheses"},
-        {35002, "Overlay nests"},
-        {35003, "Illegal section delimiter"},
-        {35004, "The invalid character is used for a section name"},
-        {35005,
-         "Selection of a section is invalid.\nIt is necessary to choose one or more sections "
-         "continuously."},
-        {35006, "The overlay can not be specified"},
-        {35007, "The overlay can not be specified to the partial section"},
-        {35008, "Two or more addresses can not be specified"},
-        {35009, "The end address can not be specified"},
-        {35010, "The specified address is illegal"},
-        {35011, "The start address is not specified"},
-        {35012, "The end address is not specified"},
-        {35013, "The start address must be lower than the end address"},
-        {35014, "The specified address already exists"},
-        {35015, "Address value is out of range"},
-    };
-    for (const auto& [id, text] : quoted) {
-        const auto found = table_->strings.find(id);
-        ASSERT_NE(found, table_->strings.end()) << "string " << id;
-        EXPECT_EQ(found->second, text) << "string " << id;
-    }
-    // A missing export's message names the export and takes the library path as %1.
-    for (const auto& [id, name] : {std::pair{7001, "GetDLLInterfaceVersion"},
-                                   {7004, "GetDLLProductVersion"},
-                                   {7005, "GetDLLOrdinalVersion"},
-                                   {7003, "GetDLLType"}}) {
-        const std::string text = table_->strings.count(id) ? table_->strings.at(id) : "";
-        EXPECT_NE(text.find("%1"), std::string::npos) << id;
-        EXPECT_NE(text.find(name), std::string::npos) << id;
-    }
-}
+// --- commands ---------------------------------------------------------------------------------
 
 void CollectCommands(const std::vector<MenuItemTemplate>& items, std::set<int>& commands) {
     for (const MenuItemTemplate& item : items) {
@@ -181,49 +148,6 @@ TEST_F(ResourceLibraryTest, EveryCommandOnMenusAndToolbarsHasPromptAndTooltip) {
 
 // --- dialogs ----------------------------------------------------------------------------------
 
-struct DialogExpectation {
-    int id;
-    const char* title;
-    int width, height;  // 0 where free
-};
-
-constexpr DialogExpectation kDialogs[] = {
-    {217, "Find Symbol", 0, 0},
-    {9003, "Select Map Window Type", 0, 0},
-    {9008, "Add Section Group", 187, 69},
-    {9009, "Add Section", 187, 45},
-    {9010, "Add Overlay Group", 187, 126},
-    {9011, "Select Print", 0, 0},
-    {9012, "Filter Symbol", 0, 0},
-};
-
-struct ControlExpectation {
-    int dialog;
-    ControlKind kind;
-    int id;            // -1: a static without identifier, found by its text
-    const char* text;  // null: not checked
-};
-
-constexpr ControlExpectation kControls[] = {
-    {217, ControlKind::ComboBox, 218, nullptr},
-    {217, ControlKind::CheckBox, 216, "&Match case"},
-    {217, ControlKind::CheckBox, 217, "&Wild card "},
-    {9003, ControlKind::Static, -1, "Map &Type:"},
-    {9003, ControlKind::ComboBox, 9019, nullptr},
-    {9008, ControlKind::Edit, 9020, nullptr},
-    {9008, ControlKind::Edit, 9021, nullptr},
-    {9009, ControlKind::Edit, 9022, nullptr},
-    {9010, ControlKind::ListBox, 9023, nullptr},
-    {9010, ControlKind::Edit, 9024, nullptr},
-    {9011, ControlKind::ComboBox, 9035, nullptr},
-    {9012, ControlKind::CheckBox, 9036, "&Enable Filter"},
-    {9012, ControlKind::ComboBox, 9026, nullptr},
-    {9012, ControlKind::Edit, 9032, nullptr},
-    {9012, ControlKind::CheckListBox, 9027, nullptr},
-    {9012, ControlKind::PushButton, 3, "&Set All"},
-    {9012, ControlKind::PushButton, 4, "&Clear All"},
-};
-
 const DialogControlTemplate* FindControl(const DialogTemplate& dialog, int id,
                                          const char* text = nullptr) {
     for (const DialogControlTemplate& control : dialog.controls) {
@@ -234,23 +158,14 @@ const DialogControlTemplate* FindControl(const DialogTemplate& dialog, int id,
     return nullptr;
 }
 
-TEST_F(ResourceLibraryTest, DialogsHaveTheirTitlesSizesOkCancelAndControlsInsideTheirArea) {
-    for (const DialogExpectation& expected : kDialogs) {
-        SCOPED_TRACE(expected.id);
-        const DialogTemplate* dialog = Dialog(expected.id);
-        ASSERT_NE(dialog, nullptr);
-        EXPECT_EQ(dialog->title, expected.title);
-        if (expected.width != 0) {
-            EXPECT_EQ(dialog->width, expected.width);
-            EXPECT_EQ(dialog->height, expected.height);
-        }
+TEST_F(ResourceLibraryTest, DialogsHaveOkCancelAndUniqueControlsInsideTheirArea) {
+    for (const auto& [id, dialogTemplate] : table_->dialogs) {
+        SCOPED_TRACE(id);
+        const DialogTemplate* dialog = &dialogTemplate;
         const DialogControlTemplate* ok = FindControl(*dialog, 1);
         const DialogControlTemplate* cancel = FindControl(*dialog, 2);
         ASSERT_TRUE(ok && cancel);
         EXPECT_EQ(ok->kind, ControlKind::DefPushButton);
-        EXPECT_EQ(ok->text, "OK");
-        EXPECT_EQ(cancel->text, "Cancel");
-
         std::set<int> ids;
         for (const DialogControlTemplate& control : dialog->controls) {
             SCOPED_TRACE(control.id);
@@ -268,68 +183,6 @@ TEST_F(ResourceLibraryTest, DialogsHaveTheirTitlesSizesOkCancelAndControlsInside
     }
 }
 
-TEST_F(ResourceLibraryTest, DialogsHoldTheirNamedControlsWithTheStylesTheirUseNeeds) {
-    for (const ControlExpectation& expected : kControls) {
-        SCOPED_TRACE(testing::Message() << expected.dialog << "/" << expected.id);
-        const DialogTemplate* dialog = Dialog(expected.dialog);
-        ASSERT_NE(dialog, nullptr);
-        const DialogControlTemplate* control = FindControl(*dialog, expected.id, expected.text);
-        ASSERT_NE(control, nullptr);
-        EXPECT_EQ(control->kind, expected.kind);
-        if (expected.text != nullptr) {
-            EXPECT_EQ(control->text, expected.text);
-        }
-    }
-    auto style = [&](int dialog, int id) { return FindControl(*Dialog(dialog), id)->style; };
-    // The find name box takes typed text; the other combo boxes only offer a choice.
-    EXPECT_EQ(style(217, 218) & tarnui::kStyleDropDownList, 0u);
-    for (const auto& [dialog, id] : {std::pair{9003, 9019}, {9011, 9035}, {9012, 9026}}) {
-        EXPECT_NE(style(dialog, id) & tarnui::kStyleDropDownList, 0u) << id;
-    }
-    // The overlay group dialog chooses a run of several sections.
-    EXPECT_NE(style(9010, 9023) & tarnui::kStyleMultiSelect, 0u);
-    // The filter dialog opens on the check list page.
-    EXPECT_NE(style(9012, 9032) & tarnui::kStyleHidden, 0u);
-    EXPECT_EQ(style(9012, 9027) & tarnui::kStyleHidden, 0u);
-}
-
-// --- menus, toolbars, accelerators ------------------------------------------------------------
-
-const MenuItemTemplate* FindMenuItem(const std::vector<MenuItemTemplate>& items, int command) {
-    for (const MenuItemTemplate& item : items) {
-        if (item.command == command) {
-            return &item;
-        }
-        if (const MenuItemTemplate* inner = FindMenuItem(item.items, command)) {
-            return inner;
-        }
-    }
-    return nullptr;
-}
-
-TEST_F(ResourceLibraryTest, MenusHoldTheirNamedCommands) {
-    const std::pair<int, std::vector<int>> expected[] = {
-        {201, {32770}},
-        {9006,
-         {32812, 32813, 32814, 32815, 32816, 32817, 32818, 32819, 32820, 32822, 32821, 32823, 32796,
-          32797, 32831, 32825, 32829, 32852}},
-        {tarnres::kMenuSectionList, {32825, 32829, 32852, 32830, 32768, 32769, 32794}},
-        {tarnres::kMenuSymbolList, {32826, 32827, 32828, 32852, 32824, 32768, 32769, 32794}},
-        {tarnres::kMenuSectionTree, {32826, 32827, 32828, 32852, 32832, 32768, 32769, 32794}},
-    };
-    for (const auto& [menu, commands] : expected) {
-        ASSERT_EQ(table_->menus.count(menu), 1u) << menu;
-        for (int command : commands) {
-            EXPECT_NE(FindMenuItem(table_->menus.at(menu).items, command), nullptr)
-                << "menu " << menu << " command " << command;
-        }
-    }
-    EXPECT_EQ(table_->menus.at(9006).items.size(), 1u) << "a popup menu has one top-level entry";
-    EXPECT_EQ(FindMenuItem(table_->menus.at(201).items, 32770)->text, "Ma&p...");
-    EXPECT_EQ(FindMenuItem(table_->menus.at(9006).items, 32797)->text,
-              "Memory &Resource Auto Allocate");
-}
-
 std::vector<int> Buttons(const tarnui::ToolbarTemplate& toolbar) {
     std::vector<int> buttons;
     std::copy_if(toolbar.commands.begin(), toolbar.commands.end(), std::back_inserter(buttons),
@@ -337,21 +190,7 @@ std::vector<int> Buttons(const tarnui::ToolbarTemplate& toolbar) {
     return buttons;
 }
 
-TEST_F(ResourceLibraryTest, ToolbarsHoldTheirCommandsWithOneDistinctVisibleImageEach) {
-    const std::pair<int, std::vector<int>> expected[] = {
-        {203, {32770}},
-        {9008, {32825, 32829, 32852, 32830}},
-        {9009, {32826, 32827, 32828, 32852, 32824}},
-        {9007, {32826, 32827, 32828, 32852, 32832}},
-    };
-    for (const auto& [id, commands] : expected) {
-        ASSERT_EQ(table_->toolbars.count(id), 1u) << "toolbar " << id;
-        std::vector<int> buttons = Buttons(table_->toolbars.at(id));
-        std::vector<int> wanted = commands;
-        std::sort(buttons.begin(), buttons.end());
-        std::sort(wanted.begin(), wanted.end());
-        EXPECT_EQ(buttons, wanted) << "toolbar " << id;
-    }
+TEST_F(ResourceLibraryTest, ToolbarsHaveOneDistinctVisibleImagePerButton) {
     for (const auto& [id, toolbar] : table_->toolbars) {
         SCOPED_TRACE(id);
         const BitmapResource* strip = Bitmap(toolbar.bitmap);
@@ -375,45 +214,6 @@ TEST_F(ResourceLibraryTest, ToolbarsHoldTheirCommandsWithOneDistinctVisibleImage
     }
 }
 
-TEST_F(ResourceLibraryTest, AcceleratorsMoveSectionsWithControlArrows) {
-    ASSERT_EQ(table_->accelerators.count(9000), 1u);
-    std::set<std::pair<uint32_t, uint8_t>> keys;
-    int found = 0;
-    for (const tarnui::AcceleratorTemplate& entry : table_->accelerators.at(9000).entries) {
-        EXPECT_TRUE(keys.insert({entry.key, entry.modifiers}).second) << "key " << entry.key;
-        if (entry.modifiers == tarnui::kModControl &&
-            ((entry.key == tarnui::kKeyUp && entry.command == 32822) ||
-             (entry.key == tarnui::kKeyDown && entry.command == 32821))) {
-            ++found;
-        }
-    }
-    EXPECT_EQ(found, 2);
-}
-
-// --- bitmaps and cursor -----------------------------------------------------------------------
-
-TEST_F(ResourceLibraryTest, SortArrowsAreBlackNineByFiveTrianglesPointingTheirWay) {
-    const BitmapResource* up = Bitmap(9020);
-    const BitmapResource* down = Bitmap(20530);
-    ASSERT_TRUE(up && down);
-    auto row = [](const BitmapResource* arrow, int y) {
-        return OpaqueCount({arrow->pixels.begin() + y * 9, arrow->pixels.begin() + (y + 1) * 9});
-    };
-    for (const BitmapResource* arrow : {up, down}) {
-        ASSERT_EQ(arrow->width, 9);
-        ASSERT_EQ(arrow->height, 5);
-        ASSERT_EQ(arrow->pixels.size(), 45u);
-        for (uint32_t pixel : arrow->pixels) {
-            // Drawn in black, which the header maps to its grey text colour.
-            EXPECT_TRUE(!Opaque(pixel) || pixel == 0xFF000000u) << std::hex << pixel;
-        }
-    }
-    EXPECT_EQ(row(up, 0), 1);  // point on top
-    EXPECT_EQ(row(up, 4), 9);
-    EXPECT_EQ(row(down, 0), 9);
-    EXPECT_EQ(row(down, 4), 1);
-}
-
 TEST_F(ResourceLibraryTest, TreeImagesAreDistinctSixteenPixelPictures) {
     const int ids[] = {1024, 2009, 20524, 9007, 20528, 20529, 20527, 20526};
     std::set<std::vector<uint32_t>> distinct;
@@ -435,16 +235,106 @@ TEST_F(ResourceLibraryTest, TreeImagesAreDistinctSixteenPixelPictures) {
     EXPECT_EQ(distinct.size(), std::size(ids));
 }
 
-TEST_F(ResourceLibraryTest, NoDropCursorIsVisibleAroundAHotSpotInside) {
-    ASSERT_EQ(table_->cursors.count(106), 1u);
-    const tarnui::CursorResource& cursor = table_->cursors.at(106);
-    ASSERT_GT(cursor.width, 0);
-    ASSERT_EQ(cursor.pixels.size(), static_cast<std::size_t>(cursor.width * cursor.height));
-    EXPECT_TRUE(cursor.hotX >= 0 && cursor.hotX < cursor.width);
-    EXPECT_TRUE(cursor.hotY >= 0 && cursor.hotY < cursor.height);
-    EXPECT_FALSE(Opaque(cursor.pixels.front()));  // clear corners
-    EXPECT_FALSE(Opaque(cursor.pixels.back()));
-    EXPECT_GT(OpaqueCount(cursor.pixels), 2 * cursor.width);
+// --- the whole table as text -------------------------------------------------------------------
+
+// A bitmap as rows of characters: "." transparent, then one letter per colour in order of
+// appearance, the colours listed after the rows.
+void WriteImage(std::ostream& out, int width, int height, const std::vector<uint32_t>& pixels) {
+    std::vector<uint32_t> colours;
+    for (int y = 0; y < height; ++y) {
+        out << "    ";
+        for (int x = 0; x < width; ++x) {
+            const uint32_t pixel = pixels[static_cast<size_t>(y * width + x)];
+            auto at = std::find(colours.begin(), colours.end(), pixel);
+            if (Opaque(pixel) && at == colours.end()) {
+                at = colours.insert(at, pixel);
+            }
+            out << (Opaque(pixel) ? static_cast<char>('a' + (at - colours.begin()) % 26) : '.');
+        }
+        out << "\n";
+    }
+    out << "    colours";
+    for (uint32_t colour : colours) {
+        out << " " << std::hex << std::uppercase << colour << std::dec;
+    }
+    out << "\n";
+}
+
+void WriteMenu(std::ostream& out, const std::vector<MenuItemTemplate>& items, int depth) {
+    for (const MenuItemTemplate& item : items) {
+        out << std::string(2 * depth, ' ')
+            << (item.separator ? "----"
+                               : "\"" + Escaped(item.text) + "\" " + std::to_string(item.command))
+            << "\n";
+        WriteMenu(out, item.items, depth + 1);
+    }
+}
+
+std::string Describe(const tarnui::ResourceTable& table) {
+    std::ostringstream out;
+    for (const auto& [id, text] : table.strings) {
+        out << "string " << id << " \"" << Escaped(text) << "\"\n";
+    }
+    for (const auto& [id, dialog] : table.dialogs) {
+        out << "dialog " << id << " \"" << Escaped(dialog.title) << "\" " << dialog.width << "x"
+            << dialog.height << "\n";
+        for (const DialogControlTemplate& c : dialog.controls) {
+            out << "  kind " << static_cast<int>(c.kind) << " id " << c.id << " \""
+                << Escaped(c.text) << "\" at " << c.x << "," << c.y << " " << c.width << "x"
+                << c.height << " style " << c.style << "\n";
+        }
+    }
+    for (const auto& [id, menu] : table.menus) {
+        out << "menu " << id << "\n";
+        WriteMenu(out, menu.items, 1);
+    }
+    for (const auto& [id, toolbar] : table.toolbars) {
+        out << "toolbar " << id << " bitmap " << toolbar.bitmap << " buttons "
+            << toolbar.buttonWidth << "x" << toolbar.buttonHeight << " commands";
+        for (int command : toolbar.commands) {
+            out << " " << command;
+        }
+        out << "\n";
+    }
+    for (const auto& [id, accelerators] : table.accelerators) {
+        out << "accelerators " << id << "\n";
+        for (const tarnui::AcceleratorTemplate& a : accelerators.entries) {
+            out << "  key " << a.key << " modifiers " << int{a.modifiers} << " command "
+                << a.command << "\n";
+        }
+    }
+    for (const auto& [id, bitmap] : table.bitmaps) {
+        out << "bitmap " << id << " " << bitmap.width << "x" << bitmap.height << "\n";
+        WriteImage(out, bitmap.width, bitmap.height, bitmap.pixels);
+    }
+    for (const auto& [id, cursor] : table.cursors) {
+        out << "cursor " << id << " " << cursor.width << "x" << cursor.height << " hot spot "
+            << cursor.hotX << "," << cursor.hotY << "\n";
+        WriteImage(out, cursor.width, cursor.height, cursor.pixels);
+    }
+    return out.str();
+}
+
+// Every text, dialog, menu, toolbar, accelerator and image against the reviewed description
+// in tests/data/golden/resource-table.txt; TARN_UPDATE_CASES=1 rewrites it.
+TEST_F(ResourceLibraryTest, TableMatchesItsGoldenDescription) {
+    const std::string path = std::string(TARN_TEST_DATA_DIR) + "/golden/resource-table.txt";
+    const std::string actual = Describe(*table_);
+    if (const char* update = std::getenv("TARN_UPDATE_CASES");
+        update && std::string(update) == "1") {
+        std::ofstream(path) << actual;
+    }
+    // The first line that differs, rather than the whole text.
+    std::ifstream expectedLines(path);
+    std::istringstream actualLines(actual);
+    std::string want, got;
+    for (int line = 1; std::getline(expectedLines, want); ++line) {
+        if (!std::getline(actualLines, got)) {
+            got = "(no more lines)";
+        }
+        ASSERT_EQ(got, want) << path << ":" << line << " (TARN_UPDATE_CASES=1 rewrites it)";
+    }
+    EXPECT_FALSE(std::getline(actualLines, got)) << "a line more than " << path << ": " << got;
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "tests/src/util/FakePlaceholderHost.h"
+#include "tests/support/TableFile.h"
 
 namespace {
 
@@ -61,63 +62,15 @@ protected:
     PlaceholderSystemValues system;
 };
 
-struct Row {
-    int index;
-    const char* longName;
-    const char* shortName;
-    const char* value;       // by the long name, with workspace, project and configuration
-    const char* shortValue;  // by the short name where it differs
-};
-
-// clang-format off
-const Row kRows[] = {
-    {1, "FULLFILE", "FF", "$(FULLFILE)", nullptr},
-    {2, "FILENAME", "FN", "$(FILENAME)", nullptr},
-    {3, "FILELEAF", "FL", "$(FILELEAF)", nullptr},
-    {4, "FILEDIR", "FD", "$(FILEDIR)", nullptr},
-    {5, "EXTENSION", "EX", "$(EXTENSION)", nullptr},
-    {6, "BRAEDIR", "BD", "/opt/brae", nullptr},
-    {7, "TEMPDIR", "TD", "/tmp/brae", nullptr},
-    {8, "WORKSPDIR", "WD", "/ws/Board", nullptr},
-    {9, "WORKSPNAME", "WN", "workspace-name:Board", nullptr},
-    {10, "PROJDIR", "PD", "/ws/Board/Blinky", nullptr},
-    {11, "PROJECTNAME", "PN", "project-name:Board,Blinky", nullptr},
-    {12, "CONFIGNAME", "CN", "config-name:Board,Blinky,Debug", nullptr},
-    {13, "CONFIGDIR", "CD", "/ws/Board/Blinky/Debug", nullptr},
-    {14, "TCINSTALL", "TI", "$(TCINSTALL)", nullptr},
-    {15, "EXEDIR", "ED", "$(EXEDIR)", nullptr},
-    {16, "EXENAME", "EN", "$(EXENAME)", nullptr},
-    {17, "WINDIR", "WR", "/", nullptr},
-    {18, "WINSYSDIR", "WS", "/usr/lib", nullptr},
-    {19, "LINE", "LN", "$(LINE)", nullptr},
-    {20, "TOOLDIR", "TD", "$(TOOLDIR)", "/tmp/brae"},
-    {21, "BRAE_HWND", "BH", "$(BRAE_HWND)", nullptr},
-    {22, "BRAE_ID", "BI", "$(BRAE_ID)", nullptr},
-    {23, "TIME", "TM", "07:08:09", nullptr},
-    {24, "DATE_TEXT", "DT", "March 05, 2024", nullptr},
-    {25, "DATE_DMY", "DD", "05/03/2024", nullptr},
-    {26, "DATE_MDY", "DM", "03/05/2024", nullptr},
-    {27, "DATE_YMD", "DY", "2024/03/05", nullptr},
-    {28, "USER", "UR", "alice", nullptr},
-    {29, "CURSOR", "CU", "$(CURSOR)", nullptr},
-    {30, "PAGENO", "PN", "$(PAGENO)", "project-name:Board,Blinky"},
-    {31, "LEFT", "LT", "$(LEFT)", nullptr},
-    {32, "CENTRE", "CR", "$(CENTRE)", nullptr},
-    {33, "RIGHT", "RT", "$(RIGHT)", nullptr},
-    {34, "USERINPUT", "UI", "$(USERINPUT)", "$(UI)"},
-    {35, "DEVICEDETAILS", "DE", "$(DEVICEDETAILS)", nullptr},
-};
-// clang-format on
-
+// The rows of tests/data/tables/placeholder-names.txt.
 TEST_F(PlaceholderExpansion, EveryTableRowByLongAndShortName) {
-    for (const Row& row : kRows) {
-        const std::string byLong = std::string("<$(") + row.longName + ")>";
-        const std::string byShort = std::string("<$(") + row.shortName + ")>";
-        EXPECT_EQ(Run(byLong), std::string("<") + row.value + ">") << row.longName;
-        const char* shortValue = row.shortValue != nullptr ? row.shortValue : row.value;
-        EXPECT_EQ(Run(byShort), std::string("<") + shortValue + ">") << row.shortName;
+    const auto rows = tarntest::ReadTable("placeholder-names.txt");
+    for (const tarntest::TableRow& row : rows) {
+        const std::string& shortValue = row.fields.size() > 3 ? row[3] : row[2];
+        EXPECT_EQ(Run("<$(" + row[0] + ")>"), "<" + row[2] + ">") << row.where;
+        EXPECT_EQ(Run("<$(" + row[1] + ")>"), "<" + shortValue + ">") << row.where;
     }
-    EXPECT_EQ(std::size(kRows), 35u);
+    EXPECT_EQ(rows.size(), 35u);
 }
 
 TEST_F(PlaceholderExpansion, DateAndTimeFormats) {
@@ -199,44 +152,9 @@ TEST_F(PlaceholderExpansion, TextRules) {
     custom.hostList = {{u"ERROR", u"host"}, {u"error", u"lower"},       {u"PRICE", u"cost$"},
                        {u"A", u"$(PD)"},    {u"SELF", u"<$(SELF)>"},    {u"OPEN", u"$("},
                        {u"PD", u"custom"},  {u"USERINPUTX", u"custom"}, {u"LINE", u"custom"}};
-    const std::pair<std::string, std::string> cases[] = {
-        {"$(FULLFILE)\\main.map", "$(FULLFILE)\\main.map"},  // no file name given
-        {"$(PD)/out.map", kProjDir + "/out.map"},
-        // A doubled "$" leaves the placeholder as written.
-        {"$$(PROJDIR)", "$$(PROJDIR)"},
-        {"$$$(PROJDIR)", "$$$(PROJDIR)"},
-        {"x$$(PD)y$(PD)", "x$$(PD)y" + kProjDir},
-        {"$ (PD)$(PD)", "$ (PD)" + kProjDir},
-        // Unknown names are removed; exact names are case sensitive.
-        {"a$(NOPE)b", "ab"},
-        {"$(projdir)$(Pd)$(PROJDIR )", ""},
-        {"a$()b", "ab"},
-        {"$(A $(PD)x", "x"},   // the name runs to the first ")"
-        {"[$(ERROR)]", "[]"},  // the error entry is never resolved
-        {"[$(error)]", "[lower]"},
-        // User input stays as written.
-        {"$(USERINPUT)", "$(USERINPUT)"},
-        {"$(USERINPUT Enter the board: )", "$(USERINPUT Enter the board: )"},
-        {"$(userinputX)", "$(userinputX)"},
-        {"$(uiname)", "$(uiname)"},
-        {"$(Ui $(PD)", "$(Ui $(PD)"},
-        {"$(USERINPU)", ""},
-        // Table names hide custom placeholders.
-        {"$(PD)|$(USERINPUTX)|$(LINE)", kProjDir + "|$(USERINPUTX)|$(LINE)"},
-        // Values are never expanded again, nor do they escape what follows.
-        {"$(A)", "$(PD)"},
-        {"$(SELF)$(SELF)", "<$(SELF)><$(SELF)>"},
-        {"$(OPEN)PD)", "$(PD)"},
-        {"$(PRICE)$(PD)", "cost$" + kProjDir},
-        // Short or unclosed texts are left alone.
-        {"$", "$"},
-        {"$()", "$()"},
-        {"ab$()", "ab$()"},
-        {"$(PD\\out", "$(PD\\out"},
-        {"$(PD)/a$(PD", kProjDir + "/a$(PD"},
-    };
-    for (const auto& [text, expected] : cases) {
-        EXPECT_EQ(Run(text), expected) << text;
+    // The rows of tests/data/tables/placeholder-texts.txt.
+    for (const tarntest::TableRow& row : tarntest::ReadTable("placeholder-texts.txt")) {
+        EXPECT_EQ(Run(row[0]), row[1]) << row.where;
     }
     placeholders.currentProject = u"$(PD)";
     EXPECT_EQ(Run("$(PD)"), "/ws/Board/$(PD)");

@@ -3,38 +3,20 @@
 #include <gtest/gtest.h>
 
 #include "src/util/PlaceholderScanner.h"
+#include "tests/support/TableFile.h"
 
 namespace placeholder {
 namespace {
 
-struct LookUpCase {
-    const char* name;
-    TableMatch::Kind kind;
-    int index;
-};
-
+// The rows of tests/data/tables/placeholder-lookup.txt.
 TEST(PlaceholderTable, LookUp) {
-    const LookUpCase cases[] = {
-        {"ERROR", TableMatch::kError, 0},
-        {"error", TableMatch::kUnknown, 0},  // exact names are case sensitive
-        {"FULLFILE", TableMatch::kEntry, kFullFile},
-        {"fullfile", TableMatch::kUnknown, 0},
-        {"FULLFIL", TableMatch::kUnknown, 0},
-        {"TD", TableMatch::kEntry, kTempDir},  // the first of two equal short names
-        {"PN", TableMatch::kEntry, kProjectName},
-        {"USERINPUT: your name?", TableMatch::kEntry, kUserInput},
-        {"userInputX", TableMatch::kEntry, kUserInput},
-        {"USERINPU", TableMatch::kUnknown, 0},
-        {"UI", TableMatch::kEntry, kUserInput},
-        {"uiAnything", TableMatch::kEntry, kUserInput},
-        {"USERINPUT***", TableMatch::kEntry, kUserInput},
-    };
-    for (const auto& c : cases) {
-        const TableMatch match = LookUp(c.name);
-        EXPECT_EQ(match.kind, c.kind) << c.name;
-        if (c.kind == TableMatch::kEntry) {
-            EXPECT_EQ(match.index, c.index) << c.name;
-        }
+    for (const tarntest::TableRow& row : tarntest::ReadTable("placeholder-lookup.txt")) {
+        const TableMatch match = LookUp(row[0]);
+        const std::string found = match.kind == TableMatch::kError ? "error"
+                                  : match.kind == TableMatch::kUnknown
+                                      ? "unknown"
+                                      : std::string(LongName(match.index));
+        EXPECT_EQ(found, row[1]) << row.where;
     }
 }
 
@@ -45,36 +27,15 @@ TEST(PlaceholderTable, LongFormAndOutOfRangeIndices) {
     EXPECT_EQ(ShortName(-1), "");
 }
 
-struct ScanCase {
-    const char* text;
-    size_t offset;
-    bool found;
-    size_t begin;
-    const char* name;
-};
-
+// The rows of tests/data/tables/placeholder-scan.txt.
 TEST(PlaceholderScanner, FindNext) {
-    const ScanCase cases[] = {
-        {"$(A)", 0, true, 0, "A"},
-        {"ab$(NAME)cd$(X)", 3, true, 11, "X"},
-        {"$()", 0, false, 0, ""},  // shorter than 4 bytes
-        {"$()x", 0, true, 0, ""},
-        {"ab$()", 0, false, 0, ""},         // fewer than 4 bytes from the "$"
-        {"$(A b", 0, false, 0, ""},         // no ")"
-        {"$(A $(B)", 0, true, 0, "A $(B"},  // the name runs to the first ")"
-        {"$$(A)", 0, false, 0, ""},         // escaped by the "$" before it
-        {"$$(A)$(B)", 0, true, 5, "B"},
-        {"x$$(A)", 2, true, 2, "A"},  // nothing before the offset escapes
-        {"x$$(A)", 1, false, 0, ""},
-        {"a)b$(c)", 0, true, 3, "c"},
-    };
-    for (const auto& c : cases) {
-        const auto span = FindNext(c.text, c.offset);
-        ASSERT_EQ(span.has_value(), c.found) << c.text << " from " << c.offset;
+    for (const tarntest::TableRow& row : tarntest::ReadTable("placeholder-scan.txt")) {
+        const auto span = FindNext(row[0], std::stoul(row[1]));
+        ASSERT_EQ(span.has_value(), row[2] != "-") << row.where;
         if (span) {
-            EXPECT_EQ(span->begin, c.begin) << c.text;
-            EXPECT_EQ(span->Name(c.text), c.name) << c.text;
-            EXPECT_EQ(span->end, span->nameEnd + 1) << c.text;
+            EXPECT_EQ(span->begin, std::stoul(row[2])) << row.where;
+            EXPECT_EQ(span->Name(row[0]), row[3]) << row.where;
+            EXPECT_EQ(span->end, span->nameEnd + 1) << row.where;
         }
     }
 }

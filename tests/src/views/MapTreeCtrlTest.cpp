@@ -117,8 +117,8 @@ TEST_F(MapTreeCtrlTest, TheExpansionWalkWritesDepthFirstThroughExpandedItems) {
     keys.insert(keys.end(), {u"MapSctTreeWnd0ScrollHorz", u"MapSctTreeWnd0ScrollVert"});
     EXPECT_EQ(data.writes, keys);
     EXPECT_EQ(data.last.section, u"{AFE1390A-CE18-FF34-7319-4530377840E4}");
-    EXPECT_EQ(data.last.a, u"Demo");
-    EXPECT_EQ(data.last.d, u"TM32F100");
+    EXPECT_EQ(data.last.workspace, u"Demo");
+    EXPECT_EQ(data.last.device, u"TM32F100");
 }
 
 TEST_F(MapTreeCtrlTest, ACollapsedRootSavesOneExpansionKey) {
@@ -237,8 +237,8 @@ TEST_F(MapTreeCtrlTest, TheAccessorAddsContextAndSectionAndReadsDefaults) {
     EXPECT_EQ(accessor.SectionText(), "{AFE1390A-CE18-FF34-7319-4530377840E4}");
     ASSERT_TRUE(accessor.WriteString("MapCtrlTARN_MAP_FIND_SYMBOL_LIST", "abc+d+e"));
     EXPECT_EQ(data.strings[u"MapCtrlTARN_MAP_FIND_SYMBOL_LIST"], u"abc+d+e");
-    EXPECT_EQ(data.last.b, u"blinky");
-    EXPECT_EQ(data.last.c, u"Debug");
+    EXPECT_EQ(data.last.project, u"blinky");
+    EXPECT_EQ(data.last.configuration, u"Debug");
     std::string text;
     EXPECT_TRUE(accessor.ReadString("MapCtrlTARN_MAP_FIND_SYMBOL_LIST", "none", text));
     EXPECT_EQ(text, "abc+d+e");

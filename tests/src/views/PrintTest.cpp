@@ -9,6 +9,8 @@
 
 #include "ViewsFixture.h"
 #include "platform/backend/HeadlessRecord.h"
+#include "platform/printing/PrinterDC.h"
+#include "platform/system/TempPath.h"
 #include "src/views/CMapListCtrl.h"
 #include "src/views/CMapTreeCtrl.h"
 
@@ -30,7 +32,7 @@ protected:
     void TearDown() override {
         oldTmp_ ? setenv("TMPDIR", oldTmp_->c_str(), 1) : unsetenv("TMPDIR");
     }
-    std::string TempFile(const char* name) const { return dir / name; }
+    std::string TempFile(const char* name) const { return tarnui::GetTempPath() + name; }
 
     // A list whose text has `lines` lines: the heading, an empty line and lines - 2 rows.
     void MakeList(CMapListCtrl& l, int lines) {
@@ -182,23 +184,53 @@ TEST_F(PrintTest, TreePagesRepeatTheHeadingAndSeparatorLines) {
     const std::string heading = "Section" + std::string(77, ' ');  // one character fewer
     const auto& first = doc.pages[0].texts;
     EXPECT_EQ(first[2].text.substr(0, 19), "[-]-- Link map list");
-    EXPECT_EQ(first[66].y, 6600);
+    EXPECT_EQ(first[66].y, 66 * 52) << "A4 at 300 dots per inch holds 67 lines 52 dots apart";
     EXPECT_EQ(first[0].fontFace, "Courier") << "the device's own font";
     for (const auto& page : doc.pages) {
         EXPECT_EQ(page.texts[0].text, heading);
         EXPECT_EQ(page.texts[0].y, 0);
         EXPECT_EQ(page.texts[1].text, std::string(84, '-'));
-        EXPECT_EQ(page.texts[1].y, 100);
-        EXPECT_EQ(page.texts[2].y, 200);
+        EXPECT_EQ(page.texts[1].y, 52);
+        EXPECT_EQ(page.texts[2].y, 104);
         for (const auto& text : page.texts) {
             EXPECT_EQ(text.text.find("stale"), std::string::npos);
             EXPECT_EQ(text.text.size(), 84u);
         }
     }
     EXPECT_EQ(doc.pages[1].texts[2].text.substr(0, 25), " | |--- [00001064] : S64 ");
-    EXPECT_EQ(doc.pages[2].texts[22].y, 200 + 20 * 100);
+    EXPECT_EQ(doc.pages[2].texts[22].y, 22 * 52);
     EXPECT_EQ(doc.pages[2].texts[22].text.substr(0, 25), " | |--- [00001149] : S149");
     EXPECT_FALSE(std::filesystem::exists(TempFile("Treetmp.txt")));
+}
+
+TEST_F(PrintTest, EveryLineLandsOnThePageOfTheChosenOrientation) {
+    for (const bool landscape : {false, true}) {
+        for (const bool tree : {false, true}) {
+            backend.ClearRecord();
+            tarnui::DeviceSettings settings = tarnui::HeadlessScript::HeadlessPrinter();
+            settings.landscape = landscape;
+            script.PrintDialog(true, settings);
+            CMapTreeCtrl treeCtrl;
+            CMapListCtrl listCtrl;
+            if (tree) {
+                MakeTree(treeCtrl, 125);
+                treeCtrl.PrintTree();
+            } else {
+                MakeList(listCtrl, 132);
+                listCtrl.PrintList();
+            }
+            const std::vector<size_t> pages =
+                tree ? std::vector<size_t>{67, 63} : std::vector<size_t>{66, 66};
+            EXPECT_EQ(PageSizes(), pages);
+            const int height = tarnui::PrinterDC(settings).PageSizeDots().cy;
+            for (const auto& page : backend.Documents().at(0).pages) {
+                for (const auto& text : page.texts) {
+                    ASSERT_LE(text.y + text.fontHeight, height)
+                        << (tree ? "tree" : "list") << (landscape ? " landscape" : "");
+                }
+            }
+        }
+    }
 }
 
 }  // namespace

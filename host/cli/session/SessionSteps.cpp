@@ -1,0 +1,64 @@
+// Steps that start a session ("workspace FILE", "map FILE") and that stand for the host's
+// rebuild of the listing ("reload").
+#include "host/cli/HostSession.h"
+#include "host/cli/session/MapSession.h"
+#include "host/cli/session/ScriptStep.h"
+#include "host/cli/session/SessionBackend.h"
+#include "src/shell/sink/CTarnMapDataCommandSink.h"
+
+namespace tarncli::session {
+namespace {
+
+std::string Start(ScriptContext& context, std::unique_ptr<tarnhost::SubstituteHost> host,
+                  const std::string& error) {
+    if (host == nullptr) {
+        return error;
+    }
+    for (const auto& warning : host->OpenWorkspace()->Warnings()) {
+        context.Note("warning: " + warning);
+    }
+    // The source windows the host opens are shown as their file and line.
+    host->SourceDisplay().SetListener([&context](const tarnhost::SourceRequest& request) {
+        context.Note("source " + request.file + ":" + std::to_string(request.line));
+    });
+    // One session at a time: the earlier one closes its views before the next starts.
+    context.SetSession(nullptr);
+    std::string failure;
+    auto session = MapSession::Start(std::move(host), &failure);
+    if (session == nullptr) {
+        return failure;
+    }
+    context.SetSession(std::move(session));
+    return {};
+}
+
+// After a rebuild the sink reads the listing again and refreshes the views that show it.
+std::string Reload(ScriptContext& context, const StepArguments& /*args*/) {
+    std::string error;
+    MapSession* session = context.Session(&error);
+    if (session == nullptr) {
+        return error;
+    }
+    session->Sink().Reload(kReloadLinkMap);
+    session->Sink().Refresh(kReloadLinkMap);
+    return {};
+}
+
+}  // namespace
+
+void AddSessionSteps(ScriptStepTable& table) {
+    table.Add(
+        {"workspace", "FILE", 1, 1, false, [](ScriptContext& context, const StepArguments& args) {
+             std::string error;
+             auto host = OpenWorkspaceHost(context.ResolvePath(args[0]), &error);
+             return Start(context, std::move(host), error);
+         }});
+    table.Add({"map", "FILE", 1, 1, false, [](ScriptContext& context, const StepArguments& args) {
+                   std::string error;
+                   auto host = OpenListingHost(context.ResolvePath(args[0]), &error);
+                   return Start(context, std::move(host), error);
+               }});
+    table.Add({"reload", "", 0, 0, false, &Reload});
+}
+
+}  // namespace tarncli::session

@@ -1,0 +1,1 @@
+"$TARNMAP" print section-list --workspace "$DEMO/demo.tarnws"

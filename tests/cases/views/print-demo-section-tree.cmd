@@ -1,0 +1,1 @@
+"$TARNMAP" print section-tree --workspace "$DEMO/demo.tarnws"

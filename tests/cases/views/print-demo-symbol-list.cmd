@@ -1,0 +1,1 @@
+"$TARNMAP" print symbol-list --workspace "$DEMO/demo.tarnws"
