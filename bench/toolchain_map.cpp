@@ -1,11 +1,12 @@
 // A GNU ld map of 100k symbols, made by linking a generated program with the machine's gcc:
 // its conversion into the component's listing plus the component's load of that listing,
 // against the load of the same listing alone (the ratio is the "convert_load_per_load"
-// counter of BM_ConvertAndLoadRatio, in processor time). Also the conversion alone, and with the ELF file.
+// counter of BM_ConvertAndLoadRatio, in processor time). Also the conversion alone, and with the
+// ELF file.
 #include <benchmark/benchmark.h>
 
-#include <ctime>
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <string>

@@ -17,8 +17,8 @@ struct ExportArguments {
     std::optional<std::string> section;
 };
 
-// Parses "export WHAT (--map FILE [--elf FILE] | --workspace FILE) [--sort COLUMN[:desc]] [--section NAME]"
-// without the word export. Returns nothing and sets error on bad arguments.
+// Parses "export WHAT (--map FILE [--elf FILE] | --workspace FILE) [--sort COLUMN[:desc]]
+// [--section NAME]" without the word export. Returns nothing and sets error on bad arguments.
 std::optional<ExportArguments> ParseExportArguments(const std::vector<std::string>& args,
                                                     std::string* error);
 

@@ -21,8 +21,8 @@ int RunSourceLine(const std::vector<std::string>& args, std::ostream& out, std::
             continue;
         }
         uint32_t address = 0;
-        if (option || tarnhost::ParseNumber(tarnui::Utf8ToUtf16(args[i]), 16, &address) !=
-                          kStatusOk) {
+        if (option ||
+            tarnhost::ParseNumber(tarnui::Utf8ToUtf16(args[i]), 16, &address) != kStatusOk) {
             err << "tarnmap: source-line takes (--map FILE [--elf FILE] | --workspace FILE) "
                    "ADDRESS..., not \""
                 << args[i] << "\"\n";
@@ -35,8 +35,8 @@ int RunSourceLine(const std::vector<std::string>& args, std::ostream& out, std::
         return 2;
     }
     std::string error;
-    auto host = map.empty() ? OpenWorkspaceHost(workspace, &error)
-                            : OpenListingHost(map, &error, elf);
+    auto host =
+        map.empty() ? OpenWorkspaceHost(workspace, &error) : OpenListingHost(map, &error, elf);
     if (host == nullptr) {
         err << "tarnmap: " << error << "\n";
         return 1;

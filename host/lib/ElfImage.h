@@ -20,9 +20,9 @@ struct ElfSymbolInfo {
     std::string name;
     uint64_t value = 0;  // Thumb functions without their mode bit
     uint64_t size = 0;
-    uint8_t type = 0;     // STT_*
-    uint8_t binding = 0;  // STB_*
-    uint16_t section = 0;  // section header index (SHN_* for special ones)
+    uint8_t type = 0;        // STT_*
+    uint8_t binding = 0;     // STB_*
+    uint16_t section = 0;    // section header index (SHN_* for special ones)
     std::string sourceFile;  // the STT_FILE symbol in force for a local symbol
 };
 

@@ -46,10 +46,9 @@ public:
                 inputs_.push_back(&input);
             }
         }
-        std::stable_sort(inputs_.begin(), inputs_.end(),
-                         [](const InputSection* a, const InputSection* b) {
-                             return a->address < b->address;
-                         });
+        std::stable_sort(
+            inputs_.begin(), inputs_.end(),
+            [](const InputSection* a, const InputSection* b) { return a->address < b->address; });
     }
 
     // The input section of that output section holding the address, or null.

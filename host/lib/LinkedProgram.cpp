@@ -18,11 +18,22 @@ uint32_t LinkedProgram::FileIndex(std::string_view name) {
 }
 
 bool IsNonAllocatedSectionName(std::string_view name) {
-    static constexpr std::array<std::string_view, 16> kPrefixes = {
-        ".debug",          ".zdebug",           ".stab",          ".comment",
-        ".symtab",         ".strtab",           ".shstrtab",      ".gnu.attributes",
-        ".ARM.attributes", ".riscv.attributes", ".gnu_debuglink", ".gnu_debugaltlink",
-        ".note.GNU-stack", ".llvm_addrsig",     ".GCC.command.line", ".gnu.build.attributes"};
+    static constexpr std::array<std::string_view, 16> kPrefixes = {".debug",
+                                                                   ".zdebug",
+                                                                   ".stab",
+                                                                   ".comment",
+                                                                   ".symtab",
+                                                                   ".strtab",
+                                                                   ".shstrtab",
+                                                                   ".gnu.attributes",
+                                                                   ".ARM.attributes",
+                                                                   ".riscv.attributes",
+                                                                   ".gnu_debuglink",
+                                                                   ".gnu_debugaltlink",
+                                                                   ".note.GNU-stack",
+                                                                   ".llvm_addrsig",
+                                                                   ".GCC.command.line",
+                                                                   ".gnu.build.attributes"};
     for (std::string_view prefix : kPrefixes) {
         if (name.starts_with(prefix)) {
             return true;

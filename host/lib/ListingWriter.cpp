@@ -103,8 +103,9 @@ std::string_view AttributeWord(SymbolKind kind) {
 
 void WriteSections(const LinkedProgram& program, const std::vector<uint32_t>& listed,
                    std::string& out) {
-    out += "*** Mapping List ***\n\nSECTION                            START      END         "
-           "SIZE   ALIGN\n";
+    out +=
+        "*** Mapping List ***\n\nSECTION                            START      END         "
+        "SIZE   ALIGN\n";
     for (uint32_t index : listed) {
         const OutputSection& s = program.sections[index];
         out += s.name;
@@ -186,8 +187,7 @@ std::string ShortFileName(std::string_view path) {
         const size_t open = path.find('(');
         if (open != std::string_view::npos && open > 0) {
             const std::string_view member = path.substr(open + 1, path.size() - open - 2);
-            return std::string(base(path.substr(0, open))) + "(" + std::string(base(member)) +
-                   ")";
+            return std::string(base(path.substr(0, open))) + "(" + std::string(base(member)) + ")";
         }
     }
     return std::string(base(path));

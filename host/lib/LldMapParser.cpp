@@ -145,8 +145,8 @@ bool IsLldMapHeader(std::string_view line) {
     if (first != "VMA" && first != "Address") {
         return false;
     }
-    std::string_view expected = first == "VMA" ? "LMA Size Align Out In Symbol"
-                                               : "Size Align Out In Symbol";
+    std::string_view expected =
+        first == "VMA" ? "LMA Size Align Out In Symbol" : "Size Align Out In Symbol";
     while (!expected.empty()) {
         if (NextWord(rest) != NextWord(expected)) {
             return false;

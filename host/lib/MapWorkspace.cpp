@@ -101,11 +101,11 @@ std::string MapWorkspaceText(const MapWorkspaceSource& source) {
     }
     text += "# 1 edit mode, 4 overlays\ncapabilities = 0x5\n\n";
     for (const Group& group : GroupsOf(program)) {
-        text += "[group]\naddress = " + Hex8(group.address) + "\nsections = " + group.sections +
-                "\n\n";
+        text +=
+            "[group]\naddress = " + Hex8(group.address) + "\nsections = " + group.sections + "\n\n";
     }
-    text += "[memory]\ndescription = " + MemoryDescriptionOf(program, source.elf, source.name) +
-            "\n";
+    text +=
+        "[memory]\ndescription = " + MemoryDescriptionOf(program, source.elf, source.name) + "\n";
     return text;
 }
 

@@ -11,9 +11,9 @@
 namespace tarnhost {
 
 struct MapWorkspaceSource {
-    std::string mapPath;        // as the workspace should name it
-    std::string elfPath;        // as the workspace should name it; may be empty
-    std::string name;           // workspace, project and device name
+    std::string mapPath;  // as the workspace should name it
+    std::string elfPath;  // as the workspace should name it; may be empty
+    std::string name;     // workspace, project and device name
     const LinkedProgram* program = nullptr;
     const ElfImage* elf = nullptr;  // may be null
 };

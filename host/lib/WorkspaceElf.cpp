@@ -48,9 +48,8 @@ std::optional<SourceLocation> DebugSourceOf(const Workspace& workspace, uint32_t
     auto location = elf.empty() ? std::nullopt : SourceFromDebugInfo(elf, address);
     // A build with its directories mapped away names sources relative to the ELF file.
     if (location && std::filesystem::path(location->file).is_relative()) {
-        location->file = (std::filesystem::path(elf).parent_path() / location->file)
-                             .lexically_normal()
-                             .string();
+        location->file =
+            (std::filesystem::path(elf).parent_path() / location->file).lexically_normal().string();
     }
     return location;
 }
