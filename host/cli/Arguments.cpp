@@ -26,6 +26,16 @@ bool ParseSort(const std::string& text, ExportArguments& parsed) {
     return true;
 }
 
+bool ParseFormat(const std::string& value, OutputFormat& format, std::string* error) {
+    const auto parsed = ParseOutputFormat(value);
+    if (!parsed) {
+        *error = "--format takes tsv, csv or json, not \"" + value + "\"";
+        return false;
+    }
+    format = *parsed;
+    return true;
+}
+
 }  // namespace
 
 std::optional<ExportArguments> ParseExportArguments(const std::vector<std::string>& args,
@@ -61,6 +71,10 @@ std::optional<ExportArguments> ParseExportArguments(const std::vector<std::strin
             }
         } else if (option == "--section") {
             parsed.section = value;
+        } else if (option == "--format") {
+            if (!ParseFormat(value, parsed.format, error)) {
+                return std::nullopt;
+            }
         } else {
             *error = "unknown option " + option;
             return std::nullopt;
@@ -78,6 +92,60 @@ std::optional<ExportArguments> ParseExportArguments(const std::vector<std::strin
         *error = "--sort applies to sections and symbols only";
         return std::nullopt;
     }
+    return parsed;
+}
+
+std::optional<UsageArguments> ParseUsageArguments(const std::vector<std::string>& args,
+                                                  std::string* error) {
+    UsageArguments parsed;
+    for (size_t i = 0; i < args.size(); i += 2) {
+        const std::string& option = args[i];
+        if (i + 1 >= args.size()) {
+            *error = "option " + option + " needs a value";
+            return std::nullopt;
+        }
+        const std::string& value = args[i + 1];
+        if (option == "--map") {
+            parsed.mapFile = value;
+        } else if (option == "--workspace") {
+            parsed.workspaceFile = value;
+        } else if (option == "--format") {
+            if (!ParseFormat(value, parsed.format, error)) {
+                return std::nullopt;
+            }
+        } else {
+            *error = "unknown option " + option;
+            return std::nullopt;
+        }
+    }
+    if (parsed.mapFile.empty() == parsed.workspaceFile.empty()) {
+        *error = "give exactly one of --map FILE or --workspace FILE";
+        return std::nullopt;
+    }
+    return parsed;
+}
+
+std::optional<DiffArguments> ParseDiffArguments(const std::vector<std::string>& args,
+                                                std::string* error) {
+    DiffArguments parsed;
+    std::vector<std::string> files;
+    for (size_t i = 0; i < args.size(); ++i) {
+        if (args[i] != "--format") {
+            files.push_back(args[i]);
+        } else if (i + 1 >= args.size()) {
+            *error = "option --format needs a value";
+            return std::nullopt;
+        } else if (!ParseFormat(args[++i], parsed.format, error)) {
+            return std::nullopt;
+        }
+    }
+    if (files.size() != 2 || files[0].empty() || files[1].empty() ||
+        files[0].starts_with("--") || files[1].starts_with("--")) {
+        *error = "diff takes two builds: OLD NEW (map listings or .tarnws workspaces)";
+        return std::nullopt;
+    }
+    parsed.oldFile = files[0];
+    parsed.newFile = files[1];
     return parsed;
 }
 

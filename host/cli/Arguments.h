@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "host/cli/TableWriter.h"
+
 namespace tarncli {
 
 struct ExportArguments {
@@ -14,11 +16,32 @@ struct ExportArguments {
     std::optional<int> sortColumn;
     int sortDirection = 0;  // 1 descending
     std::optional<std::string> section;
+    OutputFormat format = OutputFormat::kTsv;
 };
 
-// Parses "export WHAT (--map FILE | --workspace FILE) [--sort COLUMN[:desc]] [--section NAME]"
-// without the word export. Returns nothing and sets error on bad arguments.
+// Parses "export WHAT (--map FILE | --workspace FILE) [--sort COLUMN[:desc]] [--section NAME]
+// [--format tsv|csv|json]" without the word export. Returns nothing and sets error on bad arguments.
 std::optional<ExportArguments> ParseExportArguments(const std::vector<std::string>& args,
                                                     std::string* error);
+
+struct UsageArguments {
+    std::string mapFile;
+    std::string workspaceFile;
+    OutputFormat format = OutputFormat::kTsv;
+};
+
+// Parses "usage (--map FILE | --workspace FILE) [--format tsv|csv|json]" without the word usage.
+std::optional<UsageArguments> ParseUsageArguments(const std::vector<std::string>& args,
+                                                  std::string* error);
+
+struct DiffArguments {
+    std::string oldFile;
+    std::string newFile;
+    OutputFormat format = OutputFormat::kTsv;
+};
+
+// Parses "diff OLD NEW [--format tsv|csv|json]" without the word diff.
+std::optional<DiffArguments> ParseDiffArguments(const std::vector<std::string>& args,
+                                                std::string* error);
 
 }  // namespace tarncli

@@ -4,7 +4,9 @@
 
 #include "host/cli/AllocateCommand.h"
 #include "host/cli/ComponentInfoCommand.h"
+#include "host/cli/DiffCommand.h"
 #include "host/cli/ExportCommand.h"
+#include "host/cli/UsageCommand.h"
 #include "host/cli/session/PrintViewCommand.h"
 #include "host/cli/session/ScriptRunner.h"
 
@@ -22,12 +24,21 @@ struct Command {
 constexpr Command kCommands[] = {
     {"export",
      "export sections|symbols|groups|memory (--map FILE | --workspace FILE)\n"
-     "         [--sort COLUMN[:desc]] [--section NAME]\n"
+     "         [--sort COLUMN[:desc]] [--section NAME] [--format tsv|csv|json]\n"
      "    sections: name start end size overlay (gaps as \"Unallocated Area\"); columns 0-4\n"
      "    symbols:  name address size attribute scope section file; columns 0-7\n"
      "    groups:   the section placement groups of the workspace\n"
      "    memory:   the memory areas and resources of the workspace\n",
      &RunExport},
+    {"usage",
+     "usage (--map FILE | --workspace FILE) [--format tsv|csv|json]\n"
+     "    each memory area's size, used and free bytes, largest free gap; sections outside\n",
+     &RunUsage},
+    {"diff",
+     "diff OLD NEW [--format tsv|csv|json]\n"
+     "    sections and symbols whose size changed between two builds (listings or .tarnws),\n"
+     "    then the bytes per memory area\n",
+     &RunDiff},
     {"print",
      "print section-list|symbol-list|section-tree (--map FILE | --workspace FILE)\n"
      "         [--click COLUMN]... [--show-gaps] [--show-zero-size] [--section NAME]\n"

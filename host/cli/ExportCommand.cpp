@@ -7,7 +7,7 @@
 
 #include "host/cli/Arguments.h"
 #include "host/cli/HostSession.h"
-#include "host/cli/TextFields.h"
+#include "host/cli/TableWriter.h"
 #include "src/data/CTarnMapDataManager.h"
 
 namespace tarncli {
@@ -19,11 +19,12 @@ void WriteSections(CTarnMapDataManager& data, const ExportArguments& args, std::
     }
     LinkMapSectionRows rows;
     data.GetSections(0, data.GetSectionCount(), rows);
-    out << Row({"name", "start", "end", "size", "overlay"});
+    auto table = TableWriter::Create(args.format, out, {"name", "start", "end", "size", "overlay"});
     for (const auto& row : rows) {
-        out << Row({EscapeField(row->name), HexField(row->startAddress), HexField(row->endAddress),
-                    HexField(row->size), EscapeField(row->overlay)});
+        table->Text(row->name).Hex(row->startAddress).Hex(row->endAddress).Hex(row->size);
+        table->Text(row->overlay).EndRow();
     }
+    table->Finish();
     CTarnMapDataManager::FreeSectionRows(rows);
 }
 
@@ -34,20 +35,21 @@ void WriteSymbols(CTarnMapDataManager& data, const ExportArguments& args, std::o
     const std::string section = args.section.value_or(std::string());
     LinkMapSymbolRows rows;
     data.GetSymbols(0, data.GetSymbolCount(section), section, rows);
-    out << Row({"name", "address", "size", "attribute", "scope", "section", "file"});
+    auto table = TableWriter::Create(
+        args.format, out, {"name", "address", "size", "attribute", "scope", "section", "file"});
     for (const auto& row : rows) {
-        out << Row({EscapeField(row->name), HexField(row->address), HexField(row->size),
-                    EscapeField(row->attribute), EscapeField(row->scope), EscapeField(row->section),
-                    EscapeField(row->file)});
+        table->Text(row->name).Hex(row->address).Hex(row->size).Text(row->attribute);
+        table->Text(row->scope).Text(row->section).Text(row->file).EndRow();
     }
+    table->Finish();
     CTarnMapDataManager::FreeSymbolRows(rows);
 }
 
 // One row per address of a group (a group without address has one row with both empty).
-void WriteGroups(CTarnMapDataManager& data, std::ostream& out) {
+void WriteGroups(CTarnMapDataManager& data, OutputFormat format, std::ostream& out) {
     LinkerSectionRows groups;
     data.GetLinkerSections(groups);
-    out << Row({"group", "start", "end", "sections"});
+    auto table = TableWriter::Create(format, out, {"group", "start", "end", "sections"});
     for (size_t g = 0; g < groups.size(); ++g) {
         const auto& group = *groups[g];
         const size_t rows = std::max<size_t>(1, group.startAddresses.size());
@@ -56,25 +58,27 @@ void WriteGroups(CTarnMapDataManager& data, std::ostream& out) {
                 a < group.startAddresses.size() ? group.startAddresses[a] : std::string();
             const std::string end =
                 a < group.endAddresses.size() ? group.endAddresses[a] : std::string();
-            out << Row({std::to_string(g + 1), EscapeField(start), EscapeField(end),
-                        EscapeField(group.sections)});
+            table->Text(std::to_string(g + 1)).Text(start).Text(end).Text(group.sections);
+            table->EndRow();
         }
     }
+    table->Finish();
     CTarnMapDataManager::FreeLinkerSectionRows(groups);
 }
 
 }  // namespace
 
-void WriteMemory(const CMemoryMapInfo& memory, std::ostream& out) {
-    out << Row({"record", "start", "end", "kind"});
+void WriteMemory(const CMemoryMapInfo& memory, std::ostream& out, OutputFormat format) {
+    auto table = TableWriter::Create(format, out, {"record", "start", "end", "kind"});
     for (const auto& area : memory.GetAreas()) {
-        out << Row({"area", HexField(area->startAddress), HexField(area->endAddress),
-                    EscapeField(area->kind)});
+        table->Text("area").Hex(area->startAddress).Hex(area->endAddress).Text(area->kind);
+        table->EndRow();
     }
     for (const auto& resource : memory.GetResources()) {
-        out << Row({"resource", HexField(resource->startAddress), HexField(resource->endAddress),
-                    EscapeField(resource->access)});
+        table->Text("resource").Hex(resource->startAddress).Hex(resource->endAddress);
+        table->Text(resource->access).EndRow();
     }
+    table->Finish();
 }
 
 bool LoadLinkMap(tarnhost::SubstituteHost& host, CTarnMapDataManager& data, std::string* error) {
@@ -126,10 +130,10 @@ int RunExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
         }
     } else if (parsed->what == "groups") {
         data.LoadLinkerSections();
-        WriteGroups(data, out);
+        WriteGroups(data, parsed->format, out);
     } else {
         data.LoadMemoryMap();
-        WriteMemory(*data.MemoryMap(), out);
+        WriteMemory(*data.MemoryMap(), out, parsed->format);
     }
     out.flush();
     if (!out) {

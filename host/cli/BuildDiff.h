@@ -1,0 +1,36 @@
+// What changed in size between two builds: sections matched by name, symbols by name and
+// object file (so that local symbols of the same name in two files stay apart).
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "src/data/LinkMapRows.h"
+
+namespace tarncli {
+
+struct SizeChange {
+    std::string name;
+    std::string file;                // symbols only
+    std::optional<uint64_t> oldSize;  // none: appeared in the new build
+    std::optional<uint64_t> newSize;  // none: gone from the new build
+
+    int64_t Difference() const {
+        return static_cast<int64_t>(newSize.value_or(0)) - static_cast<int64_t>(oldSize.value_or(0));
+    }
+};
+
+struct BuildDiff {
+    std::vector<SizeChange> sections;
+    std::vector<SizeChange> symbols;
+};
+
+// The sections and symbols whose size changed, appeared or disappeared, each list sorted by
+// the absolute difference (largest first), then by name and file. Rows of the same name (and
+// file) in one build are added up; gap rows take no part.
+BuildDiff DiffBuilds(const LinkMapSectionRows& oldSections, const LinkMapSymbolRows& oldSymbols,
+                     const LinkMapSectionRows& newSections, const LinkMapSymbolRows& newSymbols);
+
+}  // namespace tarncli

@@ -1,0 +1,46 @@
+#include "host/cli/BuildInput.h"
+
+#include <ostream>
+
+#include "host/cli/ExportCommand.h"
+#include "host/cli/HostSession.h"
+#include "src/data/CTarnMapDataManager.h"
+
+namespace tarncli {
+
+BuildSource SourceOfPath(const std::string& path) {
+    constexpr std::string_view kWorkspaceSuffix = ".tarnws";
+    if (path.size() > kWorkspaceSuffix.size() && path.ends_with(kWorkspaceSuffix)) {
+        return {{}, path};
+    }
+    return {path, {}};
+}
+
+std::optional<LoadedBuild> LoadBuild(const BuildSource& source, bool withSymbols,
+                                     std::ostream& err, std::string* error) {
+    auto host = source.mapFile.empty() ? OpenWorkspaceHost(source.workspaceFile, error)
+                                       : OpenListingHost(source.mapFile, error);
+    if (host == nullptr) {
+        return std::nullopt;
+    }
+    for (const auto& warning : host->OpenWorkspace()->Warnings()) {
+        err << "tarnmap: warning: " << warning << "\n";
+    }
+    CTarnMapDataManager data(host->Host());
+    GiveContext(*host, data);
+    if (!LoadLinkMap(*host, data, error)) {
+        return std::nullopt;
+    }
+    LoadedBuild build;
+    data.GetSections(0, data.GetSectionCount(), build.sections);
+    if (withSymbols) {
+        data.GetSymbols(0, data.GetSymbolCount({}), {}, build.symbols);
+    }
+    data.LoadMemoryMap();
+    for (const auto& area : data.MemoryMap()->GetAreas()) {
+        build.areas.push_back({area->kind, area->startAddress, area->endAddress});
+    }
+    return build;
+}
+
+}  // namespace tarncli

@@ -1,0 +1,33 @@
+// One build as "tarnmap usage" and "tarnmap diff" read it: its section and symbol rows from the
+// map listing and its memory areas, through the data layer as "tarnmap export" reads them.
+#pragma once
+
+#include <iosfwd>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "host/cli/MemoryUsage.h"
+#include "src/data/LinkMapRows.h"
+
+namespace tarncli {
+
+struct BuildSource {
+    std::string mapFile;        // a map listing, or
+    std::string workspaceFile;  // a workspace naming one
+};
+
+// A file named "*.tarnws" is a workspace; any other a map listing.
+BuildSource SourceOfPath(const std::string& path);
+
+struct LoadedBuild {
+    LinkMapSectionRows sections;  // in listing order, gap rows included
+    LinkMapSymbolRows symbols;    // empty unless asked for
+    std::vector<UsageArea> areas;  // the memory description's areas, named by their kind
+};
+
+// Reads the build; workspace warnings go to err. On failure returns nothing and sets error.
+std::optional<LoadedBuild> LoadBuild(const BuildSource& source, bool withSymbols,
+                                     std::ostream& err, std::string* error);
+
+}  // namespace tarncli
