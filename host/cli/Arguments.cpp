@@ -61,6 +61,8 @@ std::optional<ExportArguments> ParseExportArguments(const std::vector<std::strin
         const std::string& value = args[++i];
         if (option == "--map") {
             parsed.mapFile = value;
+        } else if (option == "--elf") {
+            parsed.elfFile = value;
         } else if (option == "--workspace") {
             parsed.workspaceFile = value;
         } else if (option == "--sort") {
@@ -82,6 +84,10 @@ std::optional<ExportArguments> ParseExportArguments(const std::vector<std::strin
     }
     if (parsed.mapFile.empty() == parsed.workspaceFile.empty()) {
         *error = "give exactly one of --map FILE or --workspace FILE";
+        return std::nullopt;
+    }
+    if (!parsed.elfFile.empty() && parsed.mapFile.empty()) {
+        *error = "--elf goes with --map; a workspace names its ELF file as [linker] elf";
         return std::nullopt;
     }
     if (parsed.section && parsed.what != "symbols") {

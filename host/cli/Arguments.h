@@ -12,6 +12,7 @@ namespace tarncli {
 struct ExportArguments {
     std::string what;  // sections, symbols, groups, memory
     std::string mapFile;
+    std::string elfFile;  // only with mapFile
     std::string workspaceFile;
     std::optional<int> sortColumn;
     int sortDirection = 0;  // 1 descending
@@ -19,8 +20,9 @@ struct ExportArguments {
     OutputFormat format = OutputFormat::kTsv;
 };
 
-// Parses "export WHAT (--map FILE | --workspace FILE) [--sort COLUMN[:desc]] [--section NAME]
-// [--format tsv|csv|json]" without the word export. Returns nothing and sets error on bad arguments.
+// Parses "export WHAT (--map FILE [--elf FILE] | --workspace FILE) [--sort COLUMN[:desc]]
+// [--section NAME] [--format tsv|csv|json]" without the word export. Returns nothing and sets
+// error on bad arguments.
 std::optional<ExportArguments> ParseExportArguments(const std::vector<std::string>& args,
                                                     std::string* error);
 

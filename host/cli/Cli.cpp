@@ -6,6 +6,8 @@
 #include "host/cli/ComponentInfoCommand.h"
 #include "host/cli/DiffCommand.h"
 #include "host/cli/ExportCommand.h"
+#include "host/cli/InitCommand.h"
+#include "host/cli/SourceLineCommand.h"
 #include "host/cli/UsageCommand.h"
 #include "host/cli/session/PrintViewCommand.h"
 #include "host/cli/session/ScriptRunner.h"
@@ -23,8 +25,9 @@ struct Command {
 
 constexpr Command kCommands[] = {
     {"export",
-     "export sections|symbols|groups|memory (--map FILE | --workspace FILE)\n"
+     "export sections|symbols|groups|memory (--map FILE [--elf FILE] | --workspace FILE)\n"
      "         [--sort COLUMN[:desc]] [--section NAME] [--format tsv|csv|json]\n"
+     "    --map takes the component's listing or a GNU ld or lld map file\n"
      "    sections: name start end size overlay (gaps as \"Unallocated Area\"); columns 0-4\n"
      "    symbols:  name address size attribute scope section file; columns 0-7\n"
      "    groups:   the section placement groups of the workspace\n"
@@ -53,6 +56,15 @@ constexpr Command kCommands[] = {
      "allocate --workspace FILE\n"
      "    adds the build's used address ranges as memory resources, prints the memory map\n",
      &RunAllocate},
+    {"init",
+     "init --map FILE [--elf FILE] [--workspace OUT]\n"
+     "    writes a workspace from a GNU ld or lld map file: its memory regions as memory\n"
+     "    areas, its output sections as placement groups (OUT: beside the map, .tarnws)\n",
+     &RunInit},
+    {"source-line",
+     "source-line (--map FILE [--elf FILE] | --workspace FILE) ADDRESS...\n"
+     "    the source file and line of each address, from the ELF file's line table\n",
+     &RunSourceLine},
     {"component-info",
      "component-info [--library PATH]\n"
      "    loads the Map component and shows its name, version and start-up\n",

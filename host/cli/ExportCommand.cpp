@@ -83,6 +83,11 @@ void WriteMemory(const CMemoryMapInfo& memory, std::ostream& out, OutputFormat f
 
 bool LoadLinkMap(tarnhost::SubstituteHost& host, CTarnMapDataManager& data, std::string* error) {
     data.LoadLinkMap();
+    if (const auto* settings = host.LinkerSettings();
+        settings != nullptr && !settings->ListingError().empty()) {
+        *error = "the map file could not be converted: " + settings->ListingError();
+        return false;
+    }
     const std::string& path = data.LinkMap()->GetListingPath();
     if (path.empty()) {
         *error = "the map listing \"" + host.OpenWorkspace()->MapListingPath() + "\" was not found";
@@ -108,7 +113,7 @@ int RunExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
         return 2;
     }
     auto host = parsed->mapFile.empty() ? OpenWorkspaceHost(parsed->workspaceFile, &error)
-                                        : OpenListingHost(parsed->mapFile, &error);
+                                        : OpenListingHost(parsed->mapFile, &error, parsed->elfFile);
     if (host == nullptr) {
         err << "tarnmap: " << error << "\n";
         return 1;

@@ -41,7 +41,8 @@ std::unique_ptr<tarnhost::SubstituteHost> OpenWorkspaceHost(const std::string& w
 }
 
 std::unique_ptr<tarnhost::SubstituteHost> OpenListingHost(const std::string& listingFile,
-                                                          std::string* error) {
+                                                          std::string* error,
+                                                          const std::string& elfFile) {
     std::error_code ec;
     if (!std::filesystem::is_regular_file(listingFile, ec)) {
         *error = listingFile + ": no such map listing";
@@ -51,7 +52,11 @@ std::unique_ptr<tarnhost::SubstituteHost> OpenListingHost(const std::string& lis
         *error = listingFile + ": cannot be read: " + std::strerror(errno);
         return nullptr;
     }
-    return MakeHost(tarnhost::Workspace::ForListing(listingFile), error);
+    if (!elfFile.empty() && !std::filesystem::is_regular_file(elfFile, ec)) {
+        *error = elfFile + ": no such ELF file";
+        return nullptr;
+    }
+    return MakeHost(tarnhost::Workspace::ForListing(listingFile, elfFile), error);
 }
 
 }  // namespace tarncli

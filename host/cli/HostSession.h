@@ -13,8 +13,10 @@ std::string InstallDir();
 
 std::unique_ptr<tarnhost::SubstituteHost> OpenWorkspaceHost(const std::string& workspaceFile,
                                                             std::string* error);
-// A host whose in-memory workspace names the listing as its map listing.
+// A host whose in-memory workspace names the listing as its map listing (and elfFile, when
+// not empty, as the linked ELF file).
 std::unique_ptr<tarnhost::SubstituteHost> OpenListingHost(const std::string& listingFile,
-                                                          std::string* error);
+                                                          std::string* error,
+                                                          const std::string& elfFile = {});
 
 }  // namespace tarncli

@@ -1,12 +1,18 @@
-// How the command line's tab-separated output writes a text: a tab, newline or backslash as
-// \t, \n, \\ (a carriage return as \r), so that every row stays one line.
+// How the command line writes fields: tab-separated, addresses and sizes as 8 upper-case
+// hexadecimal digits, and a tab, newline or backslash in a text as \t, \n, \\ (a carriage
+// return as \r), so that every row stays one line.
 #pragma once
 
+#include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
 namespace tarncli {
 
 std::string EscapeField(std::string_view text);
+std::string HexField(uint32_t value);
+// Joins escaped fields with tabs and ends the line.
+std::string Row(std::initializer_list<std::string> fields);
 
 }  // namespace tarncli

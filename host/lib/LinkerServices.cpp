@@ -1,6 +1,11 @@
 #include "host/lib/LinkerServices.h"
 
+#include <filesystem>
+
 #include "host/lib/Contexts.h"
+#include "host/lib/ListingAdapter.h"
+#include "host/lib/UserFiles.h"
+#include "host/lib/WorkspaceElf.h"
 #include "platform/text/Utf.h"
 
 namespace tarnhost {
@@ -167,7 +172,18 @@ HResult LinkerSettingService::GetMapListingPath(const WString& workspace, const 
         !Contexts::Of(workspace_).MatchLinker(workspace, project, configuration)) {
         return kStatusFail;
     }
-    *path = Utf8ToUtf16(workspace_.MapListingPath());
+    listingError_.clear();
+    std::string listing = workspace_.MapListingPath();
+    std::error_code ec;
+    if (const auto plain = PlainMapPath(workspace_);
+        plain && std::filesystem::is_regular_file(*plain, ec)) {
+        const std::string adapted = ListingForComponent(
+            *plain, LinkedElfPath(workspace_), UserCacheDir() + "/listings", &listingError_);
+        if (adapted != *plain) {
+            listing = adapted;
+        }
+    }
+    *path = Utf8ToUtf16(listing);
     return kStatusOk;
 }
 

@@ -28,8 +28,13 @@ public:
                          const WString& configuration, int32_t group, int32_t* count) override;
     HResult GetItem(const WString& workspace, const WString& project, const WString& configuration,
                     int32_t group, int32_t item, HostStringList* names) override;
+    // A GNU ld or lld map file is answered with the path of its conversion into the
+    // component's listing format (see ListingAdapter).
     HResult GetMapListingPath(const WString& workspace, const WString& project,
                               const WString& configuration, WString* path) override;
+
+    // Why the last map file could not be converted; empty when it was.
+    const std::string& ListingError() const { return listingError_; }
 
 private:
     // The group of a number counted from 1, or null when the call does not name the open
@@ -39,6 +44,7 @@ private:
 
     Workspace& workspace_;
     std::vector<PlacementGroup> cache_;
+    std::string listingError_;
 };
 
 class LinkerOptionService final : public HostObject<IBraeLinkerOptions> {

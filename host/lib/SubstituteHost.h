@@ -44,6 +44,8 @@ public:
     Contexts ContextStrings() const;
 
     LinkerOptionService* LinkerOptions() { return linkerOptions_.get(); }
+    // Null without a workspace.
+    LinkerSettingService* LinkerSettings() { return linkerSettings_.get(); }
     MemoryResourceService* MemoryResources() { return memoryResources_.get(); }
     // Null without a workspace.
     WorkspaceDataService* WorkspaceData() { return workspaceData_.get(); }

@@ -148,7 +148,8 @@ std::unique_ptr<Workspace> Workspace::Open(const std::string& path, std::string*
     return workspace;
 }
 
-std::unique_ptr<Workspace> Workspace::ForListing(const std::string& listingPath) {
+std::unique_ptr<Workspace> Workspace::ForListing(const std::string& listingPath,
+                                                 const std::string& elfPath) {
     std::unique_ptr<Workspace> workspace(new Workspace);
     std::error_code ec;
     const fs::path absolute = fs::absolute(listingPath, ec);
@@ -156,6 +157,10 @@ std::unique_ptr<Workspace> Workspace::ForListing(const std::string& listingPath)
     auto& names = workspace->file_.Section("workspace");
     names.Set("name", "listing");
     workspace->file_.Section("linker").Set("map", (ec ? fs::path(listingPath) : absolute).string());
+    if (!elfPath.empty()) {
+        const fs::path elf = fs::absolute(elfPath, ec);
+        workspace->file_.Section("linker").Set("elf", (ec ? fs::path(elfPath) : elf).string());
+    }
     return workspace;
 }
 
@@ -219,6 +224,11 @@ std::string Workspace::MapListingPath() const {
         return path;
     }
     return (fs::path(baseDir_) / path).lexically_normal().string();
+}
+
+std::string Workspace::ElfPath() const {
+    const std::string path = Get("linker", "elf", {});
+    return path.empty() ? path : Resolve(path);
 }
 
 uint32_t Workspace::Capabilities() const {

@@ -36,8 +36,10 @@ class Workspace {
 public:
     // Reads a workspace file; on failure returns null and sets error to "PATH:LINE: what".
     static std::unique_ptr<Workspace> Open(const std::string& path, std::string* error);
-    // A workspace held in memory only, whose map listing is the given file.
-    static std::unique_ptr<Workspace> ForListing(const std::string& listingPath);
+    // A workspace held in memory only, whose map listing is the given file (and whose linked
+    // ELF file is elfPath, when not empty).
+    static std::unique_ptr<Workspace> ForListing(const std::string& listingPath,
+                                                 const std::string& elfPath = {});
 
     const std::string& Path() const { return path_; }
     bool IsInMemory() const { return path_.empty(); }
@@ -55,6 +57,8 @@ public:
     // The map listing path as written (placeholders kept); a plain relative path is made
     // absolute against the workspace directory.
     std::string MapListingPath() const;
+    // The linked ELF file ("[linker] elf"), absolute; empty when the workspace names none.
+    std::string ElfPath() const;
     uint32_t Capabilities() const;
     uint32_t CapabilityValue2() const;
     int32_t SettingState() const;

@@ -1,0 +1,13 @@
+// Feeds arbitrary bytes to the lld map parser; what it finds must survive the way into the
+// component's listing and back.
+#include <cstddef>
+#include <cstdint>
+
+#include "fuzz/MapRoundTrip.h"
+#include "host/lib/LldMapParser.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    maproundtrip::ReadBack(tarnhost::ParseLldMap(text));
+    return 0;
+}
