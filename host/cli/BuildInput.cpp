@@ -4,6 +4,7 @@
 
 #include "host/cli/ExportCommand.h"
 #include "host/cli/HostSession.h"
+#include "host/cli/MapRegions.h"
 #include "src/data/CTarnMapDataManager.h"
 
 namespace tarncli {
@@ -35,6 +36,10 @@ std::optional<LoadedBuild> LoadBuild(const BuildSource& source, bool withSymbols
     data.GetSections(0, data.GetSectionCount(), build.sections);
     if (withSymbols) {
         data.GetSymbols(0, data.GetSymbolCount({}), {}, build.symbols);
+    }
+    if (auto regions = MapMemoryRegions(*host->OpenWorkspace())) {
+        build.areas = std::move(*regions);
+        return build;
     }
     data.LoadMemoryMap();
     for (const auto& area : data.MemoryMap()->GetAreas()) {

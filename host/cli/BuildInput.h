@@ -23,7 +23,9 @@ BuildSource SourceOfPath(const std::string& path);
 struct LoadedBuild {
     LinkMapSectionRows sections;  // in listing order, gap rows included
     LinkMapSymbolRows symbols;    // empty unless asked for
-    std::vector<UsageArea> areas;  // the memory description's areas, named by their kind
+    // A GNU ld or lld map's memory regions by name; else the memory description's areas, named
+    // by their kind.
+    std::vector<UsageArea> areas;
 };
 
 // Reads the build; workspace warnings go to err. On failure returns nothing and sets error.
