@@ -145,8 +145,8 @@ std::optional<DiffArguments> ParseDiffArguments(const std::vector<std::string>& 
             return std::nullopt;
         }
     }
-    if (files.size() != 2 || files[0].empty() || files[1].empty() ||
-        files[0].starts_with("--") || files[1].starts_with("--")) {
+    if (files.size() != 2 || files[0].empty() || files[1].empty() || files[0].starts_with("--") ||
+        files[1].starts_with("--")) {
         *error = "diff takes two builds: OLD NEW (map listings or .tarnws workspaces)";
         return std::nullopt;
     }

@@ -23,7 +23,8 @@ public:
         std::string key;
         key.reserve(name.size() + file.size() + 1);
         key.append(name).append(1, '\0').append(file);
-        auto [it, added] = rows_.try_emplace(std::move(key), SizePair{name, file, std::nullopt, std::nullopt});
+        auto [it, added] =
+            rows_.try_emplace(std::move(key), SizePair{name, file, std::nullopt, std::nullopt});
         std::optional<uint64_t>& slot = isNew ? it->second.newSize : it->second.oldSize;
         slot = slot.value_or(0) + size;
     }
@@ -49,7 +50,8 @@ public:
 
 private:
     static uint64_t Magnitude(int64_t value) {
-        return value < 0 ? uint64_t{0} - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
+        return value < 0 ? uint64_t{0} - static_cast<uint64_t>(value)
+                         : static_cast<uint64_t>(value);
     }
 
     std::unordered_map<std::string, SizePair> rows_;

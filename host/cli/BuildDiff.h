@@ -13,12 +13,13 @@ namespace tarncli {
 
 struct SizeChange {
     std::string name;
-    std::string file;                // symbols only
+    std::string file;                 // symbols only
     std::optional<uint64_t> oldSize;  // none: appeared in the new build
     std::optional<uint64_t> newSize;  // none: gone from the new build
 
     int64_t Difference() const {
-        return static_cast<int64_t>(newSize.value_or(0)) - static_cast<int64_t>(oldSize.value_or(0));
+        return static_cast<int64_t>(newSize.value_or(0)) -
+               static_cast<int64_t>(oldSize.value_or(0));
     }
 };
 

@@ -17,8 +17,8 @@ BuildSource SourceOfPath(const std::string& path) {
     return {path, {}};
 }
 
-std::optional<LoadedBuild> LoadBuild(const BuildSource& source, bool withSymbols,
-                                     std::ostream& err, std::string* error) {
+std::optional<LoadedBuild> LoadBuild(const BuildSource& source, bool withSymbols, std::ostream& err,
+                                     std::string* error) {
     auto host = source.mapFile.empty() ? OpenWorkspaceHost(source.workspaceFile, error)
                                        : OpenListingHost(source.mapFile, error);
     if (host == nullptr) {

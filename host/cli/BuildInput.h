@@ -29,7 +29,7 @@ struct LoadedBuild {
 };
 
 // Reads the build; workspace warnings go to err. On failure returns nothing and sets error.
-std::optional<LoadedBuild> LoadBuild(const BuildSource& source, bool withSymbols,
-                                     std::ostream& err, std::string* error);
+std::optional<LoadedBuild> LoadBuild(const BuildSource& source, bool withSymbols, std::ostream& err,
+                                     std::string* error);
 
 }  // namespace tarncli

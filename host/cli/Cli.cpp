@@ -35,7 +35,8 @@ constexpr Command kCommands[] = {
      &RunExport},
     {"usage",
      "usage (--map FILE | --workspace FILE) [--format tsv|csv|json]\n"
-     "    each memory area's size, used and free bytes, largest free gap; sections outside\n",
+     "    each memory area's (a GNU ld map's regions') size, used and free bytes, largest\n"
+     "    free gap; then the sections outside every area\n",
      &RunUsage},
     {"diff",
      "diff OLD NEW [--format tsv|csv|json]\n"

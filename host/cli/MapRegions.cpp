@@ -1,8 +1,8 @@
 #include "host/cli/MapRegions.h"
 
 #include "host/lib/ListingAdapter.h"
-#include "host/lib/WorkspaceFile.h"
 #include "host/lib/WorkspaceElf.h"
+#include "host/lib/WorkspaceFile.h"
 
 namespace tarncli {
 

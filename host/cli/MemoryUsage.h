@@ -30,7 +30,7 @@ struct AreaUsage {
 };
 
 struct MemoryUsage {
-    std::vector<AreaUsage> areas;                  // in the order given
+    std::vector<AreaUsage> areas;                       // in the order given
     std::vector<const tagLinkMapSectionInfo*> outside;  // sections starting in no area
 };
 

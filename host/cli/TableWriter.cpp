@@ -2,10 +2,10 @@
 
 #include <cinttypes>
 #include <cstdio>
+#include <nlohmann/json.hpp>
 #include <ostream>
 
 #include "host/cli/TextFields.h"
-#include "nlohmann/json.hpp"
 
 namespace tarncli {
 namespace {
