@@ -36,6 +36,51 @@ bool ParseFormat(const std::string& value, OutputFormat& format, std::string* er
     return true;
 }
 
+// The options after the command's words: the build (--map, --elf, --workspace) and --format,
+// and for export also --sort and --section. Checks that exactly one build is named.
+bool ParseOptions(const std::vector<std::string>& args, size_t first, bool exportOptions,
+                  ExportArguments& parsed, std::string* error) {
+    for (size_t i = first; i < args.size(); ++i) {
+        const std::string& option = args[i];
+        if (i + 1 >= args.size()) {
+            *error = "option " + option + " needs a value";
+            return false;
+        }
+        const std::string& value = args[++i];
+        if (option == "--map") {
+            parsed.mapFile = value;
+        } else if (option == "--elf") {
+            parsed.elfFile = value;
+        } else if (option == "--workspace") {
+            parsed.workspaceFile = value;
+        } else if (option == "--format") {
+            if (!ParseFormat(value, parsed.format, error)) {
+                return false;
+            }
+        } else if (option == "--sort" && exportOptions) {
+            if (!ParseSort(value, parsed)) {
+                *error = "--sort takes COLUMN or COLUMN:desc with a column number, not \"" + value +
+                         "\"";
+                return false;
+            }
+        } else if (option == "--section" && exportOptions) {
+            parsed.section = value;
+        } else {
+            *error = "unknown option " + option;
+            return false;
+        }
+    }
+    if (parsed.mapFile.empty() == parsed.workspaceFile.empty()) {
+        *error = "give exactly one of --map FILE or --workspace FILE";
+        return false;
+    }
+    if (!parsed.elfFile.empty() && parsed.mapFile.empty()) {
+        *error = "--elf goes with --map; a workspace names its ELF file as [linker] elf";
+        return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 std::optional<ExportArguments> ParseExportArguments(const std::vector<std::string>& args,
@@ -52,42 +97,7 @@ std::optional<ExportArguments> ParseExportArguments(const std::vector<std::strin
             "cannot export \"" + parsed.what + "\": choose sections, symbols, groups or memory";
         return std::nullopt;
     }
-    for (size_t i = 1; i < args.size(); ++i) {
-        const std::string& option = args[i];
-        if (i + 1 >= args.size()) {
-            *error = "option " + option + " needs a value";
-            return std::nullopt;
-        }
-        const std::string& value = args[++i];
-        if (option == "--map") {
-            parsed.mapFile = value;
-        } else if (option == "--elf") {
-            parsed.elfFile = value;
-        } else if (option == "--workspace") {
-            parsed.workspaceFile = value;
-        } else if (option == "--sort") {
-            if (!ParseSort(value, parsed)) {
-                *error = "--sort takes COLUMN or COLUMN:desc with a column number, not \"" + value +
-                         "\"";
-                return std::nullopt;
-            }
-        } else if (option == "--section") {
-            parsed.section = value;
-        } else if (option == "--format") {
-            if (!ParseFormat(value, parsed.format, error)) {
-                return std::nullopt;
-            }
-        } else {
-            *error = "unknown option " + option;
-            return std::nullopt;
-        }
-    }
-    if (parsed.mapFile.empty() == parsed.workspaceFile.empty()) {
-        *error = "give exactly one of --map FILE or --workspace FILE";
-        return std::nullopt;
-    }
-    if (!parsed.elfFile.empty() && parsed.mapFile.empty()) {
-        *error = "--elf goes with --map; a workspace names its ELF file as [linker] elf";
+    if (!ParseOptions(args, 1, true, parsed, error)) {
         return std::nullopt;
     }
     if (parsed.section && parsed.what != "symbols") {
@@ -103,32 +113,11 @@ std::optional<ExportArguments> ParseExportArguments(const std::vector<std::strin
 
 std::optional<UsageArguments> ParseUsageArguments(const std::vector<std::string>& args,
                                                   std::string* error) {
-    UsageArguments parsed;
-    for (size_t i = 0; i < args.size(); i += 2) {
-        const std::string& option = args[i];
-        if (i + 1 >= args.size()) {
-            *error = "option " + option + " needs a value";
-            return std::nullopt;
-        }
-        const std::string& value = args[i + 1];
-        if (option == "--map") {
-            parsed.mapFile = value;
-        } else if (option == "--workspace") {
-            parsed.workspaceFile = value;
-        } else if (option == "--format") {
-            if (!ParseFormat(value, parsed.format, error)) {
-                return std::nullopt;
-            }
-        } else {
-            *error = "unknown option " + option;
-            return std::nullopt;
-        }
-    }
-    if (parsed.mapFile.empty() == parsed.workspaceFile.empty()) {
-        *error = "give exactly one of --map FILE or --workspace FILE";
+    ExportArguments parsed;
+    if (!ParseOptions(args, 0, false, parsed, error)) {
         return std::nullopt;
     }
-    return parsed;
+    return UsageArguments{parsed.mapFile, parsed.elfFile, parsed.workspaceFile, parsed.format};
 }
 
 std::optional<DiffArguments> ParseDiffArguments(const std::vector<std::string>& args,

@@ -28,11 +28,13 @@ std::optional<ExportArguments> ParseExportArguments(const std::vector<std::strin
 
 struct UsageArguments {
     std::string mapFile;
+    std::string elfFile;
     std::string workspaceFile;
     OutputFormat format = OutputFormat::kTsv;
 };
 
-// Parses "usage (--map FILE | --workspace FILE) [--format tsv|csv|json]" without the word usage.
+// Parses "usage (--map FILE [--elf FILE] | --workspace FILE) [--format tsv|csv|json]" without
+// the word usage.
 std::optional<UsageArguments> ParseUsageArguments(const std::vector<std::string>& args,
                                                   std::string* error);
 

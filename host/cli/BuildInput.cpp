@@ -11,16 +11,19 @@ namespace tarncli {
 
 BuildSource SourceOfPath(const std::string& path) {
     constexpr std::string_view kWorkspaceSuffix = ".tarnws";
+    BuildSource source;
     if (path.size() > kWorkspaceSuffix.size() && path.ends_with(kWorkspaceSuffix)) {
-        return {{}, path};
+        source.workspaceFile = path;
+    } else {
+        source.mapFile = path;
     }
-    return {path, {}};
+    return source;
 }
 
 std::optional<LoadedBuild> LoadBuild(const BuildSource& source, bool withSymbols, std::ostream& err,
                                      std::string* error) {
     auto host = source.mapFile.empty() ? OpenWorkspaceHost(source.workspaceFile, error)
-                                       : OpenListingHost(source.mapFile, error);
+                                       : OpenListingHost(source.mapFile, error, source.elfFile);
     if (host == nullptr) {
         return std::nullopt;
     }

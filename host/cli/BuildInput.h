@@ -13,8 +13,9 @@
 namespace tarncli {
 
 struct BuildSource {
-    std::string mapFile;        // a map listing, or
+    std::string mapFile;        // a map listing or map file, or
     std::string workspaceFile;  // a workspace naming one
+    std::string elfFile;        // with mapFile: the linked ELF file, when given
 };
 
 // A file named "*.tarnws" is a workspace; any other a map listing.

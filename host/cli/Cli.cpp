@@ -34,7 +34,7 @@ constexpr Command kCommands[] = {
      "    memory:   the memory areas and resources of the workspace\n",
      &RunExport},
     {"usage",
-     "usage (--map FILE | --workspace FILE) [--format tsv|csv|json]\n"
+     "usage (--map FILE [--elf FILE] | --workspace FILE) [--format tsv|csv|json]\n"
      "    each memory area's (a GNU ld map's regions') size, used and free bytes, largest\n"
      "    free gap; then the sections outside every area\n",
      &RunUsage},

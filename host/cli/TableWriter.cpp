@@ -15,12 +15,7 @@ constexpr size_t kBlockSize = 64 * 1024;
 class TsvWriter final : public TableWriter {
 public:
     TsvWriter(std::ostream& out, std::vector<std::string> columns)
-        : TableWriter(out, std::move(columns)) {
-        for (size_t i = 0; i < columns_.size(); ++i) {
-            Field(i, Kind::kText, columns_[i]);
-        }
-        RowEnd();
-    }
+        : TableWriter(out, std::move(columns)) {}
 
 private:
     void Field(size_t column, Kind kind, std::string_view text) override {
@@ -35,12 +30,7 @@ private:
 class CsvWriter final : public TableWriter {
 public:
     CsvWriter(std::ostream& out, std::vector<std::string> columns)
-        : TableWriter(out, std::move(columns)) {
-        for (size_t i = 0; i < columns_.size(); ++i) {
-            Field(i, Kind::kText, columns_[i]);
-        }
-        RowEnd();
-    }
+        : TableWriter(out, std::move(columns)) {}
 
 private:
     void Field(size_t column, Kind kind, std::string_view text) override {
@@ -71,12 +61,7 @@ std::string JsonString(std::string_view text) {
 class JsonWriter final : public TableWriter {
 public:
     JsonWriter(std::ostream& out, std::vector<std::string> columns)
-        : TableWriter(out, std::move(columns)) {
-        for (const auto& column : columns_) {
-            keys_.push_back(JsonString(column) + ":");
-        }
-        buffer_ += '[';
-    }
+        : TableWriter(out, std::move(columns)) {}
 
 private:
     void Field(size_t column, Kind kind, std::string_view text) override {
@@ -102,6 +87,12 @@ private:
         buffer_ += '}';
         ++rows_;
     }
+    void TableStart() override {
+        for (const auto& column : columns_) {
+            keys_.push_back(JsonString(column) + ":");
+        }
+        buffer_ += '[';
+    }
     void TableEnd() override { buffer_ += rows_ == 0 ? "]\n" : "\n]\n"; }
     bool DecimalNumbers() const override { return true; }
 
@@ -126,15 +117,27 @@ std::optional<OutputFormat> ParseOutputFormat(std::string_view word) {
 
 std::unique_ptr<TableWriter> TableWriter::Create(OutputFormat format, std::ostream& out,
                                                  std::vector<std::string> columns) {
+    std::unique_ptr<TableWriter> writer;
     switch (format) {
         case OutputFormat::kCsv:
-            return std::make_unique<CsvWriter>(out, std::move(columns));
+            writer = std::make_unique<CsvWriter>(out, std::move(columns));
+            break;
         case OutputFormat::kJson:
-            return std::make_unique<JsonWriter>(out, std::move(columns));
+            writer = std::make_unique<JsonWriter>(out, std::move(columns));
+            break;
         case OutputFormat::kTsv:
+            writer = std::make_unique<TsvWriter>(out, std::move(columns));
             break;
     }
-    return std::make_unique<TsvWriter>(out, std::move(columns));
+    writer->TableStart();
+    return writer;
+}
+
+void TableWriter::TableStart() {
+    for (const std::string& column : columns_) {
+        Text(column);
+    }
+    EndRow();
 }
 
 void TableWriter::Put(Kind kind, std::string_view text) {

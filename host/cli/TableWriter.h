@@ -49,6 +49,8 @@ protected:
     // Appends one field to the row under construction; column is its position.
     virtual void Field(size_t column, Kind kind, std::string_view text) = 0;
     virtual void RowEnd() = 0;
+    // The header row by default.
+    virtual void TableStart();
     virtual void TableEnd() {}
     // Whether numbers are written in decimal (json) rather than as hexadecimal text.
     virtual bool DecimalNumbers() const { return false; }

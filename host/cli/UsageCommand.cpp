@@ -39,7 +39,8 @@ int RunUsage(const std::vector<std::string>& args, std::ostream& out, std::ostre
         err << "tarnmap: " << error << "\n";
         return 2;
     }
-    const auto build = LoadBuild({parsed->mapFile, parsed->workspaceFile}, false, err, &error);
+    const auto build =
+        LoadBuild({parsed->mapFile, parsed->workspaceFile, parsed->elfFile}, false, err, &error);
     if (!build) {
         err << "tarnmap: " << error << "\n";
         return 1;
