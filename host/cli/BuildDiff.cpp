@@ -7,54 +7,68 @@
 namespace tarncli {
 namespace {
 
-struct SizePair {
+struct Key {
     std::string_view name;
     std::string_view file;
+    friend bool operator==(const Key&, const Key&) = default;
+};
+
+struct KeyHash {
+    size_t operator()(const Key& key) const {
+        const std::hash<std::string_view> hash;
+        return hash(key.name) ^ (hash(key.file) * 0x9E3779B97F4A7C15u);
+    }
+};
+
+struct Sizes {
     std::optional<uint64_t> oldSize;
     std::optional<uint64_t> newSize;
 };
 
-// Rows keyed by name and file; the key's views point into the rows, which outlive the map.
+uint64_t Magnitude(int64_t value) {
+    return value < 0 ? uint64_t{0} - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
+}
+
+// Sizes by name and file; the keys are views into the rows, which outlive the table.
 class SizeTable {
 public:
-    explicit SizeTable(size_t expected) { rows_.reserve(expected); }
+    explicit SizeTable(size_t expected) { sizes_.reserve(expected); }
 
     void Add(std::string_view name, std::string_view file, uint64_t size, bool isNew) {
-        std::string key;
-        key.reserve(name.size() + file.size() + 1);
-        key.append(name).append(1, '\0').append(file);
-        auto [it, added] =
-            rows_.try_emplace(std::move(key), SizePair{name, file, std::nullopt, std::nullopt});
-        std::optional<uint64_t>& slot = isNew ? it->second.newSize : it->second.oldSize;
+        Sizes& sizes = sizes_[Key{name, file}];
+        std::optional<uint64_t>& slot = isNew ? sizes.newSize : sizes.oldSize;
         slot = slot.value_or(0) + size;
     }
 
     std::vector<SizeChange> Changes() const {
-        std::vector<SizeChange> changes;
-        for (const auto& [key, pair] : rows_) {
-            if (pair.oldSize != pair.newSize) {
-                changes.push_back(
-                    {std::string(pair.name), std::string(pair.file), pair.oldSize, pair.newSize});
+        struct Ranked {
+            uint64_t magnitude;
+            SizeChange change;
+        };
+        std::vector<Ranked> ranked;
+        for (const auto& [key, sizes] : sizes_) {
+            if (sizes.oldSize != sizes.newSize) {
+                const SizeChange change{key.name, key.file, sizes.oldSize, sizes.newSize};
+                ranked.push_back({Magnitude(change.Difference()), change});
             }
         }
-        std::sort(changes.begin(), changes.end(), [](const SizeChange& a, const SizeChange& b) {
-            const uint64_t da = Magnitude(a.Difference());
-            const uint64_t db = Magnitude(b.Difference());
-            if (da != db) {
-                return da > db;
+        std::sort(ranked.begin(), ranked.end(), [](const Ranked& a, const Ranked& b) {
+            if (a.magnitude != b.magnitude) {
+                return a.magnitude > b.magnitude;
             }
-            return a.name != b.name ? a.name < b.name : a.file < b.file;
+            const int byName = a.change.name.compare(b.change.name);
+            return byName != 0 ? byName < 0 : a.change.file < b.change.file;
         });
+        std::vector<SizeChange> changes;
+        changes.reserve(ranked.size());
+        for (const Ranked& r : ranked) {
+            changes.push_back(r.change);
+        }
         return changes;
     }
 
 private:
-    static uint64_t Magnitude(int64_t value) {
-        return value < 0 ? uint64_t{0} - static_cast<uint64_t>(value)
-                         : static_cast<uint64_t>(value);
-    }
-
-    std::unordered_map<std::string, SizePair> rows_;
+    std::unordered_map<Key, Sizes, KeyHash> sizes_;
 };
 
 void AddSections(SizeTable& table, const LinkMapSectionRows& rows, bool isNew) {

@@ -4,16 +4,17 @@
 
 #include <cstdint>
 #include <optional>
-#include <string>
+#include <string_view>
 #include <vector>
 
 #include "src/data/LinkMapRows.h"
 
 namespace tarncli {
 
+// Views into the rows given to DiffBuilds, which must outlive it.
 struct SizeChange {
-    std::string name;
-    std::string file;                 // symbols only
+    std::string_view name;
+    std::string_view file;            // symbols only
     std::optional<uint64_t> oldSize;  // none: appeared in the new build
     std::optional<uint64_t> newSize;  // none: gone from the new build
 

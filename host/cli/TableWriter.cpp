@@ -1,5 +1,6 @@
 #include "host/cli/TableWriter.h"
 
+#include <algorithm>
 #include <cinttypes>
 #include <cstdio>
 #include <nlohmann/json.hpp>
@@ -12,6 +13,11 @@ namespace {
 
 constexpr size_t kBlockSize = 64 * 1024;
 
+bool NeedsEscape(std::string_view text) {
+    return std::any_of(text.begin(), text.end(),
+                       [](char c) { return c == '\t' || c == '\n' || c == '\r' || c == '\\'; });
+}
+
 class TsvWriter final : public TableWriter {
 public:
     TsvWriter(std::ostream& out, std::vector<std::string> columns)
@@ -22,7 +28,12 @@ private:
         if (column > 0) {
             buffer_ += '\t';
         }
-        buffer_ += kind == Kind::kText ? EscapeField(text) : std::string(text);
+        // Escaping builds a new string; most texts need none.
+        if (kind == Kind::kText && NeedsEscape(text)) {
+            buffer_ += EscapeField(text);
+        } else {
+            buffer_ += text;
+        }
     }
     void RowEnd() override { buffer_ += '\n'; }
 };
@@ -54,8 +65,17 @@ private:
 };
 
 // Texts that are not valid UTF-8 get U+FFFD in place of the bad bytes: JSON holds Unicode only.
-std::string JsonString(std::string_view text) {
-    return nlohmann::json(text).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+void AppendJsonString(std::string& out, std::string_view text) {
+    const bool plain = std::all_of(text.begin(), text.end(), [](char c) {
+        return c >= 0x20 && c < 0x7F && c != '"' && c != '\\';
+    });
+    if (plain) {  // the common case, which needs no escaping
+        out += '"';
+        out += text;
+        out += '"';
+    } else {
+        out += nlohmann::json(text).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+    }
 }
 
 class JsonWriter final : public TableWriter {
@@ -70,10 +90,10 @@ private:
         } else {
             buffer_ += ',';
         }
-        buffer_ += column < keys_.size() ? keys_[column] : JsonString(std::to_string(column)) + ":";
+        buffer_ += keys_.at(column);
         switch (kind) {
             case Kind::kText:
-                buffer_ += JsonString(text);
+                AppendJsonString(buffer_, text);
                 break;
             case Kind::kNumber:
                 buffer_ += text;
@@ -89,7 +109,9 @@ private:
     }
     void TableStart() override {
         for (const auto& column : columns_) {
-            keys_.push_back(JsonString(column) + ":");
+            std::string key;
+            AppendJsonString(key, column);
+            keys_.push_back(key + ":");
         }
         buffer_ += '[';
     }
