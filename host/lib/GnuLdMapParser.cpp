@@ -51,6 +51,9 @@ class GnuLdParser {
 public:
     LinkedProgram Parse(std::string_view text) {
         program_.format = MapFormat::kGnuLd;
+        // About one symbol and one input section per hundred bytes of a large map.
+        program_.symbols.reserve(text.size() / 128);
+        program_.inputs.reserve(text.size() / 128);
         maptext::ForEachLine(text, [this](std::string_view line) { return Line(line); });
         return std::move(program_);
     }
@@ -59,15 +62,23 @@ private:
     enum class State { kPreamble, kMemory, kMap, kDone };
 
     bool Line(std::string_view line) {
-        const std::string_view trimmed = Trim(line);
-        if (trimmed == "Memory Configuration") {
-            state_ = State::kMemory;
-        } else if (trimmed == "Linker script and memory map") {
-            state_ = State::kMap;
-        } else if (trimmed == "Cross Reference Table") {
-            return false;
-        } else if (state_ == State::kMemory) {
-            RegionLine(trimmed);
+        // The part headings stand at the start of a line.
+        if (!line.empty() && !maptext::IsBlank(line.front())) {
+            const std::string_view heading = Trim(line);
+            if (heading == "Memory Configuration") {
+                state_ = State::kMemory;
+                return true;
+            }
+            if (heading == "Linker script and memory map") {
+                state_ = State::kMap;
+                return true;
+            }
+            if (heading == "Cross Reference Table") {
+                return false;
+            }
+        }
+        if (state_ == State::kMemory) {
+            RegionLine(Trim(line));
         } else if (state_ == State::kMap) {
             MapLine(line);
         }

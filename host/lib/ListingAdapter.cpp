@@ -3,12 +3,16 @@
 #include <filesystem>
 #include <fstream>
 
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include "host/lib/ElfSymbolMerge.h"
 #include "host/lib/GnuLdMapParser.h"
 #include "host/lib/ListingWriter.h"
 #include "host/lib/LldMapParser.h"
 #include "host/lib/MapText.h"
-#include "host/lib/WorkspaceFile.h"
 
 namespace tarnhost {
 namespace {
@@ -55,6 +59,71 @@ std::string CacheName(const std::string& mapPath, const std::string& elfPath) {
     char name[32];
     std::snprintf(name, sizeof name, "%016llx.listing", static_cast<unsigned long long>(hash));
     return name;
+}
+
+// A map file mapped into memory for the conversion (maps of large programs run to tens of
+// megabytes; nothing is copied).
+class MappedFile {
+public:
+    bool Open(const std::string& path, std::string* error) {
+        const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+        struct stat info {};
+        if (fd < 0 || ::fstat(fd, &info) != 0) {
+            *error = path + ": cannot be read";
+            if (fd >= 0) {
+                ::close(fd);
+            }
+            return false;
+        }
+        size_ = static_cast<size_t>(info.st_size);
+        if (size_ > 0) {
+            data_ = ::mmap(nullptr, size_, PROT_READ, MAP_PRIVATE, fd, 0);
+        }
+        ::close(fd);
+        if (data_ == MAP_FAILED) {
+            data_ = nullptr;
+            *error = path + ": cannot be read";
+            return false;
+        }
+        return true;
+    }
+    ~MappedFile() {
+        if (data_ != nullptr) {
+            ::munmap(data_, size_);
+        }
+    }
+    std::string_view Text() const {
+        return data_ != nullptr ? std::string_view(static_cast<const char*>(data_), size_)
+                                : std::string_view();
+    }
+
+private:
+    void* data_ = nullptr;
+    size_t size_ = 0;
+};
+
+// A cache file can be made again, so it is written without flushing to the disk: a temporary
+// file renamed over the old one, so that no reader sees half of it.
+bool WriteCacheFile(const std::string& path, const std::string& text, std::string* error) {
+    const std::string temporary = path + ".tmp" + std::to_string(::getpid());
+    {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        out.write(text.data(), static_cast<std::streamsize>(text.size()));
+        if (!out.flush()) {
+            *error = temporary + ": cannot be written";
+            std::error_code ec;
+            fs::remove(temporary, ec);
+            return false;
+        }
+    }
+    std::error_code ec;
+    fs::rename(temporary, path, ec);
+    if (ec) {
+        *error = path + ": cannot be written: " + ec.message();
+        fs::remove(temporary, ec);
+        return false;
+    }
+    return true;
 }
 
 std::string FirstLine(const std::string& path) {
@@ -136,8 +205,8 @@ std::string ListingForComponent(const std::string& mapPath, const std::string& e
     if (FirstLine(cachePath) == "TarnMap listing of " + origin) {
         return cachePath;
     }
-    std::string text;
-    if (!ReadTextFile(mapPath, &text, error)) {
+    MappedFile text;
+    if (!text.Open(mapPath, error)) {
         return mapPath;
     }
     ElfImage elf;
@@ -145,10 +214,10 @@ std::string ListingForComponent(const std::string& mapPath, const std::string& e
         return mapPath;
     }
     const LinkedProgram program =
-        ReadLinkedProgram(text, format, elfPath.empty() ? nullptr : &elf);
+        ReadLinkedProgram(text.Text(), format, elfPath.empty() ? nullptr : &elf);
     std::error_code ec;
     fs::create_directories(cacheDir, ec);
-    if (!WriteFileAtomically(cachePath, WriteComponentListing(program, origin), error)) {
+    if (!WriteCacheFile(cachePath, WriteComponentListing(program, origin), error)) {
         return mapPath;
     }
     return cachePath;

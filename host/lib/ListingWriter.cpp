@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <charconv>
 #include <map>
 #include <numeric>
 
@@ -11,18 +10,22 @@
 namespace tarnhost {
 namespace {
 
+using namespace std::string_view_literals;
+
 constexpr uint64_t kAddressLimit = 0xFFFFFFFFu;
 
 void AppendHex(std::string& out, uint64_t value, int width) {
-    char digits[17];
-    auto [end, ec] = std::to_chars(digits, digits + sizeof digits, value, 16);
-    const int length = static_cast<int>(end - digits);
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    char digits[16];
+    int length = 0;
+    do {
+        digits[15 - length++] = kDigits[value & 0xF];
+        value >>= 4;
+    } while (value != 0);
     if (length < width) {
         out.append(static_cast<size_t>(width - length), '0');
     }
-    for (const char* c = digits; c != end; ++c) {
-        out += static_cast<char>(std::toupper(static_cast<unsigned char>(*c)));
-    }
+    out.append(digits + 16 - length, static_cast<size_t>(length));
 }
 
 bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
@@ -43,11 +46,14 @@ bool IsWritableName(std::string_view name) {
             return false;
         }
     }
-    for (std::string_view marker :
-         {"*** Mapping List ***", "*** Symbol List ***", "*** Options ***",
-          "Absolute value symbols", "*** Delete Symbols ***"}) {
-        if (EqualsIgnoringCase(name, marker)) {
-            return false;
+    const char first = name.front();
+    if (first == '*' || first == 'A' || first == 'a') {
+        for (std::string_view marker :
+             {"*** Mapping List ***", "*** Symbol List ***", "*** Options ***",
+              "Absolute value symbols", "*** Delete Symbols ***"}) {
+            if (EqualsIgnoringCase(name, marker)) {
+                return false;
+            }
         }
     }
     // The component names its gap rows so.
@@ -82,7 +88,7 @@ std::string StartOption(const LinkedProgram& program, const std::vector<uint32_t
     return option;
 }
 
-const char* AttributeWord(SymbolKind kind) {
+std::string_view AttributeWord(SymbolKind kind) {
     switch (kind) {
         case SymbolKind::kFunction:
             return "func";
@@ -131,11 +137,14 @@ size_t WriteSymbols(const LinkedProgram& program, std::string& out) {
         const uint32_t output = program.symbols[i].output;
         return output == kNoIndex ? 0ull : uint64_t{output} + 1;
     };
-    std::stable_sort(order.begin(), order.end(), [&](uint32_t a, uint32_t b) {
+    const auto before = [&](uint32_t a, uint32_t b) {
         const uint64_t ka = sectionKey(a);
         const uint64_t kb = sectionKey(b);
         return ka != kb ? ka < kb : program.symbols[a].address < program.symbols[b].address;
-    });
+    };
+    if (!std::is_sorted(order.begin(), order.end(), before)) {  // maps mostly are
+        std::stable_sort(order.begin(), order.end(), before);
+    }
     out += "*** Symbol List ***\n\n";
     uint32_t section = kNoIndex;
     uint32_t file = kNoIndex - 1;
@@ -155,14 +164,13 @@ size_t WriteSymbols(const LinkedProgram& program, std::string& out) {
             out += "\n  (file)\n";  // the reader skips the line after a file line
         }
         out += s.name;
-        out += "\n                                  ";
+        out += "\n  "sv;
         AppendHex(out, s.address, 8);
-        out += "  ";
+        out += "  "sv;
         AppendHex(out, std::min(s.size, kAddressLimit), 1);
-        out += "   ";
+        out += "   "sv;
         out += AttributeWord(s.kind);
-        out += s.local ? " ,l" : " ,g";
-        out += "   0\n";
+        out += s.local ? " ,l   0\n"sv : " ,g   0\n"sv;
     }
     return order.size();
 }
@@ -199,7 +207,7 @@ std::string WriteComponentListing(const LinkedProgram& program, const std::strin
         }
     }
     std::string out;
-    out.reserve(program.symbols.size() * 96 + program.sections.size() * 80 + 256);
+    out.reserve(program.symbols.size() * 64 + program.sections.size() * 80 + 256);
     out += "TarnMap listing of ";
     for (char c : origin) {
         out += static_cast<unsigned char>(c) < 0x20 ? '?' : c;

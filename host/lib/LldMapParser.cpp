@@ -45,9 +45,9 @@ public:
 
 private:
     bool Line(std::string_view line) {
-        if (outColumn_ == 0) {
+        if (!header_) {
             if (IsLldMapHeader(line)) {
-                outColumn_ = line.find("Out");
+                header_ = true;
                 numbers_ = line.find("LMA") != std::string_view::npos ? 4 : 3;
             }
             return true;
@@ -64,14 +64,17 @@ private:
         const uint64_t address = values[0];
         const uint64_t size = values[numbers_ - 2];
         const uint64_t alignment = values[numbers_ - 1];
-        // The last column starts at "Out" for an output section, 8 further for an input
-        // section and 16 further for a symbol.
-        const size_t textStart = line.size() - Trim(rest).size();
+        // The last column starts where the first line's does (an output section), 8 further
+        // for an input section and 16 further for a symbol.
         const std::string_view text = Trim(rest);
         if (text.empty()) {
             return true;
         }
-        const size_t depth = textStart > outColumn_ ? (textStart - outColumn_ + 4) / 8 : 0;
+        const size_t textStart = static_cast<size_t>(text.data() - line.data());
+        if (column_ == std::string_view::npos) {
+            column_ = textStart;
+        }
+        const size_t depth = textStart > column_ ? (textStart - column_ + 4) / 8 : 0;
         if (depth == 0 && text.find(" = ") == std::string_view::npos) {
             program_.sections.push_back(
                 {std::string(text), address, size, alignment, !IsNonAllocatedSectionName(text)});
@@ -127,7 +130,8 @@ private:
     }
 
     LinkedProgram program_;
-    size_t outColumn_ = 0;
+    bool header_ = false;
+    size_t column_ = std::string_view::npos;  // where output section names start
     int numbers_ = 4;
     uint32_t output_ = kNoIndex;
     uint32_t file_ = kNoIndex;

@@ -1,5 +1,7 @@
 #include "host/lib/MapText.h"
 
+#include <array>
+
 namespace tarnhost::maptext {
 
 std::string_view Trim(std::string_view text) {
@@ -14,6 +16,11 @@ std::string_view Trim(std::string_view text) {
 
 std::string_view NextWord(std::string_view& text) {
     size_t start = 0;
+    // Maps pad their columns with runs of spaces.
+    while (start + 4 <= text.size() && text[start] == ' ' && text[start + 1] == ' ' &&
+           text[start + 2] == ' ' && text[start + 3] == ' ') {
+        start += 4;
+    }
     while (start < text.size() && IsBlank(text[start])) {
         ++start;
     }
@@ -26,6 +33,23 @@ std::string_view NextWord(std::string_view& text) {
     return word;
 }
 
+namespace {
+
+// The value of each hexadecimal digit; 0xFF for every other character.
+constexpr auto kHexValues = [] {
+    std::array<uint8_t, 256> values{};
+    values.fill(0xFF);
+    for (int c = 0; c < 10; ++c) {
+        values['0' + c] = static_cast<uint8_t>(c);
+    }
+    for (int c = 0; c < 6; ++c) {
+        values['a' + c] = values['A' + c] = static_cast<uint8_t>(10 + c);
+    }
+    return values;
+}();
+
+}  // namespace
+
 std::optional<uint64_t> ParseHex(std::string_view word) {
     if (word.size() > 2 && word[0] == '0' && (word[1] == 'x' || word[1] == 'X')) {
         word.remove_prefix(2);
@@ -35,14 +59,8 @@ std::optional<uint64_t> ParseHex(std::string_view word) {
     }
     uint64_t value = 0;
     for (char c : word) {
-        unsigned digit = 0;
-        if (c >= '0' && c <= '9') {
-            digit = static_cast<unsigned>(c - '0');
-        } else if (c >= 'a' && c <= 'f') {
-            digit = static_cast<unsigned>(c - 'a' + 10);
-        } else if (c >= 'A' && c <= 'F') {
-            digit = static_cast<unsigned>(c - 'A' + 10);
-        } else {
+        const uint8_t digit = kHexValues[static_cast<unsigned char>(c)];
+        if (digit == 0xFF) {
             return std::nullopt;
         }
         value = value << 4 | digit;

@@ -29,7 +29,9 @@ void ForEachLine(std::string_view text, OnLine&& onLine) {
 }
 
 inline bool IsBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
+    // Blanks are all at or below the space: one comparison rules out the rest.
+    return static_cast<unsigned char>(c) <= ' ' &&
+           (c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f');
 }
 
 std::string_view Trim(std::string_view text);

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "host/lib/WorkspaceElf.h"
 #include "platform/text/Utf.h"
 
 namespace tarnhost {
@@ -72,11 +73,17 @@ HResult SourceLookupService::LookupAddress(uint32_t address, WString* file, int3
     if (workspace_ == nullptr || file == nullptr || line == nullptr) {
         return kStatusFail;
     }
-    const auto location = workspace_->SourceOf(address);
+    if (const auto location = workspace_->SourceOf(address)) {
+        *file = tarnui::Utf8ToUtf16(ExpandPath(location->file));
+        *line = location->line;
+        return kStatusOk;
+    }
+    // Without a table entry, the linked ELF file's line table answers.
+    const auto location = DebugSourceOf(*workspace_, address);
     if (!location) {
         return kStatusFail;
     }
-    *file = tarnui::Utf8ToUtf16(ExpandPath(location->file));
+    *file = tarnui::Utf8ToUtf16(location->file);
     *line = location->line;
     return kStatusOk;
 }

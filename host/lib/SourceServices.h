@@ -1,5 +1,6 @@
 // The source services: lookup answers the file and line of an address from the workspace's
-// [sources] table (placeholders expanded, a relative path taken from the workspace directory);
+// [sources] table (placeholders expanded, a relative path taken from the workspace directory),
+// else from the DWARF line table of the linked ELF file;
 // display keeps each request to open a source line for the front end to act on.
 #pragma once
 
@@ -19,7 +20,8 @@ public:
     SourceLookupService(const Workspace* workspace,
                         std::vector<std::pair<std::string, std::string>> hostPlaceholders);
 
-    // kStatusOk with the file and line, kStatusFail when the table has no such address.
+    // kStatusOk with the file and line, kStatusFail when neither the table nor the ELF
+    // file's line table has the address.
     HResult LookupAddress(uint32_t address, WString* file, int32_t* line) override;
 
     // The file of a table entry as a path: "$(NAME)" of the workspace's names and directories
