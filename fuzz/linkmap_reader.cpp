@@ -36,7 +36,9 @@ std::vector<tagLinkMapSectionInfo> Sections(const CLinkMapInfo& model) {
     return Values(rows);
 }
 
-void CheckSymbolSort(CLinkMapInfo& model, int column, int direction) {
+void CheckSymbolSort(CLinkMapInfo& model, int number, int way) {
+    const auto column = static_cast<SymbolColumn>(number);
+    const auto direction = static_cast<RowSortDirection>(way);
     const auto before = Symbols(model);
     model.SortSymbols(column, direction);
     const auto after = Symbols(model);
@@ -69,7 +71,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const int direction = size > 1 ? data[1] % 3 : 0;
     CheckSymbolSort(model, column, direction);
     CheckSymbolSort(model, (column + 1) % 8, 1 - direction % 2);
-    model.SortSections(column % 6, direction);
+    model.SortSections(static_cast<SectionColumn>(column % 6),
+                       static_cast<RowSortDirection>(direction));
 
     std::vector<uint32_t> starts, ends;
     const int any = model.GetUsedRanges(starts, ends);

@@ -5,25 +5,21 @@
 namespace tarncli {
 namespace {
 
-bool ParseSort(const std::string& text, ExportArguments& parsed) {
+// The column number and direction of "--sort COLUMN[:asc|:desc]".
+bool ParseSort(const std::string& text, int32_t& value, ExportArguments& parsed) {
     std::string column = text;
     const size_t colon = text.find(':');
     if (colon != std::string::npos) {
         column = text.substr(0, colon);
         const std::string direction = text.substr(colon + 1);
         if (direction == "desc") {
-            parsed.sortDirection = 1;
+            parsed.sortDirection = RowSortDirection::kDescending;
         } else if (direction != "asc") {
             return false;
         }
     }
-    int value = 0;
     const auto [end, ec] = std::from_chars(column.data(), column.data() + column.size(), value);
-    if (ec != std::errc() || end != column.data() + column.size() || value < 0) {
-        return false;
-    }
-    parsed.sortColumn = value;
-    return true;
+    return ec == std::errc() && end == column.data() + column.size();
 }
 
 bool ParseFormat(const std::string& value, OutputFormat& format, std::string* error) {
@@ -37,9 +33,11 @@ bool ParseFormat(const std::string& value, OutputFormat& format, std::string* er
 }
 
 // The options after the command's words: the build (--map, --elf, --workspace) and --format,
-// and for export also --sort and --section. Checks that exactly one build is named.
-bool ParseOptions(const std::vector<std::string>& args, size_t first, bool exportOptions,
-                  ExportArguments& parsed, std::string* error) {
+// and, when sortText is given (export), --sort and --section. Checks that exactly one build is
+// named.
+bool ParseOptions(const std::vector<std::string>& args, size_t first,
+                  std::optional<std::string>* sortText, ExportArguments& parsed,
+                  std::string* error) {
     for (size_t i = first; i < args.size(); ++i) {
         const std::string& option = args[i];
         if (i + 1 >= args.size()) {
@@ -57,13 +55,9 @@ bool ParseOptions(const std::vector<std::string>& args, size_t first, bool expor
             if (!ParseFormat(value, parsed.format, error)) {
                 return false;
             }
-        } else if (option == "--sort" && exportOptions) {
-            if (!ParseSort(value, parsed)) {
-                *error = "--sort takes COLUMN or COLUMN:desc with a column number, not \"" + value +
-                         "\"";
-                return false;
-            }
-        } else if (option == "--section" && exportOptions) {
+        } else if (option == "--sort" && sortText != nullptr) {
+            *sortText = value;  // checked by the caller, against the columns of the list
+        } else if (option == "--section" && sortText != nullptr) {
             parsed.section = value;
         } else {
             *error = "unknown option " + option;
@@ -86,6 +80,7 @@ bool ParseOptions(const std::vector<std::string>& args, size_t first, bool expor
 std::optional<ExportArguments> ParseExportArguments(const std::vector<std::string>& args,
                                                     std::string* error) {
     ExportArguments parsed;
+    std::optional<std::string> sortText;
     if (args.empty()) {
         *error = "export needs what to export: sections, symbols, groups or memory";
         return std::nullopt;
@@ -97,16 +92,32 @@ std::optional<ExportArguments> ParseExportArguments(const std::vector<std::strin
             "cannot export \"" + parsed.what + "\": choose sections, symbols, groups or memory";
         return std::nullopt;
     }
-    if (!ParseOptions(args, 1, true, parsed, error)) {
+    if (!ParseOptions(args, 1, &sortText, parsed, error)) {
         return std::nullopt;
     }
     if (parsed.section && parsed.what != "symbols") {
         *error = "--section applies to symbols only";
         return std::nullopt;
     }
-    if (parsed.sortColumn && parsed.what != "symbols" && parsed.what != "sections") {
+    if (sortText && parsed.what != "symbols" && parsed.what != "sections") {
         *error = "--sort applies to sections and symbols only";
         return std::nullopt;
+    }
+    if (sortText) {
+        const bool symbols = parsed.what == "symbols";
+        const int32_t columns = symbols ? kSymbolColumnCount : kSectionColumnCount;
+        int32_t column = -1;
+        if (!ParseSort(*sortText, column, parsed) || column < 0 || column >= columns) {
+            *error = std::string("--sort takes COLUMN[:asc|:desc] with a ") +
+                     (symbols ? "symbol" : "section") + " column from 0 to " +
+                     std::to_string(columns - 1) + ", not \"" + *sortText + "\"";
+            return std::nullopt;
+        }
+        if (symbols) {
+            parsed.symbolSort = static_cast<SymbolColumn>(column);
+        } else {
+            parsed.sectionSort = static_cast<SectionColumn>(column);
+        }
     }
     return parsed;
 }
@@ -114,7 +125,7 @@ std::optional<ExportArguments> ParseExportArguments(const std::vector<std::strin
 std::optional<UsageArguments> ParseUsageArguments(const std::vector<std::string>& args,
                                                   std::string* error) {
     ExportArguments parsed;
-    if (!ParseOptions(args, 0, false, parsed, error)) {
+    if (!ParseOptions(args, 0, nullptr, parsed, error)) {
         return std::nullopt;
     }
     return UsageArguments{parsed.mapFile, parsed.elfFile, parsed.workspaceFile, parsed.format};

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "host/cli/TableWriter.h"
+#include "src/data/LinkMapColumns.h"
 
 namespace tarncli {
 
@@ -14,13 +15,14 @@ struct ExportArguments {
     std::string mapFile;
     std::string elfFile;  // only with mapFile
     std::string workspaceFile;
-    std::optional<int> sortColumn;
-    int sortDirection = 0;  // 1 descending
+    std::optional<SectionColumn> sectionSort;  // for sections
+    std::optional<SymbolColumn> symbolSort;    // for symbols
+    RowSortDirection sortDirection = RowSortDirection::kAscending;
     std::optional<std::string> section;
     OutputFormat format = OutputFormat::kTsv;
 };
 
-// Parses "export WHAT (--map FILE [--elf FILE] | --workspace FILE) [--sort COLUMN[:desc]]
+// Parses "export WHAT (--map FILE [--elf FILE] | --workspace FILE) [--sort COLUMN[:asc|:desc]]
 // [--section NAME] [--format tsv|csv|json]" without the word export. Returns nothing and sets
 // error on bad arguments.
 std::optional<ExportArguments> ParseExportArguments(const std::vector<std::string>& args,

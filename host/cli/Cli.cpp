@@ -26,7 +26,7 @@ struct Command {
 constexpr Command kCommands[] = {
     {"export",
      "export sections|symbols|groups|memory (--map FILE [--elf FILE] | --workspace FILE)\n"
-     "         [--sort COLUMN[:desc]] [--section NAME] [--format tsv|csv|json]\n"
+     "         [--sort COLUMN[:asc|:desc]] [--section NAME] [--format tsv|csv|json]\n"
      "    --map takes the component's listing or a GNU ld or lld map file\n"
      "    sections: name start end size overlay (gaps as \"Unallocated Area\"); columns 0-4\n"
      "    symbols:  name address size attribute scope section file; columns 0-7\n"
@@ -44,7 +44,8 @@ constexpr Command kCommands[] = {
      "    then the bytes per memory area\n",
      &RunDiff},
     {"print",
-     "print section-list|symbol-list|section-tree (--map FILE | --workspace FILE)\n"
+     "print section-list|symbol-list|section-tree|section-settings\n"
+     "         (--map FILE | --workspace FILE)\n"
      "         [--click COLUMN]... [--show-gaps] [--show-zero-size] [--section NAME]\n"
      "         [--filter attribute=WORDS|scope=WORDS|section=NAME|file=NAME]...\n"
      "    the view's print text after the options, taken in order as a person's actions\n",

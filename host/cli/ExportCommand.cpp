@@ -1,5 +1,6 @@
 #include "host/cli/ExportCommand.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fstream>
@@ -14,35 +15,35 @@ namespace tarncli {
 namespace {
 
 void WriteSections(CTarnMapDataManager& data, const ExportArguments& args, std::ostream& out) {
-    if (args.sortColumn) {
-        data.Sort(kWindowTypeSectionList, *args.sortColumn, args.sortDirection);
+    CLinkMapInfo& linkMap = *data.LinkMap();
+    if (args.sectionSort) {
+        linkMap.SortSections(*args.sectionSort, args.sortDirection);
     }
     LinkMapSectionRows rows;
-    data.GetSections(0, data.GetSectionCount(), rows);
+    linkMap.GetSections(0, linkMap.GetSectionCount(), rows);
     auto table = TableWriter::Create(args.format, out, {"name", "start", "end", "size", "overlay"});
     for (const auto& row : rows) {
         table->Text(row->name).Hex(row->startAddress).Hex(row->endAddress).Hex(row->size);
         table->Text(row->overlay).EndRow();
     }
     table->Finish();
-    CTarnMapDataManager::FreeSectionRows(rows);
+    CLinkMapInfo::FreeSectionRows(rows);
 }
 
+// The symbols are read in place: a copy of every row would double the memory of a large
+// listing.
 void WriteSymbols(CTarnMapDataManager& data, const ExportArguments& args, std::ostream& out) {
-    if (args.sortColumn) {
-        data.Sort(kWindowTypeSymbolList, *args.sortColumn, args.sortDirection);
+    CLinkMapInfo& linkMap = *data.LinkMap();
+    if (args.symbolSort) {
+        linkMap.SortSymbols(*args.symbolSort, args.sortDirection);
     }
-    const std::string section = args.section.value_or(std::string());
-    LinkMapSymbolRows rows;
-    data.GetSymbols(0, data.GetSymbolCount(section), section, rows);
     auto table = TableWriter::Create(
         args.format, out, {"name", "address", "size", "attribute", "scope", "section", "file"});
-    for (const auto& row : rows) {
-        table->Text(row->name).Hex(row->address).Hex(row->size).Text(row->attribute);
-        table->Text(row->scope).Text(row->section).Text(row->file).EndRow();
-    }
+    linkMap.VisitSymbols(args.section.value_or(std::string()), [&](const LinkMapSymbolView& row) {
+        table->Text(row.name).Hex(row.address).Hex(row.size).Text(row.attribute);
+        table->Text(row.scope).Text(row.section).Text(row.file).EndRow();
+    });
     table->Finish();
-    CTarnMapDataManager::FreeSymbolRows(rows);
 }
 
 // One row per address of a group (a group without address has one row with both empty).

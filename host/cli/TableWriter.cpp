@@ -6,36 +6,27 @@
 #include <nlohmann/json.hpp>
 #include <ostream>
 
-#include "host/cli/TextFields.h"
+#include "host/cli/RowWriter.h"
 
 namespace tarncli {
 namespace {
 
 constexpr size_t kBlockSize = 64 * 1024;
 
-bool NeedsEscape(std::string_view text) {
-    return std::any_of(text.begin(), text.end(),
-                       [](char c) { return c == '\t' || c == '\n' || c == '\r' || c == '\\'; });
-}
-
+// Tab-separated rows through the command line's row writer, which escapes the texts.
 class TsvWriter final : public TableWriter {
 public:
     TsvWriter(std::ostream& out, std::vector<std::string> columns)
-        : TableWriter(out, std::move(columns)) {}
+        : TableWriter(out, std::move(columns)), rows_(out) {}
 
 private:
-    void Field(size_t column, Kind kind, std::string_view text) override {
-        if (column > 0) {
-            buffer_ += '\t';
-        }
-        // Escaping builds a new string; most texts need none.
-        if (kind == Kind::kText && NeedsEscape(text)) {
-            buffer_ += EscapeField(text);
-        } else {
-            buffer_ += text;
-        }
+    void Field(size_t /*column*/, Kind /*kind*/, std::string_view text) override {
+        rows_.Text(text);
     }
-    void RowEnd() override { buffer_ += '\n'; }
+    void RowEnd() override { rows_.EndRow(); }
+    void TableEnd() override { rows_.Flush(); }
+
+    RowWriter rows_;
 };
 
 class CsvWriter final : public TableWriter {

@@ -1,6 +1,6 @@
 // Writes the command line's tables in one of three formats, a row at a time:
 // - tsv (the format export always had): a header line, then tab-separated rows; addresses and
-//   sizes as 8 upper-case hexadecimal digits, texts escaped as EscapeField does;
+//   sizes as 8 upper-case hexadecimal digits, texts escaped as RowWriter does;
 // - csv: the same fields separated by commas, a field quoted when it holds a comma, a double
 //   quote, a carriage return or a line feed (quotes doubled), records ending in CRLF;
 // - json: one array of objects whose keys are the header's column names; addresses, sizes

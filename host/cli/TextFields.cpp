@@ -1,37 +1,53 @@
 #include "host/cli/TextFields.h"
 
-#include <cstdio>
+#include <array>
 
 namespace tarncli {
+namespace {
 
-std::string EscapeField(std::string_view text) {
-    std::string out;
-    out.reserve(text.size());
+// The letter after the backslash for each character that is written escaped; 0 for the others.
+constexpr std::array<char, 256> kEscapeLetters = [] {
+    std::array<char, 256> letters{};
+    letters['\t'] = 't';
+    letters['\n'] = 'n';
+    letters['\r'] = 'r';
+    letters['\\'] = '\\';
+    return letters;
+}();
+
+}  // namespace
+
+char* WriteEscaped(char* out, std::string_view text) {
     for (char c : text) {
-        switch (c) {
-            case '\t':
-                out += "\\t";
-                break;
-            case '\n':
-                out += "\\n";
-                break;
-            case '\r':
-                out += "\\r";
-                break;
-            case '\\':
-                out += "\\\\";
-                break;
-            default:
-                out += c;
+        const char letter = kEscapeLetters[static_cast<unsigned char>(c)];
+        if (letter == 0) {
+            *out++ = c;
+        } else {
+            *out++ = '\\';
+            *out++ = letter;
         }
     }
     return out;
 }
 
+char* WriteHex(char* out, uint32_t value) {
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    for (int shift = 28; shift >= 0; shift -= 4) {
+        *out++ = kDigits[(value >> shift) & 0xF];
+    }
+    return out;
+}
+
+std::string EscapeField(std::string_view text) {
+    std::string out(2 * text.size(), '\0');
+    out.resize(static_cast<size_t>(WriteEscaped(out.data(), text) - out.data()));
+    return out;
+}
+
 std::string HexField(uint32_t value) {
-    char buffer[12];
-    std::snprintf(buffer, sizeof buffer, "%08X", value);
-    return buffer;
+    std::string out(8, '0');
+    WriteHex(out.data(), value);
+    return out;
 }
 
 std::string Row(std::initializer_list<std::string> fields) {

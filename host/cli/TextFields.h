@@ -1,4 +1,5 @@
-// How the command line writes fields: tab-separated, addresses and sizes as 8 upper-case
+// How the command line writes fields (RowWriter writes whole exports with them):
+// tab-separated, addresses and sizes as 8 upper-case
 // hexadecimal digits, and a tab, newline or backslash in a text as \t, \n, \\ (a carriage
 // return as \r), so that every row stays one line.
 #pragma once
@@ -9,6 +10,11 @@
 #include <string_view>
 
 namespace tarncli {
+
+// The escaped text written at out, which has room for twice the text; returns its end.
+char* WriteEscaped(char* out, std::string_view text);
+// The 8 digits written at out; returns their end.
+char* WriteHex(char* out, uint32_t value);
 
 std::string EscapeField(std::string_view text);
 std::string HexField(uint32_t value);

@@ -7,10 +7,13 @@
 // answers every question with its default is used.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 
+#include "platform/graphics/Font.h"
 #include "platform/help/Help.h"
 #include "platform/printing/DeviceSettings.h"
 
@@ -45,6 +48,23 @@ public:
     virtual void WindowShown(Window& window, bool shown) = 0;
     // A window is being destroyed; a rendering backend forgets it.
     virtual void WindowDestroyed(Window& /*window*/) {}
+    // What changed in a window or control (Changes.h bits); its Revision() has advanced.
+    virtual void WindowChanged(Window& /*window*/, uint32_t /*changes*/) {}
+
+    // The main loop. Messages were posted to an empty queue: the backend calls
+    // Window::PumpMessages from its event loop soon. A timer was set (or set again with a
+    // new interval) or killed: the backend calls window.FireTimer(timerId) every interval
+    // while it is set. The headless backend does neither; tests pump and fire by hand.
+    virtual void MessagesPosted() {}
+    virtual void TimerSet(Window& /*window*/, int /*timerId*/, unsigned /*intervalMs*/) {}
+    virtual void TimerKilled(Window& /*window*/, int /*timerId*/) {}
+
+    // Text metrics of the screen fonts, when the backend draws with fonts of its own; false
+    // keeps the fixed-cell measurement (Font.h), which the headless backend and printers use.
+    virtual bool MeasureFont(const Font& /*font*/, TextMetrics& /*metrics*/) { return false; }
+    virtual bool MeasureText(const Font& /*font*/, std::string_view /*text*/, int& /*width*/) {
+        return false;
+    }
 };
 
 Backend& CurrentBackend();

@@ -5,6 +5,7 @@
 #include "platform/controls/Edit.h"
 #include "platform/controls/ListBox.h"
 #include "platform/dialogs/Dialog.h"
+#include "platform/windows/Keys.h"
 
 namespace tarnui {
 
@@ -144,6 +145,12 @@ DialogScript& DialogScript::Focus(int id) {
         Control* c = d.GetControl(id);
         return c != nullptr && c->AcceptsInput() && d.GotoDlgCtrl(id);
     });
+}
+
+DialogScript& DialogScript::Key(uint32_t key, unsigned modifiers) {
+    const std::string what = "Key(" + std::to_string(key) +
+                             (modifiers != 0 ? ", " + std::to_string(modifiers) : "") + ")";
+    return Add(what, [key, modifiers](tarnui::Dialog&) { return PressKey(key, modifiers); });
 }
 
 DialogScript& DialogScript::Do(std::string description,

@@ -53,6 +53,8 @@ public:
     DialogScript& Enter();
     DialogScript& Escape();
     DialogScript& Focus(int id);
+    // Presses a key (Keys.h) where the focus is; refused when no window handles it.
+    DialogScript& Key(uint32_t key, unsigned modifiers = 0);
     // Anything else a person can do, written as code against the dialog's public API.
     DialogScript& Do(std::string description, std::function<bool(Dialog&)> action);
 

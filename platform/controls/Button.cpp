@@ -19,6 +19,7 @@ bool CheckBox::Click() {
     }
     SetFocus();
     check_ = check_ != 0 ? 0 : 1;
+    NotifyChanged(kChangeItemsChanged);
     NotifyParent(kNotifyClicked, check_);
     return true;
 }

@@ -28,7 +28,10 @@ public:
     ControlKind Kind() const override { return ControlKind::CheckBox; }
 
     int GetCheck() const { return check_; }
-    void SetCheck(int state) { check_ = state != 0 ? 1 : 0; }
+    void SetCheck(int state) {
+        check_ = state != 0 ? 1 : 0;
+        NotifyChanged(kChangeItemsChanged);
+    }
 
     bool Click();
 

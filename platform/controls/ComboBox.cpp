@@ -22,6 +22,7 @@ int ComboBox::AddString(std::string text) {
     if (curSel_ >= index) {
         ++curSel_;  // a sorted insert in front of the selection moves it
     }
+    NotifyChanged(kChangeItemsInserted);
     return index;
 }
 
@@ -30,6 +31,7 @@ int ComboBox::InsertString(int index, std::string text) {
     if (at >= 0 && curSel_ >= at) {
         ++curSel_;
     }
+    NotifyChanged(kChangeItemsInserted);
     return at;
 }
 
@@ -45,6 +47,7 @@ int ComboBox::DeleteString(int index) {
     } else if (curSel_ > index) {
         --curSel_;
     }
+    NotifyChanged(kChangeItemsRemoved);
     return items_.Count();
 }
 
@@ -52,6 +55,7 @@ void ComboBox::ResetContent() {
     items_.Clear();
     curSel_ = -1;
     ShowText({});
+    NotifyChanged(kChangeItemsRemoved | kChangeSelection);
 }
 
 std::string ComboBox::GetLBText(int index) const {
@@ -76,6 +80,7 @@ int ComboBox::SetCurSel(int index) {
     }
     curSel_ = index;
     ShowText(items_.Text(index));
+    NotifyChanged(kChangeSelection);
     return index;
 }
 
@@ -175,6 +180,14 @@ bool ComboBox::EnterText(std::string_view text) {
     }
     editor_.SetSel(0, -1);
     return text.empty() ? PressBackspace() : TypeText(text);
+}
+
+bool ComboBox::OnKeyDown(const KeyEvent& key) {
+    if (key.Is(kKeyBack)) {
+        PressBackspace();
+        return true;
+    }
+    return false;
 }
 
 }  // namespace tarnui

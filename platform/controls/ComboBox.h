@@ -47,6 +47,8 @@ public:
 
 protected:
     bool OnCreate() override;
+    // Backspace edits the text as PressBackspace.
+    bool OnKeyDown(const KeyEvent& key) override;
 
 private:
     bool Take(EditOutcome outcome);

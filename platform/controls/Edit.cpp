@@ -87,4 +87,16 @@ bool Edit::EnterText(std::string_view text) {
     return TypeText(text);
 }
 
+bool Edit::OnKeyDown(const KeyEvent& key) {
+    if (key.Is(kKeyBack)) {
+        PressBackspace();
+        return true;
+    }
+    if (key.Is(kKeyDelete)) {
+        PressDelete();
+        return true;
+    }
+    return false;
+}
+
 }  // namespace tarnui

@@ -35,6 +35,8 @@ public:
 
 protected:
     bool OnCreate() override;
+    // Backspace and Delete edit the text as PressBackspace and PressDelete.
+    bool OnKeyDown(const KeyEvent& key) override;
 
 private:
     friend class ComboBox;

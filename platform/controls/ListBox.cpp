@@ -20,6 +20,7 @@ void ListBox::InsertState(int index) {
         ++anchor_;
     }
     OnItemInserted(index);
+    NotifyChanged(kChangeItemsInserted);
 }
 
 int ListBox::AddString(std::string text) {
@@ -51,6 +52,7 @@ int ListBox::DeleteString(int index) {
     shift(caret_);
     shift(anchor_);
     OnItemRemoved(index);
+    NotifyChanged(kChangeItemsRemoved);
     return items_.Count();
 }
 
@@ -58,6 +60,7 @@ void ListBox::ResetContent() {
     items_.Clear();
     selected_.clear();
     caret_ = anchor_ = -1;
+    NotifyChanged(kChangeItemsRemoved | kChangeSelection);
     OnItemsCleared();
 }
 
@@ -89,6 +92,7 @@ int ListBox::GetCurSel() const {
 
 int ListBox::SetCurSel(int index) {
     std::fill(selected_.begin(), selected_.end(), false);
+    NotifyChanged(kChangeSelection);
     if (!items_.Valid(index)) {
         return -1;
     }
@@ -101,6 +105,7 @@ bool ListBox::SetSel(int index, bool select) {
     if (!IsMultiSelect()) {
         return false;
     }
+    NotifyChanged(kChangeSelection);
     if (index == -1) {
         std::fill(selected_.begin(), selected_.end(), select);
         return true;
@@ -153,6 +158,7 @@ bool ListBox::ClickItem(int index, unsigned modifiers) {
     } else {
         SetCurSel(index);
     }
+    NotifyChanged(kChangeSelection);
     NotifyParent(kNotifySelChange, index);
     return true;
 }
@@ -174,6 +180,7 @@ bool CheckListBox::SetCheck(int index, int state) {
         return false;
     }
     checks_[index] = state != 0 ? 1 : 0;
+    NotifyChanged(kChangeItemsChanged);
     return true;
 }
 
@@ -183,6 +190,7 @@ bool CheckListBox::ToggleCheck(int index) {
     }
     SetFocus();
     checks_[index] = checks_[index] != 0 ? 0 : 1;
+    NotifyChanged(kChangeItemsChanged);
     NotifyParent(kNotifyCheckChange, index);
     return true;
 }

@@ -43,6 +43,7 @@ int ListControl::InsertColumn(int index, const ListColumn& column) {
             item.texts.insert(item.texts.begin() + index, std::string());
         }
     }
+    NotifyChanged(kChangeColumns);
     OnColumnInserted(index);
     return index;
 }
@@ -74,6 +75,7 @@ bool ListControl::DeleteColumn(int index) {
             item.texts.erase(item.texts.begin() + index);
         }
     }
+    NotifyChanged(kChangeColumns);
     OnColumnDeleted(index);
     return true;
 }
@@ -88,6 +90,7 @@ bool ListControl::SetColumn(int index, const ListColumn& column) {
     }
     columns_[index] = column;
     columns_[index].width = std::max(0, column.width);
+    NotifyChanged(kChangeColumns | kChangeImages);
     return true;
 }
 
@@ -101,6 +104,7 @@ bool ListControl::SetColumnWidth(int index, int width) {
         return false;
     }
     columns_[index].width = std::max(0, width);
+    NotifyChanged(kChangeColumns);
     return true;
 }
 
@@ -116,6 +120,7 @@ bool ListControl::SetColumnOrder(const std::vector<int>& order) {
         }
     }
     order_ = order;
+    NotifyChanged(kChangeColumns);
     return true;
 }
 
@@ -137,6 +142,7 @@ int ListControl::InsertItem(int index, std::string text) {
     if (selectionMark_ >= index) {
         ++selectionMark_;
     }
+    NotifyChanged(kChangeItemsInserted);
     OnItemInserted(index);
     return index;
 }
@@ -152,6 +158,7 @@ bool ListControl::DeleteItem(int index) {
         --selectionMark_;
     }
     ClampTopIndex();
+    NotifyChanged(kChangeItemsRemoved);
     OnItemDeleted(index);
     return true;
 }
@@ -160,6 +167,7 @@ void ListControl::DeleteAllItems() {
     items_.clear();
     selectionMark_ = -1;
     topIndex_ = 0;
+    NotifyChanged(kChangeItemsRemoved | kChangeSelection | kChangeScroll);
     OnAllItemsDeleted();
 }
 
@@ -172,6 +180,7 @@ bool ListControl::SetItemText(int item, int column, std::string text) {
         texts.resize(column + 1);
     }
     texts[column] = std::move(text);
+    NotifyChanged(kChangeItemsChanged);
     return true;
 }
 
@@ -198,6 +207,7 @@ bool ListControl::SetItemData(int item, intptr_t data) {
         return false;
     }
     items_[item].data = data;
+    NotifyChanged(kChangeItemsChanged);
     return true;
 }
 
@@ -220,6 +230,7 @@ void ListControl::ChangeState(int item, uint32_t state, uint32_t mask) {
         }
     }
     it.state = (it.state & ~mask) | (state & mask);
+    NotifyChanged(kChangeSelection);
 }
 
 bool ListControl::SetItemState(int item, uint32_t state, uint32_t mask) {
@@ -227,6 +238,7 @@ bool ListControl::SetItemState(int item, uint32_t state, uint32_t mask) {
         for (int i = 0; i < GetItemCount(); ++i) {
             items_[i].state = (items_[i].state & ~mask) | (state & mask);
         }
+        NotifyChanged(kChangeSelection);
         return true;
     }
     if (!ValidItem(item)) {
@@ -278,7 +290,26 @@ int ListControl::GetCountPerPage() const {
 
 void ListControl::ClampTopIndex() {
     const int highest = std::max(0, GetItemCount() - GetCountPerPage());
-    topIndex_ = std::clamp(topIndex_, 0, highest);
+    SetTopIndex(std::clamp(topIndex_, 0, highest));
+}
+
+void ListControl::SetTopIndex(int top) {
+    if (top != topIndex_) {
+        topIndex_ = top;
+        NotifyChanged(kChangeScroll);
+    }
+}
+
+void ListControl::SetScrollX(int x) {
+    if (x != scrollX_) {
+        scrollX_ = x;
+        NotifyChanged(kChangeScroll);
+    }
+}
+
+void ListControl::SetColour(Color& member, Color c) {
+    member = c;
+    NotifyChanged(kChangeAppearance);
 }
 
 bool ListControl::EnsureVisible(int item, bool partialOk) {
@@ -288,10 +319,10 @@ bool ListControl::EnsureVisible(int item, bool partialOk) {
     const int perPage = GetCountPerPage();
     const int partialRow = (GetClientRect().Height() - HeaderHeight()) % ItemHeight() != 0 ? 1 : 0;
     if (item < topIndex_) {
-        topIndex_ = item;
+        SetTopIndex(item);
     } else if (item >= topIndex_ + perPage &&
                !(partialOk && partialRow != 0 && item == topIndex_ + perPage)) {
-        topIndex_ = item - perPage + 1;
+        SetTopIndex(item - perPage + 1);
     }
     ClampTopIndex();
     return true;
@@ -301,7 +332,7 @@ bool ListControl::Scroll(Size delta) {
     topIndex_ += delta.cy / ItemHeight();
     ClampTopIndex();
     const int widest = std::max(0, TotalColumnWidth() - GetClientRect().Width());
-    scrollX_ = std::clamp(scrollX_ + delta.cx, 0, widest);
+    SetScrollX(std::clamp(scrollX_ + delta.cx, 0, widest));
     return true;
 }
 
@@ -428,6 +459,44 @@ bool ListControl::BeginDrag(int item) {
     }
     NotifyParent(kNotifyBeginDrag, item);
     return true;
+}
+
+bool ListControl::TurnWheel(int wheelDelta) {
+    if (!AcceptsInput()) {
+        return false;
+    }
+    return ScrollBarInput(ScrollBarKind::Vertical, ScrollAction::ThumbTrack,
+                          topIndex_ + WheelRows(wheelDelta));
+}
+
+ScrollInfo ListControl::GetScrollInfo(ScrollBarKind bar) const {
+    if (bar == ScrollBarKind::Vertical) {
+        const int page = GetCountPerPage();
+        return {topIndex_, std::max(0, GetItemCount() - page), page};
+    }
+    const int page = GetClientRect().Width();
+    return {scrollX_, std::max(0, TotalColumnWidth() - page), page};
+}
+
+bool ListControl::ScrollBarInput(ScrollBarKind bar, ScrollAction action, int thumb) {
+    if (!AcceptsInput()) {
+        return false;
+    }
+    const ScrollInfo info = GetScrollInfo(bar);
+    if (bar == ScrollBarKind::Vertical) {
+        SetTopIndex(ScrollTarget(info, 1, action, thumb));
+    } else {
+        SetScrollX(
+            ScrollTarget(info, tarnui::GetTextMetrics(ListFont()).averageCharWidth, action, thumb));
+    }
+    return true;
+}
+
+bool ListControl::DragColumnDivider(int column, int width) {
+    if (!AcceptsInput() || (listStyle_ & kLvsNoColumnHeader) != 0 || GetColumn(column) == nullptr) {
+        return false;
+    }
+    return SetColumnWidth(column, std::max(0, width));
 }
 
 }  // namespace tarnui

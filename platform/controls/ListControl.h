@@ -14,6 +14,7 @@
 
 #include "platform/controls/Control.h"
 #include "platform/controls/ListBox.h"
+#include "platform/controls/ScrollInput.h"
 #include "platform/graphics/Color.h"
 #include "platform/windows/Geometry.h"
 
@@ -85,9 +86,13 @@ public:
     uint32_t GetListStyle() const { return listStyle_; }
     void ModifyListStyle(uint32_t remove, uint32_t add) {
         listStyle_ = (listStyle_ & ~remove) | add;
+        NotifyChanged(kChangeAppearance | kChangeColumns);
     }
     uint32_t GetExtendedStyle() const { return extendedStyle_; }
-    void SetExtendedStyle(uint32_t style) { extendedStyle_ = style; }
+    void SetExtendedStyle(uint32_t style) {
+        extendedStyle_ = style;
+        NotifyChanged(kChangeAppearance);
+    }
     bool IsFullRowSelect() const { return (extendedStyle_ & kLvsExFullRowSelect) != 0; }
 
     // Columns. InsertColumn returns the index, -1 when `index` is past the end.
@@ -99,11 +104,16 @@ public:
     const ListColumn* GetColumn(int index) const;
     bool SetColumn(int index, const ListColumn& column);
     int GetColumnWidth(int index) const;  // 0 when out of range
-    bool SetColumnWidth(int index, int width);
+    // Derived controls that keep width bookkeeping of their own override it; a person's
+    // divider drag goes through it too.
+    virtual bool SetColumnWidth(int index, int width);
     // Display order of the header: the column index at each position.
     const std::vector<int>& GetColumnOrder() const { return order_; }
     bool SetColumnOrder(const std::vector<int>& order);  // a permutation of the columns
-    void SetHeaderImageList(const ImageList* images) { headerImages_ = images; }
+    void SetHeaderImageList(const ImageList* images) {
+        headerImages_ = images;
+        NotifyChanged(kChangeImages);
+    }
     const ImageList* GetHeaderImageList() const { return headerImages_; }
 
     // Items.
@@ -142,17 +152,20 @@ public:
 
     // Colours.
     Color GetTextColor() const { return textColor_; }
-    void SetTextColor(Color c) { textColor_ = c; }
+    void SetTextColor(Color c) { SetColour(textColor_, c); }
     Color GetTextBkColor() const { return textBkColor_; }
-    void SetTextBkColor(Color c) { textBkColor_ = c; }
+    void SetTextBkColor(Color c) { SetColour(textBkColor_, c); }
     Color GetBkColor() const { return bkColor_; }
-    void SetBkColor(Color c) { bkColor_ = c; }
+    void SetBkColor(Color c) { SetColour(bkColor_, c); }
 
     // The window's font, or the default font when no window along the parents has one.
     const Font& ListFont() const;
 
     // Redrawing: every call asks the backend to paint again (counted for those who check).
-    void Invalidate() { ++paintRequests_; }
+    void Invalidate() {
+        ++paintRequests_;
+        NotifyChanged(kChangeItemsChanged);
+    }
     int PaintRequests() const { return paintRequests_; }
 
     // Where a client point falls: the header, an item's cell, or nowhere.
@@ -171,6 +184,13 @@ public:
     // OnHeaderRightClick decides; by default the parent gets kNotifyHeaderRightClick.
     bool RightClickHeader(int column, Point screen = {});
     bool BeginDrag(int item);  // kNotifyBeginDrag
+    // The wheel (kWheelDelta per notch, positive away from the person) scrolls rows.
+    bool TurnWheel(int wheelDelta);
+    // A scroll bar: vertical in rows (the top index), horizontal in pixels.
+    bool ScrollBarInput(ScrollBarKind bar, ScrollAction action, int thumb = 0);
+    ScrollInfo GetScrollInfo(ScrollBarKind bar) const;
+    // The person drags the header divider after `column` to give it `width` pixels.
+    bool DragColumnDivider(int column, int width);
 
 protected:
     // A right click on the header; returns true when the control handled it itself.
@@ -192,6 +212,9 @@ private:
     bool ValidItem(int item) const { return item >= 0 && item < GetItemCount(); }
     void ChangeState(int item, uint32_t state, uint32_t mask);
     void ClampTopIndex();
+    void SetTopIndex(int top);
+    void SetScrollX(int x);
+    void SetColour(Color& member, Color c);
 
     uint32_t listStyle_ = kLvsReport;
     uint32_t extendedStyle_ = 0;

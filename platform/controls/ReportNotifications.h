@@ -22,6 +22,11 @@ enum ReportNotificationCode : int {
     kNotifyTreeSelChanged = kNotifyControlBase + 10,
     // Tree: payload = item whose expansion changed, data = const TreeExpansionChange*.
     kNotifyTreeItemExpanded = kNotifyControlBase + 11,
+    // Tree, while dragging: payload = item under the point or 0, data = const Point*
+    // (client coordinates).
+    kNotifyDragOver = kNotifyControlBase + 12,
+    kNotifyDrop = kNotifyControlBase + 13,
+    kNotifyDragCancel = kNotifyControlBase + 14,
 };
 
 // Tree double and right clicks use kNotifyDoubleClicked and kNotifyRightClick with the item

@@ -89,6 +89,7 @@ TreeItem TreeControl::InsertItem(std::string text, int image, int selectedImage,
         first = id;
     }
     nodes_.emplace(id, std::move(node));
+    NotifyChanged(kChangeItemsInserted);
     return id;
 }
 
@@ -118,9 +119,11 @@ bool TreeControl::DeleteItem(TreeItem item) {
         firstTop_ = lastTop_ = 0;
         dropTarget_ = 0;
         scrollVert_ = 0;
+        ClampScroll();
         if (hadSelection) {
             ChangeSelection(0, TreeAction::ByCode);
         }
+        NotifyChanged(kChangeItemsRemoved);
         return true;
     }
     Node* node = Find(item);
@@ -149,6 +152,7 @@ bool TreeControl::DeleteItem(TreeItem item) {
     if (selectionGoes) {
         ChangeSelection(0, TreeAction::ByCode);
     }
+    NotifyChanged(kChangeItemsRemoved);
     return true;
 }
 
@@ -261,6 +265,7 @@ bool TreeControl::SetItemText(TreeItem item, int column, std::string text) {
         n->texts.resize(column + 1);
     }
     n->texts[column] = std::move(text);
+    NotifyChanged(kChangeItemsChanged);
     return true;
 }
 
@@ -279,6 +284,7 @@ bool TreeControl::SetItemImage(TreeItem item, int image, int selectedImage) {
     }
     n->image = image;
     n->selectedImage = selectedImage;
+    NotifyChanged(kChangeImages);
     return true;
 }
 
@@ -298,6 +304,7 @@ bool TreeControl::SetItemData(TreeItem item, intptr_t data) {
         return false;
     }
     n->data = data;
+    NotifyChanged(kChangeItemsChanged);
     return true;
 }
 
@@ -337,6 +344,7 @@ bool TreeControl::Expand(TreeItem item, TreeExpand action) {
         FixSelectionAfterCollapse(item);
         ClampScroll();
     }
+    NotifyChanged(kChangeExpansion);
     return true;
 }
 
@@ -356,6 +364,7 @@ void TreeControl::ChangeSelection(TreeItem item, TreeAction action) {
     const TreeItem old = selected_;
     selected_ = item;
     if (old != item) {
+        NotifyChanged(kChangeSelection);
         const TreeSelectionChange change{old, item, action};
         NotifyParent(kNotifyTreeSelChanged, item, &change);
     }
@@ -377,6 +386,7 @@ bool TreeControl::SelectDropTarget(TreeItem item) {
         return false;
     }
     dropTarget_ = item;
+    NotifyChanged(kChangeSelection);
     return true;
 }
 
@@ -425,6 +435,10 @@ int TreeControl::MaxScrollVert() const {
 
 void TreeControl::ClampScroll() {
     scrollVert_ = std::clamp(scrollVert_, 0, MaxScrollVert());
+    if (scrollVert_ != shownScrollVert_) {
+        shownScrollVert_ = scrollVert_;
+        NotifyChanged(kChangeScroll);
+    }
 }
 
 void TreeControl::SetScrollPosVert(int rows) {
@@ -433,7 +447,10 @@ void TreeControl::SetScrollPosVert(int rows) {
 }
 
 void TreeControl::SetScrollPosHorz(int pixels) {
-    scrollHorz_ = std::max(0, pixels);
+    if (std::max(0, pixels) != scrollHorz_) {
+        scrollHorz_ = std::max(0, pixels);
+        NotifyChanged(kChangeScroll);
+    }
 }
 
 // ---- columns and header -------------------------------------------------------------------
@@ -448,6 +465,7 @@ int TreeControl::InsertColumn(int index, std::string title, int width) {
             node->texts.insert(node->texts.begin() + index, std::string());
         }
     }
+    NotifyChanged(kChangeColumns);
     return index;
 }
 
@@ -461,6 +479,7 @@ bool TreeControl::DeleteColumn(int index) {
             node->texts.erase(node->texts.begin() + index);
         }
     }
+    NotifyChanged(kChangeColumns);
     return true;
 }
 
@@ -473,6 +492,7 @@ bool TreeControl::SetColumnWidth(int column, int width) {
         return false;
     }
     columns_[column].width = std::max(0, width);
+    NotifyChanged(kChangeColumns);
     return true;
 }
 
@@ -485,6 +505,7 @@ bool TreeControl::SetColumnTitle(int column, std::string title) {
         return false;
     }
     columns_[column].title = std::move(title);
+    NotifyChanged(kChangeColumns);
     return true;
 }
 
@@ -499,6 +520,7 @@ void TreeControl::ShowHeader(bool show, bool redraw) {
     if (redraw) {
         Invalidate();
     }
+    NotifyChanged(kChangeColumns);
 }
 
 int TreeControl::HeaderHeight() const {
@@ -517,6 +539,7 @@ int TreeControl::GetItemHeight() const {
 void TreeControl::SetItemHeight(int height) {
     itemHeight_ = std::max(0, height);
     ClampScroll();
+    NotifyChanged(kChangeAppearance);
 }
 
 int TreeControl::IconWidth() const {
@@ -599,10 +622,12 @@ const Font& TreeControl::WindowFont() const {
 void TreeControl::SetItemFont(const Font& font) {
     itemFont_ = std::make_unique<Font>(font);
     ClampScroll();
+    NotifyChanged(kChangeAppearance);
 }
 
 void TreeControl::SetLabelFont(const Font& font) {
     labelFont_ = std::make_unique<Font>(font);
+    NotifyChanged(kChangeAppearance);
 }
 
 const Font& TreeControl::GetItemFont() const {
@@ -650,6 +675,7 @@ void TreeControl::SetRedraw(bool on) {
 void TreeControl::Invalidate() {
     if (redraw_) {
         ++paintRequests_;
+        NotifyChanged(kChangeItemsChanged);
     }
 }
 
@@ -755,7 +781,133 @@ bool TreeControl::BeginDrag(TreeItem item) {
     if (!AcceptsInput() || !IsShown(item)) {
         return false;
     }
+    dragging_ = true;
     NotifyParent(kNotifyBeginDrag, item);
+    return true;
+}
+
+bool TreeControl::DragOver(Point p) {
+    if (!dragging_ || !AcceptsInput()) {
+        return false;
+    }
+    const TreeHitTest hit = HitTest(p);
+    const TreeItem item = (hit.flags & kTvhtOnItem) != 0 ? hit.item : 0;
+    NotifyParent(kNotifyDragOver, item, &p);
+    return true;
+}
+
+bool TreeControl::EndDrag(Point p, int code) {
+    if (!dragging_) {
+        return false;
+    }
+    dragging_ = false;
+    const TreeHitTest hit = HitTest(p);
+    const TreeItem item = code == kNotifyDrop && (hit.flags & kTvhtOnItem) != 0 ? hit.item : 0;
+    NotifyParent(code, item, &p);
+    SelectDropTarget(0);
+    return true;
+}
+
+bool TreeControl::Drop(Point p) {
+    return AcceptsInput() ? EndDrag(p, kNotifyDrop) : CancelDrag();
+}
+
+bool TreeControl::CancelDrag() {
+    return EndDrag({}, kNotifyDragCancel);
+}
+
+bool TreeControl::TurnWheel(int wheelDelta) {
+    if (!AcceptsInput()) {
+        return false;
+    }
+    return ScrollBarInput(ScrollBarKind::Vertical, ScrollAction::ThumbTrack,
+                          scrollVert_ + WheelRows(wheelDelta));
+}
+
+ScrollInfo TreeControl::GetScrollInfo(ScrollBarKind bar) const {
+    if (bar == ScrollBarKind::Vertical) {
+        return {scrollVert_, MaxScrollVert(), GetVisibleCount()};
+    }
+    const int page = GetClientRect().Width();
+    return {scrollHorz_, std::max(0, TotalColumnWidth() - page), page};
+}
+
+bool TreeControl::ScrollBarInput(ScrollBarKind bar, ScrollAction action, int thumb) {
+    if (!AcceptsInput()) {
+        return false;
+    }
+    const ScrollInfo info = GetScrollInfo(bar);
+    if (bar == ScrollBarKind::Vertical) {
+        SetScrollPosVert(ScrollTarget(info, 1, action, thumb));
+    } else {
+        SetScrollPosHorz(ScrollTarget(info, tarnui::GetTextMetrics(GetItemFont()).averageCharWidth,
+                                      action, thumb));
+    }
+    return true;
+}
+
+bool TreeControl::DragColumnDivider(int column, int width) {
+    if (!AcceptsInput() || !headerShown_ || column < 0 || column >= GetColumnCount()) {
+        return false;
+    }
+    return SetColumnWidth(column, std::max(0, width));
+}
+
+void TreeControl::SetColour(Color& member, Color c) {
+    member = c;
+    NotifyChanged(kChangeAppearance);
+}
+
+bool TreeControl::OnKeyDown(const KeyEvent& key) {
+    if (dragging_ && key.key == kKeyEscape) {
+        return CancelDrag();
+    }
+    if (key.modifiers != kModNone || !AcceptsInput()) {
+        return false;  // Ctrl+arrows and the like are the parent's
+    }
+    const TreeItem at = selected_ != 0 ? selected_ : firstTop_;
+    if (at == 0) {
+        return false;
+    }
+    auto lastShown = [this] {
+        TreeItem item = firstTop_;
+        for (TreeItem next = item; next != 0; next = GetNextVisibleItem(next)) {
+            item = next;
+        }
+        return item;
+    };
+    TreeItem target = 0;
+    switch (key.key) {
+        case kKeyUp:
+            target = selected_ != 0 ? GetPrevVisibleItem(at) : at;
+            break;
+        case kKeyDown:
+            target = selected_ != 0 ? GetNextVisibleItem(at) : at;
+            break;
+        case kKeyHome:
+            target = firstTop_;
+            break;
+        case kKeyEnd:
+            target = lastShown();
+            break;
+        case kKeyLeft:
+            if (IsExpanded(at) && ItemHasChildren(at)) {
+                return ClickButton(at);
+            }
+            target = GetParentItem(at);
+            break;
+        case kKeyRight:
+            if (ItemHasChildren(at) && !IsExpanded(at)) {
+                return ClickButton(at);
+            }
+            target = GetChildItem(at);
+            break;
+        default:
+            return false;
+    }
+    if (target != 0) {
+        ClickItem(target);
+    }
     return true;
 }
 

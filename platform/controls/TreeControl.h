@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "platform/controls/Control.h"
+#include "platform/controls/ScrollInput.h"
 #include "platform/graphics/Color.h"
 #include "platform/graphics/Font.h"
 #include "platform/windows/Geometry.h"
@@ -95,6 +96,7 @@ public:
     uint32_t GetTreeStyle() const { return treeStyle_; }
     void ModifyTreeStyle(uint32_t remove, uint32_t add) {
         treeStyle_ = (treeStyle_ & ~remove) | add;
+        NotifyChanged(kChangeAppearance);
     }
 
     // Items. InsertItem returns the new item, 0 when `parent` or `after` is not valid
@@ -131,7 +133,10 @@ public:
     bool GetItemImage(TreeItem item, int& image, int& selectedImage) const;
     bool SetItemData(TreeItem item, intptr_t data);
     intptr_t GetItemData(TreeItem item) const;
-    void SetImageList(const ImageList* images) { images_ = images; }
+    void SetImageList(const ImageList* images) {
+        images_ = images;
+        NotifyChanged(kChangeImages);
+    }
     const ImageList* GetImageList() const { return images_; }
     // The image a backend draws for the item (its selected image while it is the
     // selection): the index when the image list holds it, -1 (none) otherwise.
@@ -164,7 +169,9 @@ public:
     bool DeleteColumn(int index);                               // never column 0
     int GetColumnCount() const { return static_cast<int>(columns_.size()); }
     int GetColumnWidth(int column) const;  // 0 when out of range
-    bool SetColumnWidth(int column, int width);
+    // Derived controls that keep width bookkeeping of their own override it; a person's
+    // divider drag goes through it too.
+    virtual bool SetColumnWidth(int column, int width);
     std::string GetColumnTitle(int column) const;
     bool SetColumnTitle(int column, std::string title);
     int TotalColumnWidth() const;
@@ -186,11 +193,11 @@ public:
     // Colours and fonts. The item font draws the items; the label font is used while a label
     // is edited. Both default to the window's font.
     Color GetTextColor() const { return textColor_; }
-    void SetTextColor(Color c) { textColor_ = c; }
+    void SetTextColor(Color c) { SetColour(textColor_, c); }
     Color GetBkColor() const { return bkColor_; }
-    void SetBkColor(Color c) { bkColor_ = c; }
+    void SetBkColor(Color c) { SetColour(bkColor_, c); }
     Color GetTextBkColor() const { return textBkColor_; }
-    void SetTextBkColor(Color c) { textBkColor_ = c; }
+    void SetTextBkColor(Color c) { SetColour(textBkColor_, c); }
     void SetItemFont(const Font& font);
     void SetLabelFont(const Font& font);
     const Font& GetItemFont() const;
@@ -224,9 +231,29 @@ public:
     // default the parent gets kNotifyHeaderRightClick.
     bool RightClickHeader(int column, Point screen = {});
     bool BeginDrag(TreeItem item);  // kNotifyBeginDrag (payload: item)
+    // While a drag is on (from BeginDrag until a drop or cancel): moving over a client point
+    // sends kNotifyDragOver, releasing sends kNotifyDrop, Escape or leaving the window
+    // kNotifyDragCancel (payload: the item under the point or 0, data: const Point*). The
+    // parent highlights the target and moves the item; the drop highlight is cleared when the
+    // drag ends.
+    bool DragOver(Point p);
+    bool Drop(Point p);
+    bool CancelDrag();
+    bool IsDragging() const { return dragging_; }
+    // The wheel (kWheelDelta per notch, positive away from the person) scrolls rows.
+    bool TurnWheel(int wheelDelta);
+    // A scroll bar: vertical in rows, horizontal in pixels.
+    bool ScrollBarInput(ScrollBarKind bar, ScrollAction action, int thumb = 0);
+    ScrollInfo GetScrollInfo(ScrollBarKind bar) const;
+    // The person drags the header divider after `column` to give it `width` pixels.
+    bool DragColumnDivider(int column, int width);
 
 protected:
     virtual bool OnHeaderRightClick(int column, Point screen);
+    // Escape while dragging cancels the drag. Without modifiers the arrows, Home and End
+    // move the selection (as clicks), Left and Right collapse and expand or go to the parent
+    // and the first child.
+    bool OnKeyDown(const KeyEvent& key) override;
 
 private:
     struct Node {
@@ -254,6 +281,8 @@ private:
     int IconWidth() const;
     const Font& WindowFont() const;
     int ItemLeft(int depth) const;
+    void SetColour(Color& member, Color c);
+    bool EndDrag(Point p, int code);
 
     uint32_t treeStyle_ = 0;
     std::unordered_map<TreeItem, std::unique_ptr<Node>> nodes_;
@@ -267,6 +296,8 @@ private:
     int itemHeight_ = 0;  // 0: from the font
     int indent_ = 19;
     int scrollVert_ = 0;
+    int shownScrollVert_ = 0;  // the position last told to the backend
+    bool dragging_ = false;
     int scrollHorz_ = 0;
     Color textColor_;
     Color bkColor_;

@@ -254,4 +254,37 @@ bool Dialog::PressEscape() {
     return true;
 }
 
+bool Dialog::OnKeyDown(const KeyEvent& key) {
+    if (key.Is(kKeyReturn)) {
+        PressEnter();
+        return true;
+    }
+    if (key.Is(kKeyEscape)) {
+        PressEscape();
+        return true;
+    }
+    if (key.key == kKeyTab && (key.modifiers & ~kModShift) == 0) {
+        return MoveFocus(key.Shift());
+    }
+    return false;
+}
+
+bool Dialog::MoveFocus(bool backwards) {
+    const int n = static_cast<int>(controls_.size());
+    int from = backwards ? 0 : -1;
+    for (int i = 0; i < n; ++i) {
+        if (controls_[i].get() == GetFocus()) {
+            from = i;
+        }
+    }
+    for (int step = 1; step <= n; ++step) {
+        const int i = ((from + (backwards ? -step : step)) % n + n) % n;
+        Control& c = *controls_[i];
+        if (c.IsTabStop() && c.AcceptsInput()) {
+            return GotoDlgCtrl(c.GetDlgCtrlID());
+        }
+    }
+    return false;
+}
+
 }  // namespace tarnui

@@ -81,10 +81,14 @@ protected:
     virtual void DoDataExchange(DataExchange& /*dx*/) {}
 
     bool OnNotify(const Notification& n) override;
+    // Enter and Escape as PressEnter and PressEscape; Tab and Shift+Tab move the focus along
+    // the tab stops.
+    bool OnKeyDown(const KeyEvent& key) override;
 
 private:
     bool BuildControls(const DialogTemplate& tmpl);
     Rect DialogUnitsToPixels(int x, int y, int width, int height) const;
+    bool MoveFocus(bool backwards);
 
     int templateId_ = 0;
     std::optional<DialogTemplate> ownTemplate_;

@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 
+#include "platform/backend/Backend.h"
+
 namespace tarnui {
 
 const Font& DefaultFont() {
@@ -9,7 +11,7 @@ const Font& DefaultFont() {
     return font;
 }
 
-TextMetrics GetTextMetrics(const Font& font) {
+TextMetrics FixedCellMetrics(const Font& font) {
     TextMetrics tm;
     const int height = font.height == 0 ? kDefaultFontHeight : std::abs(font.height);
     tm.height = height;
@@ -34,9 +36,22 @@ int CharacterCount(std::string_view text) {
     return count;
 }
 
-Size GetTextExtent(const Font& font, std::string_view text) {
-    const TextMetrics tm = GetTextMetrics(font);
+Size FixedCellExtent(const Font& font, std::string_view text) {
+    const TextMetrics tm = FixedCellMetrics(font);
     return {CharacterCount(text) * tm.averageCharWidth, tm.height};
+}
+
+TextMetrics GetTextMetrics(const Font& font) {
+    TextMetrics tm;
+    return CurrentBackend().MeasureFont(font, tm) ? tm : FixedCellMetrics(font);
+}
+
+Size GetTextExtent(const Font& font, std::string_view text) {
+    int width = 0;
+    if (CurrentBackend().MeasureText(font, text, width)) {
+        return {width, GetTextMetrics(font).height};
+    }
+    return FixedCellExtent(font, text);
 }
 
 }  // namespace tarnui

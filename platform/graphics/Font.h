@@ -1,5 +1,8 @@
-// Fonts and text metrics. Text is measured on a fixed cell: every character is as wide as
-// the font's average character width, so measurements are the same on every machine.
+// Fonts and text metrics. By default text is measured on a fixed cell: every character is as
+// wide as the font's average character width, so measurements are the same on every machine.
+// A backend that draws with real fonts answers the screen measurements instead
+// (Backend::MeasureFont, MeasureText), so that row heights, fitted widths and hit tests match
+// what it draws; printers always measure on the fixed cell.
 #pragma once
 
 #include <string>
@@ -35,9 +38,13 @@ inline constexpr int kDefaultFontHeight = 16;
 
 // The font windows and devices use when none is chosen: "System", 16 pixels, 8 wide.
 const Font& DefaultFont();
+// Screen measurements: the current backend's, else the fixed cell's.
 TextMetrics GetTextMetrics(const Font& font);
-// Width = number of characters (UTF-8 code points) x average width; height = cell height.
 Size GetTextExtent(const Font& font, std::string_view text);
+// The fixed cell: width = number of characters (UTF-8 code points) x average width;
+// height = cell height.
+TextMetrics FixedCellMetrics(const Font& font);
+Size FixedCellExtent(const Font& font, std::string_view text);
 // The number of characters (code points) in a UTF-8 string.
 int CharacterCount(std::string_view text);
 

@@ -69,11 +69,11 @@ Size PrinterDC::PageSizeDots() const {
 }
 
 TextMetrics PrinterDC::GetTextMetrics() const {
-    return tarnui::GetTextMetrics(font_);
+    return FixedCellMetrics(font_);
 }
 
 Size PrinterDC::GetTextExtent(const std::string& text) const {
-    return tarnui::GetTextExtent(font_, text);
+    return FixedCellExtent(font_, text);
 }
 
 bool PrinterDC::StartDoc(const std::string& documentName) {

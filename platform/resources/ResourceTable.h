@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/windows/Keys.h"
+
 namespace tarnui {
 
 enum class ControlKind {
@@ -72,47 +74,9 @@ struct ToolbarTemplate {
     int bitmap = 0;             // the bitmap that holds the button images, side by side
 };
 
-enum AcceleratorModifier : uint8_t {
-    kModNone = 0,
-    kModShift = 1,
-    kModControl = 2,
-    kModAlt = 4,
-};
-
-// Named key codes for AcceleratorTemplate::key, besides 'A' to 'Z' and '0' to '9'.
-enum KeyCode : uint32_t {
-    kKeyBack = 0x08,
-    kKeyTab = 0x09,
-    kKeyReturn = 0x0D,
-    kKeyEscape = 0x1B,
-    kKeySpace = 0x20,
-    kKeyPageUp = 0x21,
-    kKeyPageDown = 0x22,
-    kKeyEnd = 0x23,
-    kKeyHome = 0x24,
-    kKeyLeft = 0x25,
-    kKeyUp = 0x26,
-    kKeyRight = 0x27,
-    kKeyDown = 0x28,
-    kKeyInsert = 0x2D,
-    kKeyDelete = 0x2E,
-    kKeyF1 = 0x70,
-    kKeyF2 = 0x71,
-    kKeyF3 = 0x72,
-    kKeyF4 = 0x73,
-    kKeyF5 = 0x74,
-    kKeyF6 = 0x75,
-    kKeyF7 = 0x76,
-    kKeyF8 = 0x77,
-    kKeyF9 = 0x78,
-    kKeyF10 = 0x79,
-    kKeyF11 = 0x7A,
-    kKeyF12 = 0x7B,
-};
-
 struct AcceleratorTemplate {
-    uint32_t key = 0;  // virtual key code ('A' to 'Z', '0' to '9', or a named key code)
-    uint8_t modifiers = kModNone;
+    uint32_t key = 0;              // virtual key code (Keys.h)
+    uint8_t modifiers = kModNone;  // KeyModifier bits
     int command = 0;
 };
 

@@ -2,6 +2,7 @@
 
 #include <deque>
 
+#include "platform/backend/Backend.h"
 #include "platform/windows/Window.h"
 
 namespace tarnui {
@@ -19,7 +20,12 @@ std::deque<Posted>& Queue() {
 }  // namespace
 
 void MessageQueue::Post(Window* target, MessageId msg, MessageParam w, MessageParam l) {
+    const bool wasEmpty = Queue().empty();
     Queue().push_back({target, msg, w, l});
+    if (wasEmpty) {
+        // One call per batch: the backend pumps everything queued until then.
+        CurrentBackend().MessagesPosted();
+    }
 }
 
 int MessageQueue::Pump() {

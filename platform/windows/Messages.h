@@ -19,6 +19,8 @@ enum : MessageId {
     kMsgKillFocus = 0x0008,
     kMsgEnable = 0x000A,
     kMsgShowWindow = 0x0018,
+    kMsgKeyDown = 0x0100,  // w: virtual key, l: modifiers; result 1 when handled
+    kMsgKeyUp = 0x0101,
     kMsgCommand = 0x0111,
     kMsgTimer = 0x0113,
     kMsgUser = 0x0400,

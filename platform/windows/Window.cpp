@@ -36,6 +36,7 @@ bool Window::Create(Window* parent, const Rect& rect, int id, uint32_t style, st
         DestroyWindow();
         return false;
     }
+    NotifyChanged(kChangeCreated);
     return true;
 }
 
@@ -53,6 +54,9 @@ bool Window::DestroyWindow() {
         g_focus = nullptr;
     }
     Dispatch(kMsgDestroy, 0, 0);
+    for (const auto& [timerId, interval] : timers_) {
+        CurrentBackend().TimerKilled(*this, timerId);
+    }
     timers_.clear();
     MessageQueue::Purge(this);
     CurrentBackend().WindowDestroyed(*this);
@@ -132,6 +136,10 @@ MessageResult Window::Dispatch(MessageId msg, MessageParam w, MessageParam l) {
         case kMsgKillFocus:
             OnKillFocus(reinterpret_cast<Window*>(w));
             return 0;
+        case kMsgKeyDown:
+            return OnKeyDown({static_cast<uint32_t>(w), static_cast<unsigned>(l)}) ? 1 : 0;
+        case kMsgKeyUp:
+            return OnKeyUp({static_cast<uint32_t>(w), static_cast<unsigned>(l)}) ? 1 : 0;
         case kMsgCommand:
             return ExecuteCommand(static_cast<int>(w)) ? 1 : 0;
         default:
@@ -144,11 +152,35 @@ MessageResult Window::OnMessage(MessageId, MessageParam, MessageParam) {
 }
 
 void Window::SetWindowText(std::string text) {
-    text_ = std::move(text);
+    if (text != text_) {
+        text_ = std::move(text);
+        NotifyChanged(kChangeText);
+    }
+}
+
+void Window::ModifyStyle(uint32_t remove, uint32_t add) {
+    const uint32_t style = (style_ & ~remove) | add;
+    if (style != style_) {
+        style_ = style;
+        NotifyChanged(kChangeAppearance);
+    }
+}
+
+void Window::SetFont(const Font* font) {
+    font_ = font;
+    NotifyChanged(kChangeAppearance);
+}
+
+void Window::NotifyChanged(uint32_t changes) {
+    ++revision_;
+    if (created_) {
+        CurrentBackend().WindowChanged(*this, changes);
+    }
 }
 
 void Window::MoveWindow(const Rect& rect) {
     rect_ = rect;
+    NotifyChanged(kChangeGeometry);
     if (created_) {
         Dispatch(kMsgSize, rect.Width(), rect.Height());
     }
@@ -173,6 +205,7 @@ void DropFocusWithin(Window* w) {
         Window* old = g_focus;
         g_focus = nullptr;
         old->SendMessage(kMsgKillFocus, 0, 0);
+        old->NotifyChanged(kChangeFocus);
     }
 }
 }  // namespace
@@ -182,12 +215,13 @@ bool Window::ShowWindow(bool show) {
     if (was == show) {
         return was;
     }
-    ModifyStyle(show ? 0u : uint32_t{kWsVisible}, show ? uint32_t{kWsVisible} : 0u);
+    style_ = show ? (style_ | kWsVisible) : (style_ & ~uint32_t{kWsVisible});
     if (created_) {
         if (!show) {
             DropFocusWithin(this);
         }
         Dispatch(kMsgShowWindow, show ? 1 : 0, 0);
+        NotifyChanged(kChangeShown);
         CurrentBackend().WindowShown(*this, show);
     }
     return was;
@@ -198,12 +232,13 @@ bool Window::EnableWindow(bool enable) {
     if (wasDisabled == !enable) {
         return wasDisabled;
     }
-    ModifyStyle(enable ? uint32_t{kWsDisabled} : 0u, enable ? 0u : uint32_t{kWsDisabled});
+    style_ = enable ? (style_ & ~uint32_t{kWsDisabled}) : (style_ | kWsDisabled);
     if (created_) {
         if (!enable) {
             DropFocusWithin(this);
         }
         Dispatch(kMsgEnable, enable ? 1 : 0, 0);
+        NotifyChanged(kChangeEnabled);
     }
     return wasDisabled;
 }
@@ -219,8 +254,10 @@ Window* Window::SetFocus() {
     g_focus = this;
     if (previous != nullptr) {
         previous->SendMessage(kMsgKillFocus, reinterpret_cast<MessageParam>(this), 0);
+        previous->NotifyChanged(kChangeFocus);
     }
     Dispatch(kMsgSetFocus, reinterpret_cast<MessageParam>(previous), 0);
+    NotifyChanged(kChangeFocus);
     return previous;
 }
 
@@ -233,11 +270,16 @@ int Window::SetTimer(int timerId, unsigned intervalMs) {
         return 0;
     }
     timers_[timerId] = intervalMs;
+    CurrentBackend().TimerSet(*this, timerId, intervalMs);
     return timerId;
 }
 
 bool Window::KillTimer(int timerId) {
-    return timers_.erase(timerId) != 0;
+    if (timers_.erase(timerId) == 0) {
+        return false;
+    }
+    CurrentBackend().TimerKilled(*this, timerId);
+    return true;
 }
 
 bool Window::FireTimer(int timerId) {

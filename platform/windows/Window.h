@@ -10,7 +10,9 @@
 #include <vector>
 
 #include "platform/commands/CommandTarget.h"
+#include "platform/windows/Changes.h"
 #include "platform/windows/Geometry.h"
+#include "platform/windows/Keys.h"
 #include "platform/windows/Messages.h"
 
 namespace tarnui {
@@ -50,7 +52,7 @@ public:
     const std::string& GetWindowText() const { return text_; }
     virtual void SetWindowText(std::string text);
     uint32_t GetStyle() const { return style_; }
-    void ModifyStyle(uint32_t remove, uint32_t add) { style_ = (style_ & ~remove) | add; }
+    void ModifyStyle(uint32_t remove, uint32_t add);
 
     // Geometry: the window rectangle is relative to the parent; the client area starts at 0.
     void MoveWindow(const Rect& rect);
@@ -74,7 +76,8 @@ public:
     static Window* GetFocus();
     bool HasFocus() const { return GetFocus() == this; }
 
-    // Timers are kept as state; whoever drives time (a backend, a test) calls FireTimer.
+    // Timers are kept as state and handed to the backend (TimerSet, TimerKilled), which
+    // calls FireTimer when one is due; a test may call FireTimer itself.
     int SetTimer(int timerId, unsigned intervalMs);
     bool KillTimer(int timerId);
     bool HasTimer(int timerId) const { return timers_.count(timerId) != 0; }
@@ -82,12 +85,17 @@ public:
     bool FireTimer(int timerId);  // runs OnTimer if the timer is set
 
     // Font: windows without their own take their parent's.
-    void SetFont(const Font* font) { font_ = font; }
+    void SetFont(const Font* font);
     const Font* GetFont() const;
 
     // Commands go to this window, then the explicit next target, else the parent window,
     // else the application.
     CommandTarget* NextCommandTarget() const override;
+
+    // Change bookkeeping (Changes.h): advances the revision and tells the backend, once the
+    // window exists. Controls call it from every operation that changes what is shown.
+    void NotifyChanged(uint32_t changes);
+    uint64_t Revision() const { return revision_; }
 
     // Sends a notification to the parent (see Notification.h); false when nobody handled it.
     bool NotifyParent(int code, intptr_t payload = 0, const void* data = nullptr);
@@ -101,6 +109,10 @@ protected:
     virtual void OnEnable(bool /*enable*/) {}
     virtual void OnSetFocus(Window* /*previous*/) {}
     virtual void OnKillFocus(Window* /*next*/) {}
+    // A key while this window or one of its children holds the focus (Keys.h); returning
+    // false passes it on to the parent.
+    virtual bool OnKeyDown(const KeyEvent& /*key*/) { return false; }
+    virtual bool OnKeyUp(const KeyEvent& /*key*/) { return false; }
     // Every message without a handler of its own, user messages included. Default: 0.
     virtual MessageResult OnMessage(MessageId msg, MessageParam w, MessageParam l);
     // A child's notification. Default: the notification handler table.
@@ -123,6 +135,7 @@ private:
     bool destroying_ = false;
     std::map<int, unsigned> timers_;
     const Font* font_ = nullptr;
+    uint64_t revision_ = 0;
 };
 
 }  // namespace tarnui

@@ -31,10 +31,6 @@ int32_t CopyRows(const std::vector<std::unique_ptr<Row>>& rows, int32_t first, i
     return static_cast<int32_t>(out.size());
 }
 
-bool InSection(const tagLinkMapSymbolInfo& symbol, const std::string& section) {
-    return section.empty() || symbol.section == section;
-}
-
 }  // namespace
 
 CLinkMapInfo::CLinkMapInfo(IBraeHost* host)
@@ -52,7 +48,7 @@ void CLinkMapInfo::SetContext(const WString& context1, const WString& context2,
 
 void CLinkMapInfo::Clear() {
     sectionRows_.clear();
-    symbolRows_.clear();
+    symbols_.Clear();
     listingPath_.clear();
 }
 
@@ -77,9 +73,6 @@ std::string CLinkMapInfo::FindListingPath() const {
 }
 
 void CLinkMapInfo::Load() {
-    // A reload refills the rows of the previous listing rather than freeing and allocating
-    // every one of them again.
-    LinkMapSymbolRows previousSymbols = std::move(symbolRows_);
     Clear();
     std::string path = FindListingPath();
     if (path.empty()) {
@@ -87,7 +80,6 @@ void CLinkMapInfo::Load() {
     }
     linkmap::HostValueReader values(valueConversion_);
     linkmap::LinkMapReader reader(values);
-    reader.ReuseSymbolRows(std::move(previousSymbols));
     if (!linkmap::ReadListingFile(path, reader)) {
         return;
     }
@@ -104,7 +96,7 @@ void CLinkMapInfo::LoadText(std::string_view text) {
 }
 
 void CLinkMapInfo::TakeListing(linkmap::LinkMapListing& listing, linkmap::HostValueReader& values) {
-    symbolRows_ = std::move(listing.symbols);
+    symbols_ = std::move(listing.symbols);
     linkmap::ApplyOverlayPairs(listing.overlays, listing.sections);
     listing.overlays.Clear();
     if (!listing.sections.empty()) {
@@ -121,68 +113,90 @@ int32_t CLinkMapInfo::GetSections(int32_t first, int32_t count, LinkMapSectionRo
     return CopyRows(sectionRows_, first, count, out);
 }
 
-void CLinkMapInfo::SortSections(int32_t column, int32_t direction) {
+void CLinkMapInfo::SortSections(SectionColumn column, RowSortDirection direction) {
     sectionSortColumn_ = column;
     sectionSortDirection_ = direction;
-    linkmap::SortRows(sectionRows_, [column, direction](const auto& a, const auto& b) {
-        return linkmap::CompareSectionRows(a, b, column, direction);
-    });
+    linkmap::SortRows(sectionRows_, linkmap::SectionRowFields{}, linkmap::KeyOf(column), direction);
+}
+
+template <class Visit>
+void CLinkMapInfo::ForEachSymbolOf(const std::string& section, Visit&& visit) const {
+    const size_t count = symbols_.Size();
+    if (section.empty()) {
+        for (size_t i = 0; i < count; ++i) {
+            if (!visit(i)) {
+                return;
+            }
+        }
+        return;
+    }
+    // Sections are stored texts: a section never named in the listing has no symbols.
+    const auto id = symbols_.FindText(section);
+    if (!id) {
+        return;
+    }
+    for (size_t i = 0; i < count; ++i) {
+        if (symbols_.SectionId(i) == *id && !visit(i)) {
+            return;
+        }
+    }
 }
 
 int32_t CLinkMapInfo::GetSymbolCount(const std::string& section) const {
-    if (section.empty()) {
-        return static_cast<int32_t>(symbolRows_.size());
-    }
     int32_t count = 0;
-    for (const auto& symbol : symbolRows_) {
-        count += symbol->section == section ? 1 : 0;
-    }
+    ForEachSymbolOf(section, [&](size_t) {
+        ++count;
+        return true;
+    });
     return count;
 }
 
 int32_t CLinkMapInfo::GetSymbols(int32_t first, int32_t count, const std::string& section,
                                  LinkMapSymbolRows& out) const {
-    if (section.empty()) {
-        return CopyRows(symbolRows_, first, count, out);
-    }
     out.clear();
     if (first < 0 || count <= 0) {
         return 0;
     }
     int32_t match = 0;
-    for (const auto& symbol : symbolRows_) {
-        if (out.size() >= static_cast<size_t>(count)) {
-            break;
-        }
-        if (symbol->section != section) {
-            continue;
-        }
+    ForEachSymbolOf(section, [&](size_t i) {
         if (match++ >= first) {
-            out.push_back(std::make_unique<tagLinkMapSymbolInfo>(*symbol));
+            out.push_back(std::make_unique<tagLinkMapSymbolInfo>(symbols_.Row(i)));
         }
-    }
+        return out.size() < static_cast<size_t>(count);
+    });
     return static_cast<int32_t>(out.size());
 }
 
-std::string CLinkMapInfo::GetSymbolName(const std::string& section, int32_t index) const {
-    if (index < 0) {
-        return {};
-    }
-    int32_t match = 0;
-    for (const auto& symbol : symbolRows_) {
-        if (InSection(*symbol, section) && match++ == index) {
-            return symbol->name;
-        }
-    }
-    return {};
+void CLinkMapInfo::VisitSymbols(const std::string& section,
+                                const std::function<void(const LinkMapSymbolView&)>& visit) const {
+    constexpr size_t kPrefetchDistance = 16;
+    ForEachSymbolOf(section, [&](size_t i) {
+        symbols_.Prefetch(i + kPrefetchDistance);
+        visit(symbols_.View(i));
+        return true;
+    });
 }
 
-void CLinkMapInfo::SortSymbols(int32_t column, int32_t direction) {
+std::string CLinkMapInfo::GetSymbolName(const std::string& section, int32_t index) const {
+    std::string name;
+    if (index < 0) {
+        return name;
+    }
+    int32_t match = 0;
+    ForEachSymbolOf(section, [&](size_t i) {
+        if (match++ < index) {
+            return true;
+        }
+        name = symbols_.View(i).name;
+        return false;
+    });
+    return name;
+}
+
+void CLinkMapInfo::SortSymbols(SymbolColumn column, RowSortDirection direction) {
     symbolSortColumn_ = column;
     symbolSortDirection_ = direction;
-    linkmap::SortRows(symbolRows_, [column, direction](const auto& a, const auto& b) {
-        return linkmap::CompareSymbolRows(a, b, column, direction);
-    });
+    symbols_.Sort(column, direction);
 }
 
 int CLinkMapInfo::GetUsedRanges(std::vector<uint32_t>& starts, std::vector<uint32_t>& ends) const {

@@ -4,11 +4,14 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "src/data/LinkMapColumns.h"
 #include "src/data/LinkMapRows.h"
+#include "src/data/SymbolTable.h"
 #include "src/shell/HostInterfaces.h"
 
 namespace linkmap {
@@ -34,7 +37,7 @@ public:
     int32_t GetSectionCount() const;
     // Empties out, then copies up to count section rows from first on; returns how many.
     int32_t GetSections(int32_t first, int32_t count, LinkMapSectionRows& out) const;
-    void SortSections(int32_t column, int32_t direction);
+    void SortSections(SectionColumn column, RowSortDirection direction);
 
     // Symbols of a section (all symbols for an empty name).
     int32_t GetSymbolCount(const std::string& section) const;
@@ -44,7 +47,11 @@ public:
                        LinkMapSymbolRows& out) const;
     // Name of the index-th symbol of the section; empty when there is none.
     std::string GetSymbolName(const std::string& section, int32_t index) const;
-    void SortSymbols(int32_t column, int32_t direction);
+    void SortSymbols(SymbolColumn column, RowSortDirection direction);
+    // Hands every symbol of the section (all symbols for an empty name) in row order to visit,
+    // as a view into the model's own row: for callers that only read the rows once.
+    void VisitSymbols(const std::string& section,
+                      const std::function<void(const LinkMapSymbolView&)>& visit) const;
 
     // Appends the merged address ranges of the section rows that are not gaps, in row order.
     // Returns 1, or 0 when there is no such row.
@@ -56,15 +63,19 @@ public:
     // The listing read by the last Load; empty when none was found.
     const std::string& GetListingPath() const { return listingPath_; }
     uint32_t GetAddressLimit() const { return addressLimit_; }
-    int32_t GetSectionSortColumn() const { return sectionSortColumn_; }
-    int32_t GetSectionSortDirection() const { return sectionSortDirection_; }
-    int32_t GetSymbolSortColumn() const { return symbolSortColumn_; }
-    int32_t GetSymbolSortDirection() const { return symbolSortDirection_; }
+    SectionColumn GetSectionSortColumn() const { return sectionSortColumn_; }
+    RowSortDirection GetSectionSortDirection() const { return sectionSortDirection_; }
+    SymbolColumn GetSymbolSortColumn() const { return symbolSortColumn_; }
+    RowSortDirection GetSymbolSortDirection() const { return symbolSortDirection_; }
 
 private:
     void Clear();
     std::string FindListingPath() const;
     void TakeListing(linkmap::LinkMapListing& listing, linkmap::HostValueReader& values);
+    // Calls visit(index) for the symbols of a section (all for an empty name) in row order
+    // until it returns false.
+    template <class Visit>
+    void ForEachSymbolOf(const std::string& section, Visit&& visit) const;
 
     IBraeHost* host_;
     IBraeValueConversion* valueConversion_;
@@ -72,11 +83,11 @@ private:
     WString context2_;
     WString context3_;
     LinkMapSectionRows sectionRows_;
-    LinkMapSymbolRows symbolRows_;
+    linkmap::SymbolTable symbols_;
     std::string listingPath_;
     uint32_t addressLimit_ = 0xFFFFFFFFu;
-    int32_t sectionSortColumn_ = -1;
-    int32_t sectionSortDirection_ = -1;
-    int32_t symbolSortColumn_ = -1;
-    int32_t symbolSortDirection_ = -1;
+    SectionColumn sectionSortColumn_ = kNoSectionColumn;
+    RowSortDirection sectionSortDirection_ = kNoSortDirection;
+    SymbolColumn symbolSortColumn_ = kNoSymbolColumn;
+    RowSortDirection symbolSortDirection_ = kNoSortDirection;
 };

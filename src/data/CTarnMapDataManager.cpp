@@ -55,10 +55,13 @@ void CTarnMapDataManager::FreeSymbolRows(LinkMapSymbolRows& rows) {
 }
 
 void CTarnMapDataManager::Sort(int windowType, int32_t column, int32_t direction) {
+    // The views pass their header's column number, whose meaning depends on the list.
     if (windowType == kWindowTypeSectionList) {
-        linkMap_->SortSections(column, direction);
+        linkMap_->SortSections(static_cast<SectionColumn>(column),
+                               static_cast<RowSortDirection>(direction));
     } else if (windowType == kWindowTypeSymbolList) {
-        linkMap_->SortSymbols(column, direction);
+        linkMap_->SortSymbols(static_cast<SymbolColumn>(column),
+                              static_cast<RowSortDirection>(direction));
     }
 }
 

@@ -8,29 +8,46 @@
 
 namespace linkmap {
 
-std::string_view AttributeText(std::string_view word) {
+LinkMapReader::LinkMapReader(HostValueReader& values)
+    : values_(values),
+      empty_(listing_.symbols.Intern("")),
+      function_(listing_.symbols.Intern("Function")),
+      data_(listing_.symbols.Intern("Data")),
+      entry_(listing_.symbols.Intern("Entry")),
+      none_(listing_.symbols.Intern("None")),
+      global_(listing_.symbols.Intern("Global")),
+      local_(listing_.symbols.Intern("Local")) {
+    symbol_.section = empty_;
+    symbol_.file = empty_;
+}
+
+void LinkMapReader::ExpectListingSize(uintmax_t bytes) {
+    // A symbol takes two lines of a few dozen characters each; room that is not used costs
+    // address space only, never memory, but is bounded all the same.
+    constexpr uintmax_t kBytesPerSymbol = 64;
+    constexpr uintmax_t kMostRows = uintmax_t{1} << 22;
+    listing_.symbols.Reserve(static_cast<size_t>(std::min(bytes / kBytesPerSymbol, kMostRows)));
+}
+
+// AttributeText and ScopeText as stored numbers; a word of the four or two is not looked up.
+SymbolTable::TextId LinkMapReader::AttributeId(std::string_view word) {
     if (EqualsIgnoreCase(word, "func"))
-        return "Function";
+        return function_;
     if (EqualsIgnoreCase(word, "data"))
-        return "Data";
+        return data_;
     if (EqualsIgnoreCase(word, "entry"))
-        return "Entry";
+        return entry_;
     if (EqualsIgnoreCase(word, "none"))
-        return "None";
-    return word;
+        return none_;
+    return listing_.symbols.Intern(word);
 }
 
-std::string_view ScopeText(std::string_view word) {
+SymbolTable::TextId LinkMapReader::ScopeId(std::string_view word) {
     if (EqualsIgnoreCase(word, "g"))
-        return "Global";
+        return global_;
     if (EqualsIgnoreCase(word, "l"))
-        return "Local";
-    return word;
-}
-
-void LinkMapReader::ReuseSymbolRows(LinkMapSymbolRows rows) {
-    spareSymbols_ = std::move(rows);
-    std::reverse(spareSymbols_.begin(), spareSymbols_.end());  // keeps the rows' memory order
+        return local_;
+    return listing_.symbols.Intern(word);
 }
 
 bool LinkMapReader::ReadLine(std::string_view line) {
@@ -68,8 +85,9 @@ bool LinkMapReader::TakeMarker(std::string_view trimmed) {
         {"Absolute value symbols", State::kFinished},
         {"*** Delete Symbols ***", State::kFinished},
     }};
-    if (trimmed.size() < 15 || trimmed.size() > 22) {
-        return false;  // no marker has that length: most lines end here
+    if (trimmed.size() < 15 || trimmed.size() > 22 ||
+        (trimmed[0] != '*' && LowerAscii(trimmed[0]) != 'a')) {
+        return false;  // no marker has that length or first letter: most lines end here
     }
     for (const auto& [text, state] : kMarkers) {
         if (EqualsIgnoreCase(trimmed, text)) {
@@ -87,8 +105,8 @@ void LinkMapReader::Enter(State state) {
         mapping_.namePending = false;
         mapping_.pendingName.clear();
     } else if (state == State::kSymbolList) {
-        symbol_.section.clear();
-        symbol_.file.clear();
+        symbol_.section = empty_;
+        symbol_.file = empty_;
         symbol_.pendingName.clear();
         symbol_.namePending = false;
         symbol_.skipAfterFile = false;
@@ -137,7 +155,7 @@ void LinkMapReader::ReadSymbolLine(std::string_view raw, std::string_view line) 
     if (StartsWith(line, "SECTION=")) {
         const std::string_view rest = TrimBlanks(line.substr(8));
         if (!rest.empty()) {
-            symbol_.section.assign(rest);
+            symbol_.section = listing_.symbols.Intern(rest);
         }
     } else if (StartsWith(line, "FILE=")) {
         ReadFileLine(TrimBlanks(line.substr(5)));
@@ -162,7 +180,8 @@ void LinkMapReader::ReadFileLine(std::string_view rest) {
     }
     // Listings written on either kind of system separate directories with "\" or "/".
     const size_t separator = rest.find_last_of("\\/");
-    symbol_.file.assign(separator == std::string_view::npos ? rest : rest.substr(separator + 1));
+    symbol_.file = listing_.symbols.Intern(
+        separator == std::string_view::npos ? rest : rest.substr(separator + 1));
 }
 
 void LinkMapReader::ReadSymbolValues(std::string_view line) {
@@ -170,21 +189,10 @@ void LinkMapReader::ReadSymbolValues(std::string_view line) {
     if (SplitWords(line, kSpacesAndCommas, words) != words.size()) {
         return;
     }
-    std::unique_ptr<tagLinkMapSymbolInfo> row;
-    if (spareSymbols_.empty()) {
-        row = std::make_unique<tagLinkMapSymbolInfo>();
-    } else {
-        row = std::move(spareSymbols_.back());
-        spareSymbols_.pop_back();
-    }
-    row->name.swap(symbol_.pendingName);  // the pending name is dropped anyway
-    row->address = values_.Address(words[0]);
-    row->size = values_.Number(words[1]);
-    row->attribute = AttributeText(words[2]);
-    row->scope = ScopeText(words[3]);
-    row->section = symbol_.section;
-    row->file = symbol_.file;
-    listing_.symbols.push_back(std::move(row));
+    const uint32_t address = values_.Address(words[0]);
+    const uint32_t size = values_.Number(words[1]);
+    listing_.symbols.Add(symbol_.pendingName, address, size, AttributeId(words[2]),
+                         ScopeId(words[3]), symbol_.section, symbol_.file);
 }
 
 void LinkMapReader::ReadOptionsLine(std::string_view line) {

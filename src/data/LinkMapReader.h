@@ -2,25 +2,27 @@
 // list's sections, the symbol list's symbols and the overlay pairs of the "-start=" option.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
 #include "src/data/HostValueReader.h"
 #include "src/data/LinkMapRows.h"
 #include "src/data/OverlayPairs.h"
+#include "src/data/SymbolTable.h"
 
 namespace linkmap {
 
 // What one reading of a listing found.
 struct LinkMapListing {
     LinkMapSectionRows sections;  // mapping list rows in file order
-    LinkMapSymbolRows symbols;    // symbol list rows in file order
+    SymbolTable symbols;          // symbol list rows in file order
     OverlayPairs overlays;
 };
 
 class LinkMapReader {
 public:
-    explicit LinkMapReader(HostValueReader& values) : values_(values) {}
+    explicit LinkMapReader(HostValueReader& values);
 
     // Takes one line without its line end. Returns false once the reading has finished;
     // later lines are ignored.
@@ -29,9 +31,9 @@ public:
 
     LinkMapListing& Listing() { return listing_; }
 
-    // Rows of an earlier reading, refilled instead of allocating new ones; what is not needed
-    // is freed with the reader.
-    void ReuseSymbolRows(LinkMapSymbolRows rows);
+    // Makes room for the symbols that a listing of this many bytes may hold, so that the rows
+    // are not moved as they grow.
+    void ExpectListingSize(uintmax_t bytes);
 
 private:
     enum class State { kScanning, kMappingList, kSymbolList, kOptions, kFinished };
@@ -42,8 +44,8 @@ private:
         std::string pendingName;
     };
     struct SymbolMemory {
-        std::string section;
-        std::string file;
+        SymbolTable::TextId section = 0;
+        SymbolTable::TextId file = 0;
         std::string pendingName;
         bool namePending = false;
         bool skipAfterFile = false;
@@ -58,17 +60,18 @@ private:
     void ReadFileLine(std::string_view rest);
     void ReadSymbolValues(std::string_view line);
     void ReadOptionsLine(std::string_view line);
+    SymbolTable::TextId AttributeId(std::string_view word);
+    SymbolTable::TextId ScopeId(std::string_view word);
 
     HostValueReader& values_;
     State state_ = State::kScanning;
     MappingMemory mapping_;
     SymbolMemory symbol_;
     LinkMapListing listing_;
-    LinkMapSymbolRows spareSymbols_;  // in reverse order: the next to reuse is at the back
+    // The texts every listing uses, stored first.
+    SymbolTable::TextId empty_;
+    SymbolTable::TextId function_, data_, entry_, none_;
+    SymbolTable::TextId global_, local_;
 };
-
-// Attribute and scope words as the symbol rows keep them.
-std::string_view AttributeText(std::string_view word);
-std::string_view ScopeText(std::string_view word);
 
 }  // namespace linkmap

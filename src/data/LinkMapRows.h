@@ -31,6 +31,18 @@ struct tagLinkMapSymbolInfo {
     friend bool operator==(const tagLinkMapSymbolInfo&, const tagLinkMapSymbolInfo&) = default;
 };
 
+// A symbol row as the model holds it, without a copy: valid until the model loads or sorts
+// again.
+struct LinkMapSymbolView {
+    std::string_view name;
+    uint32_t address = 0;
+    uint32_t size = 0;
+    std::string_view attribute;
+    std::string_view scope;
+    std::string_view section;
+    std::string_view file;
+};
+
 // Arrays of owned rows, as the model keeps them and as callers receive copies.
 using LinkMapSectionRows = std::vector<std::unique_ptr<tagLinkMapSectionInfo>>;
 using LinkMapSymbolRows = std::vector<std::unique_ptr<tagLinkMapSymbolInfo>>;

@@ -1,7 +1,9 @@
 #include "src/data/ListingSource.h"
 
 #include <cstdio>
+#include <filesystem>
 #include <memory>
+#include <system_error>
 
 #include "src/data/LineSplitter.h"
 
@@ -14,9 +16,9 @@ struct FileCloser {
     void operator()(std::FILE* file) const { std::fclose(file); }
 };
 
-}  // namespace
-
-bool ReadFileLines(const std::string& path, const std::function<bool(std::string_view)>& onLine) {
+// The file read in large blocks, each line handed to onLine until it returns false.
+template <class OnLine>
+bool ReadLines(const std::string& path, OnLine&& onLine) {
     std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
     if (!file) {
         return false;
@@ -37,8 +39,19 @@ bool ReadFileLines(const std::string& path, const std::function<bool(std::string
     return true;
 }
 
+}  // namespace
+
+bool ReadFileLines(const std::string& path, const std::function<bool(std::string_view)>& onLine) {
+    return ReadLines(path, onLine);
+}
+
 bool ReadListingFile(const std::string& path, LinkMapReader& reader) {
-    return ReadFileLines(path, [&](std::string_view line) { return reader.ReadLine(line); });
+    std::error_code error;
+    const auto size = std::filesystem::file_size(path, error);
+    if (!error) {
+        reader.ExpectListingSize(size);
+    }
+    return ReadLines(path, [&](std::string_view line) { return reader.ReadLine(line); });
 }
 
 void ReadListingText(std::string_view text, LinkMapReader& reader) {

@@ -1,9 +1,103 @@
 #include "src/data/RowSorter.h"
 
+#include <algorithm>
+#include <array>
+#include <cstring>
 #include <utility>
 
 namespace linkmap {
 namespace {
+
+// Sorts items by the bits of their key from firstBit up, least significant 11-bit digit first.
+// A digit in which all keys agree costs one counting pass: small numbers sort in one pass.
+template <class Item, class KeyOf>
+void RadixSort(std::span<Item> items, int firstBit, KeyOf keyOf) {
+    if (items.empty()) {
+        return;
+    }
+    std::vector<Item> scratch(items.size());
+    std::span<Item> from = items;
+    std::span<Item> to = scratch;
+    for (int shift = firstBit; shift < 64; shift += 11) {
+        std::array<size_t, 2048> counts{};
+        for (const Item& item : from)
+            ++counts[(keyOf(item) >> shift) & 2047];
+        if (counts[(keyOf(from[0]) >> shift) & 2047] == from.size()) {
+            continue;
+        }
+        size_t at = 0;
+        for (auto& count : counts)
+            at += std::exchange(count, at);
+        for (const Item& item : from)
+            to[counts[(keyOf(item) >> shift) & 2047]++] = item;
+        std::swap(from, to);
+    }
+    if (from.data() != items.data()) {
+        std::copy(from.begin(), from.end(), items.begin());
+    }
+}
+
+struct TextEntry {
+    uint64_t chunk;  // eight bytes of the text from the current offset on
+    const char* data;
+    uint32_t size;
+    uint32_t row;
+    std::string_view Text(size_t offset) const {
+        return std::string_view(data, size).substr(std::min<size_t>(offset, size));
+    }
+};
+
+// Up to eight bytes of a text from offset on, first byte highest, zero where the text has
+// ended: such numbers order as the bytes do, except that an end and a zero byte look alike.
+uint64_t Chunk(const TextEntry& entry, size_t offset) {
+    unsigned char bytes[8] = {};
+    if (offset < entry.size) {
+        std::memcpy(bytes, entry.data + offset, std::min<size_t>(8, entry.size - offset));
+    }
+    uint64_t value = 0;
+    for (unsigned char b : bytes)
+        value = value << 8 | b;
+    return value;
+}
+
+// Sorts entries whose texts agree in their first offset bytes, eight bytes at a time, and
+// marks in starts each position whose text differs from the one before (the caller marks the
+// first). A run of equal chunks in which a text ends is finished by whole comparison, since an
+// end and a zero byte give the same chunk; so is a run that is still equal after kChunkedBytes.
+constexpr size_t kChunkedBytes = 256;
+// From this many rows on, counting passes beat comparisons.
+constexpr size_t kRadixRows = 4096;
+
+void SortTexts(std::span<TextEntry> entries, std::span<uint8_t> starts, size_t offset) {
+    for (auto& e : entries)
+        e.chunk = Chunk(e, offset);
+    if (entries.size() >= kRadixRows) {
+        RadixSort(entries, 0, [](const TextEntry& e) { return e.chunk; });
+    } else {
+        std::sort(entries.begin(), entries.end(),
+                  [](const TextEntry& a, const TextEntry& b) { return a.chunk < b.chunk; });
+    }
+    for (size_t begin = 0; begin < entries.size();) {
+        size_t end = begin + 1;
+        bool ends = entries[begin].size <= offset + 8;
+        while (end < entries.size() && entries[end].chunk == entries[begin].chunk) {
+            ends = ends || entries[end].size <= offset + 8;
+            ++end;
+        }
+        starts[begin] = 1;
+        const auto run = entries.subspan(begin, end - begin);
+        if (run.size() > 1 && (ends || offset + 8 >= kChunkedBytes)) {
+            std::sort(run.begin(), run.end(), [&](const TextEntry& a, const TextEntry& b) {
+                return a.Text(offset) < b.Text(offset);
+            });
+            for (size_t i = 1; i < run.size(); ++i)
+                starts[begin + i] = run[i - 1].Text(offset) != run[i].Text(offset);
+        } else if (run.size() > 1) {
+            SortTexts(run, starts.subspan(begin, run.size()), offset + 8);
+        }
+        begin = end;
+    }
+}
 
 // A range of rows and where its keys start in the sorted list of all ranks. The rows of every
 // range the steps work on hold exactly a run of that list: a partition sends the ranks below
@@ -50,6 +144,90 @@ void SortRange(std::span<RankedRow> rows, std::span<const uint32_t> sortedRanks,
 }
 
 }  // namespace
+
+Ranking RankNumbers(std::span<const uint32_t> keys) {
+    Ranking ranking{std::vector<uint32_t>(keys.size()), 0};
+    if (keys.empty()) {
+        return ranking;
+    }
+    std::vector<uint64_t> keyed(keys.size());
+    for (size_t i = 0; i < keys.size(); ++i)
+        keyed[i] = uint64_t{keys[i]} << 32 | i;
+    RadixSort(std::span<uint64_t>(keyed), 32, [](uint64_t v) { return v; });
+    uint32_t rank = 0;
+    for (size_t i = 0; i < keyed.size(); ++i) {
+        if (i > 0 && keyed[i] >> 32 != keyed[i - 1] >> 32) {
+            ++rank;
+        }
+        ranking.ranks[static_cast<uint32_t>(keyed[i])] = rank;
+    }
+    ranking.limit = rank + 1;
+    return ranking;
+}
+
+Ranking RankTexts(std::span<const std::string_view> keys) {
+    Ranking ranking{std::vector<uint32_t>(keys.size()), 0};
+    if (keys.empty()) {
+        return ranking;
+    }
+    std::vector<TextEntry> entries(keys.size());
+    for (size_t i = 0; i < keys.size(); ++i) {
+        entries[i] = TextEntry{0, keys[i].data(), static_cast<uint32_t>(keys[i].size()),
+                               static_cast<uint32_t>(i)};
+    }
+    std::vector<uint8_t> starts(keys.size(), 0);
+    SortTexts(entries, starts, 0);
+    uint32_t rank = 0;
+    for (size_t i = 0; i < entries.size(); ++i) {
+        rank += i > 0 && starts[i] ? 1 : 0;
+        ranking.ranks[entries[i].row] = rank;
+    }
+    ranking.limit = rank + 1;
+    return ranking;
+}
+
+std::vector<uint32_t> QuicksortOrder(Ranking ranking, RowSortDirection direction) {
+    const size_t count = ranking.ranks.size();
+    std::vector<uint32_t> order(count);
+    if (count < 2) {
+        for (size_t i = 0; i < count; ++i)
+            order[i] = static_cast<uint32_t>(i);
+        return order;
+    }
+    if (ranking.limit == count) {
+        // All keys differ: whatever the steps do, they end in the one ascending order.
+        for (size_t i = 0; i < count; ++i) {
+            const uint32_t rank = ranking.ranks[i];
+            order[direction == RowSortDirection::kDescending ? count - 1 - rank : rank] =
+                static_cast<uint32_t>(i);
+        }
+        return order;
+    }
+    // The sorted list of all ranks, counted out rank by rank.
+    std::vector<uint32_t> sortedRanks(count);
+    {
+        std::vector<uint32_t> counts(ranking.limit, 0);
+        for (uint32_t& rank : ranking.ranks) {
+            if (direction == RowSortDirection::kDescending) {
+                rank = ranking.limit - 1 - rank;
+            }
+            ++counts[rank];
+        }
+        size_t at = 0;
+        for (uint32_t rank = 0; rank < ranking.limit; ++rank) {
+            std::fill_n(sortedRanks.begin() + static_cast<std::ptrdiff_t>(at), counts[rank], rank);
+            at += counts[rank];
+        }
+    }
+    std::vector<RankedRow> rows(count);
+    for (size_t i = 0; i < count; ++i)
+        rows[i] = RankedRow{ranking.ranks[i], static_cast<uint32_t>(i)};
+    std::vector<uint32_t>().swap(ranking.ranks);
+    QuicksortByRank(rows, sortedRanks);
+    for (size_t i = 0; i < count; ++i)
+        order[i] = rows[i].index;
+    return order;
+}
 
 void QuicksortByRank(std::span<RankedRow> rows, std::span<const uint32_t> sortedRanks) {
     if (rows.size() < 2 || sortedRanks.size() != rows.size()) {

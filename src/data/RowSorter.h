@@ -1,16 +1,50 @@
 // The row order of the link map model's lists: a quicksort whose result, including the order
 // of rows that compare equal, is that of the classic steps (middle element as pivot, swapped
 // to the front; rows below it moved left one by one; pivot swapped into place), run so that it
-// neither recurses deeply nor turns quadratic on many equal rows.
+// neither recurses deeply nor turns quadratic on many equal rows. Every row's key is ranked once
+// among the distinct keys; the steps then compare small integers held side by side.
 #pragma once
 
-#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <span>
+#include <string_view>
 #include <vector>
 
+#include "src/data/LinkMapColumns.h"
+#include "src/data/LinkMapRowOrder.h"
+
 namespace linkmap {
+
+// ranks[i] is the position of row i's key among the distinct keys, from 0; every rank is below
+// limit.
+struct Ranking {
+    std::vector<uint32_t> ranks;
+    uint32_t limit = 0;
+};
+
+Ranking RankNumbers(std::span<const uint32_t> keys);
+// Byte-wise, case-sensitive.
+Ranking RankTexts(std::span<const std::string_view> keys);
+
+// The ranks of the rows' keys in one column; keyAt(i) gives row i's SortKey.
+template <class KeyAt>
+Ranking RankKeys(size_t count, bool text, KeyAt keyAt) {
+    if (text) {
+        std::vector<std::string_view> texts(count);
+        for (size_t i = 0; i < count; ++i)
+            texts[i] = keyAt(i).text;
+        return RankTexts(texts);
+    }
+    std::vector<uint32_t> numbers(count);
+    for (size_t i = 0; i < count; ++i)
+        numbers[i] = keyAt(i).number;
+    return RankNumbers(numbers);
+}
+
+// The row positions in the order the quicksort steps leave rows of these ranks; descending
+// sorts the highest rank first.
+std::vector<uint32_t> QuicksortOrder(Ranking ranking, RowSortDirection direction);
 
 struct RankedRow {
     uint32_t rank;   // position of the row's key among the distinct keys
@@ -21,42 +55,20 @@ struct RankedRow {
 // rows in ascending order.
 void QuicksortByRank(std::span<RankedRow> rows, std::span<const uint32_t> sortedRanks);
 
-// Sorts owned rows in place. compare(a, b) returns a negative number when a goes before b and
-// must be a strict weak order.
-template <class Row, class Compare>
-void SortRows(std::vector<std::unique_ptr<Row>>& rows, Compare compare) {
-    const size_t count = rows.size();
-    if (count < 2) {
+// Sorts owned rows in place by one column, read through the row kind's field access.
+template <class Row, class Fields>
+void SortRows(std::vector<std::unique_ptr<Row>>& rows, const Fields& fields, ColumnKey key,
+              RowSortDirection direction) {
+    if (rows.size() < 2) {
         return;
     }
-    // Rank every row once among the distinct keys; the quicksort then compares integers.
-    struct Entry {
-        const Row* row;
-        uint32_t index;
-    };
-    std::vector<Entry> order(count);
-    for (size_t i = 0; i < count; ++i) {
-        order[i] = Entry{rows[i].get(), static_cast<uint32_t>(i)};
-    }
-    std::sort(order.begin(), order.end(),
-              [&](const Entry& a, const Entry& b) { return compare(*a.row, *b.row) < 0; });
-    std::vector<RankedRow> ranked(count);
-    std::vector<uint32_t> sortedRanks(count);
-    uint32_t rank = 0;
-    for (size_t i = 0; i < count; ++i) {
-        if (i > 0 && compare(*order[i - 1].row, *order[i].row) < 0) {
-            ++rank;
-        }
-        ranked[order[i].index] = RankedRow{rank, order[i].index};
-        sortedRanks[i] = rank;
-    }
-    std::vector<Entry>().swap(order);
-
-    QuicksortByRank(ranked, sortedRanks);
-
-    std::vector<std::unique_ptr<Row>> sorted(count);
-    for (size_t i = 0; i < count; ++i) {
-        sorted[i] = std::move(rows[ranked[i].index]);
+    const auto order =
+        QuicksortOrder(RankKeys(rows.size(), key.IsText(),
+                                [&](size_t i) { return KeyOfRow(fields, *rows[i], key); }),
+                       direction);
+    std::vector<std::unique_ptr<Row>> sorted(rows.size());
+    for (size_t i = 0; i < rows.size(); ++i) {
+        sorted[i] = std::move(rows[order[i]]);
     }
     rows.swap(sorted);
 }

@@ -100,6 +100,10 @@ inline constexpr int kCmdHostPrint = 39505;
 inline constexpr int kCmdHostFind = 39507;
 inline constexpr int kCmdHostFindNext = 39512;
 inline constexpr int kCmdHostFindPrevious = 39513;
+inline constexpr int kCmdHostCopy = 39500;
+inline constexpr int kCmdHostCut = 39501;
+inline constexpr int kCmdHostPaste = 39502;
+inline constexpr int kCmdHostDelete = 39503;
 
 // --- dialogs and their controls ----------------------------------------------------------------
 inline constexpr int kCtlOk = 1;

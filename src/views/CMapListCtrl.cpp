@@ -74,10 +74,7 @@ int CMapListCtrl::InsertItem(int index, std::string text) {
     FitColumn(0, text);
     const int item = ListControl::InsertItem(index, std::move(text));
     if (item >= 0) {
-        // Room for a colour per column at once: the row's other cells follow right away.
-        std::vector<tarnui::Color>& row = cellColors_[item];
-        row.reserve(static_cast<size_t>(std::max(1, GetColumnCount())));
-        row.assign(1, tarnui::GetSysColor(tarnui::kColorWindowText));
+        cellColors_[CellIndex(item, 0)] = tarnui::GetSysColor(tarnui::kColorWindowText);
     }
     return item;
 }
@@ -87,11 +84,9 @@ bool CMapListCtrl::SetItemText(int item, int column, std::string text) {
     if (!ListControl::SetItemText(item, column, std::move(text))) {
         return false;
     }
-    std::vector<tarnui::Color>& row = cellColors_[item];
-    if (static_cast<int>(row.size()) <= column) {
-        row.resize(column + 1, GetTextColor());
+    if (column < CellStride()) {
+        cellColors_[CellIndex(item, column)] = tarnui::GetSysColor(tarnui::kColorWindowText);
     }
-    row[column] = tarnui::GetSysColor(tarnui::kColorWindowText);
     return true;
 }
 
@@ -109,39 +104,54 @@ std::string CMapListCtrl::GetItemText(int item, int column) const {
 }
 
 tarnui::Color CMapListCtrl::GetCellColor(int item, int column) const {
-    if (item < 0 || item >= static_cast<int>(cellColors_.size()) || column < 0 ||
-        column >= static_cast<int>(cellColors_[item].size())) {
+    if (item < 0 || item >= GetItemCount() || column < 0 || column >= CellStride() ||
+        cellColors_[CellIndex(item, column)] == kNoCellColour) {
         return GetTextColor();
     }
-    return cellColors_[item][column];
+    return cellColors_[CellIndex(item, column)];
+}
+
+int CMapListCtrl::CellStride() const {
+    return std::max(1, GetColumnCount());
 }
 
 void CMapListCtrl::OnItemInserted(int item) {
-    cellColors_.insert(cellColors_.begin() + item, std::vector<tarnui::Color>());
+    cellColors_.insert(cellColors_.begin() + CellIndex(item, 0), static_cast<size_t>(CellStride()),
+                       kNoCellColour);
 }
 
 void CMapListCtrl::OnItemDeleted(int item) {
-    cellColors_.erase(cellColors_.begin() + item);
+    const auto first = cellColors_.begin() + CellIndex(item, 0);
+    cellColors_.erase(first, first + CellStride());
+}
+
+void CMapListCtrl::ChangeCellStride(int oldStride, int column, bool inserted) {
+    const int newStride = CellStride();
+    std::vector<tarnui::Color> colours(static_cast<size_t>(GetItemCount() * newStride),
+                                       kNoCellColour);
+    for (int item = 0; item < GetItemCount(); ++item) {
+        for (int c = 0; c < oldStride; ++c) {
+            // The cells after the column move one place right (inserted) or left (deleted).
+            const int to = inserted ? (c >= column ? c + 1 : c) : (c > column ? c - 1 : c);
+            if ((inserted || c != column) && to < newStride) {
+                colours[static_cast<size_t>(item * newStride + to)] =
+                    cellColors_[static_cast<size_t>(item * oldStride + c)];
+            }
+        }
+    }
+    cellColors_.swap(colours);
 }
 
 // ---- columns ------------------------------------------------------------------------------
 
 void CMapListCtrl::OnColumnInserted(int column) {
     RememberInsertedColumn(column);
-    for (std::vector<tarnui::Color>& row : cellColors_) {
-        if (static_cast<int>(row.size()) > column) {
-            row.insert(row.begin() + column, GetTextColor());
-        }
-    }
+    ChangeCellStride(std::max(1, GetColumnCount() - 1), column, true);
 }
 
 void CMapListCtrl::OnColumnDeleted(int column) {
     ForgetDeletedColumn(column);
-    for (std::vector<tarnui::Color>& row : cellColors_) {
-        if (static_cast<int>(row.size()) > column) {
-            row.erase(row.begin() + column);
-        }
-    }
+    ChangeCellStride(GetColumnCount() + 1, column, false);
 }
 
 bool CMapListCtrl::ToggleColumn(int column) {

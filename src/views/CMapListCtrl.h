@@ -58,6 +58,15 @@ protected:
     void OnColumnDeleted(int column) override;
 
 private:
+    // Cell colours: one row of CellStride() colours per item, kNoCellColour where no text was
+    // set. A change of the column count moves every row's colours to the new stride.
+    static constexpr tarnui::Color kNoCellColour = 0xFFFFFFFFu;  // never a 0x00BBGGRR colour
+    int CellStride() const;
+    size_t CellIndex(int item, int column) const {
+        return static_cast<size_t>(item) * static_cast<size_t>(CellStride()) +
+               static_cast<size_t>(column);
+    }
+    void ChangeCellStride(int oldStride, int column, bool inserted);
     void DeriveAutoFit();
     void FitColumn(int column, const std::string& text);
 
@@ -67,6 +76,6 @@ private:
     bool fitAll_ = false;
     std::array<bool, kAutoFitColumns> fitColumn_{};
     std::array<int32_t, kAutoFitColumns> longest_{};
-    // One row of colours per item, one colour per cell written.
-    std::vector<std::vector<tarnui::Color>> cellColors_;
+    // The text colour of each cell, indexed by item x column count + column.
+    std::vector<tarnui::Color> cellColors_;
 };

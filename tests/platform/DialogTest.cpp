@@ -203,6 +203,38 @@ TEST_F(DialogTest, InitialFocusIsTheFirstTabStopAndEnterPressesTheDefaultButton)
     EXPECT_EQ(focusedId, 218) << "the label is skipped";
 }
 
+// Keys go to the focused control; what it leaves goes on to the dialog.
+TEST_F(DialogTest, KeysEditTheFocusedControlAndMoveTheFocusThroughTheDialog) {
+    std::vector<int> focus;
+    auto lookAtFocus = [&](Dialog& d) {
+        focus.push_back(d.GetFocusedControl() ? d.GetFocusedControl()->GetDlgCtrlID() : 0);
+        return true;
+    };
+    script.Dialog(217)
+        .SetText(218, "mainx")
+        .Key(kKeyBack)
+        .Key(kKeyTab)
+        .Do("focus", lookAtFocus)
+        .Key(kKeyTab, kModShift)
+        .Key(kKeyTab, kModShift)
+        .Do("focus", lookAtFocus)
+        .Key(kKeyF5)
+        .Key(kKeyTab)
+        .Do("focus", lookAtFocus)
+        .Key(kKeyReturn);
+    FindDialog dlg({"main"});
+    EXPECT_EQ(dlg.DoModal(), IDOK);
+    EXPECT_EQ(dlg.name, "main");
+    EXPECT_EQ(focus, (std::vector<int>{216, IDCANCEL, 218})) << "the tab order wraps both ways";
+    const auto refused = backend.EventsOf(ShownKind::Refused);
+    ASSERT_EQ(refused.size(), 1u) << backend.Transcript();
+    EXPECT_EQ(refused[0].text, "dialog 217: Key(116)") << "nobody takes F5";
+
+    script.Dialog(217).SetText(218, "main").Key(kKeyEscape);
+    EXPECT_EQ(FindDialog({"main"}).DoModal(), IDCANCEL);
+    EXPECT_FALSE(KeyDown(kKeyReturn)) << "no window holds the focus";
+}
+
 TEST_F(DialogTest, ListSelectionsAndChecksAreScriptedPerTemplateNumber) {
     // Queued in the opposite order to the dialogs: each script waits for its template.
     script.Dialog(217).SetText(218, "main").Press(IDOK);

@@ -83,6 +83,19 @@ std::string Dialog(ScriptContext& context, const StepArguments& args) {
         answers.Type(control, args[3]);
     } else if (action == "choose") {
         answers.ChooseText(control, args[3]);
+    } else if (action == "select") {
+        // A multiple-selection list box: exactly the items of these indices, e.g. "0,2".
+        std::vector<int> indices;
+        for (size_t at = 0; at < args[3].size();) {
+            const size_t end = std::min(args[3].find(',', at), args[3].size());
+            const std::string index = args[3].substr(at, end - at);
+            if (index.empty() || index.find_first_not_of("0123456789") != std::string::npos) {
+                return "select needs item indices such as \"0,2\", not \"" + args[3] + "\"";
+            }
+            indices.push_back(std::stoi(index));
+            at = end + 1;
+        }
+        answers.SelectItems(control, indices);
     } else if (action == "check-item") {
         if (!OnOff(args, 4, &on, &error)) {
             return error;
@@ -94,7 +107,7 @@ std::string Dialog(ScriptContext& context, const StepArguments& args) {
                    });
     } else {
         return "no dialog action \"" + action + "\"; choose set, type, check, check-item, " +
-               "choose or press";
+               "choose, select or press";
     }
     return {};
 }

@@ -43,6 +43,10 @@ MapSession::~MapSession() {
     SetComponentResourceTable(nullptr);
 }
 
+void MapSession::MakeResourcesCurrent() {
+    SetComponentResourceTable(&resources_->Table());
+}
+
 bool MapSession::OpenWindowFor(const std::string& viewName, std::string* error) {
     return OpenMapWindow(*this, viewName, error);
 }
@@ -58,6 +62,28 @@ CTarnDebugInstanceDataCtrlEx* MapSession::FindView(const std::string& viewName) 
         }
     }
     return nullptr;
+}
+
+std::string MapSession::ListingPath() {
+    return sink_->DataManager().LinkMap()->GetListingPath();
+}
+
+void MapSession::SetHostLock(bool on) {
+    constexpr int kLinkMap = 4;  // the reload and refresh of the map listing
+    sink_->SetHostLock(on);
+    if (!on) {
+        sink_->Reload(kLinkMap);
+        sink_->Refresh(kLinkMap);
+    }
+}
+
+bool MapSession::HostLock() {
+    return sink_->HostLock();
+}
+
+std::string MapSession::ComponentString(int id) {
+    const ScopedComponentState resources;
+    return tarnui::LoadString(id);
 }
 
 }  // namespace tarncli::session

@@ -30,11 +30,23 @@ public:
     CTarnMapDataCommandSink& Sink() { return *sink_; }
     CViewFrameManager& Frames() { return *frames_; }
 
+    // Makes this session's resource library the component's again (a session that ended
+    // meanwhile clears it).
+    void MakeResourcesCurrent();
+
     // Opens the Map window that holds the view of that name (MapViewNames.h); false with the
     // reason when the name is unknown, the window is open already or it cannot be made.
     bool OpenWindowFor(const std::string& viewName, std::string* error);
     // The open view of that name, or null.
     CTarnDebugInstanceDataCtrlEx* FindView(const std::string& viewName) const;
+
+    // What a front end needs besides the windows: the map listing the data manager read
+    // last ("" before the first load); the host's lock around a rebuild, whose end reloads
+    // the listing and refreshes the read-only views; a string of the component's resources.
+    std::string ListingPath();
+    void SetHostLock(bool on);
+    bool HostLock();
+    std::string ComponentString(int id);
 
 private:
     MapSession() = default;

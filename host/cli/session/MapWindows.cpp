@@ -6,6 +6,7 @@
 #include "host/cli/session/MapSession.h"
 #include "host/cli/session/MapViewNames.h"
 #include "platform/resources/ResourceContext.h"
+#include "src/editor/CTarnMapSectionSettingTreeInstanceCtrl.h"
 #include "src/resources/ResourceIds.h"
 #include "src/shell/framework/CViewFrameManager.h"
 #include "src/shell/framework/ComponentModuleState.h"
@@ -83,9 +84,18 @@ std::vector<ViewPointer> SymbolInformationViews(CTarnMapDataCommandSink& sink) {
     return views;
 }
 
+// The section setting tree with its paired section list; the tree takes the linker's
+// capabilities and the setting state before its first refresh.
 std::vector<ViewPointer> SectionInformationViews(CTarnMapDataCommandSink& sink) {
     std::vector<ViewPointer> views;
+    views.push_back(MakeListView(kViewSectionSettingTree, sink));
     views.push_back(MakeListView(kViewSectionList, sink));
+    if (auto* tree = dynamic_cast<CTarnMapSectionSettingTreeInstanceCtrl*>(views[0].get())) {
+        sink.RunLinkerOptionQuery();
+        tree->SetCapabilities(sink.LinkerOptionFlags());
+        tree->SetPairedSectionList(views[1].get());
+        tree->QuerySettingState();
+    }
     return views;
 }
 
@@ -103,6 +113,7 @@ bool OpenMapWindow(MapSession& session, const std::string& viewName, std::string
     }
     CTarnMapDataCommandSink& sink = session.Sink();
     switch (name->kind) {
+        case kViewSectionSettingTree:
         case kViewSectionList:
             return CreateWindow(session, kSectionInformation, SectionInformationViews(sink), error);
         case kViewSymbolList:

@@ -10,8 +10,9 @@ namespace tarncli::session {
 
 class MapSession;
 
-// The window that holds the named view: "section-list" the section information window,
-// "symbol-list" and "section-tree" the symbol information window (both views together).
+// The window that holds the named view: "section-settings" and "section-list" the section
+// information window, "symbol-list" and "section-tree" the symbol information window (each
+// window opens with both its views).
 // False with the reason when there is no such window or it is open already.
 bool OpenMapWindow(MapSession& session, const std::string& viewName, std::string* error);
 

@@ -39,9 +39,8 @@ bool OptionFits(const std::string& option, const std::string& view) {
 
 std::optional<PrintArguments> Parse(const std::vector<std::string>& args, std::string* error) {
     PrintArguments parsed;
-    if (args.empty() || (parsed.view = FindMapViewName(args[0])) == nullptr ||
-        std::string(parsed.view->name) == "section-settings") {
-        *error = "print needs the view: section-list, symbol-list or section-tree";
+    if (args.empty() || (parsed.view = FindMapViewName(args[0])) == nullptr) {
+        *error = "print needs the view: " + MapViewNameList();
         return std::nullopt;
     }
     const std::string view = parsed.view->name;

@@ -81,6 +81,7 @@ private:
 void AddSessionSteps(ScriptStepTable& table);
 void AddViewSteps(ScriptStepTable& table);
 void AddAnswerSteps(ScriptStepTable& table);
+void AddEditorSteps(ScriptStepTable& table);
 // Every step the language has.
 const ScriptStepTable& StandardScriptSteps();
 

@@ -21,6 +21,9 @@ std::string ScriptContext::ResolvePath(const std::string& path) const {
 
 void ScriptContext::SetSession(std::unique_ptr<MapSession> session) {
     session_ = std::move(session);
+    if (session_ != nullptr) {
+        session_->MakeResourcesCurrent();
+    }
 }
 
 MapSession* ScriptContext::Session(std::string* error) {
@@ -78,6 +81,7 @@ const ScriptStepTable& StandardScriptSteps() {
         AddSessionSteps(steps);
         AddViewSteps(steps);
         AddAnswerSteps(steps);
+        AddEditorSteps(steps);
         return steps;
     }();
     return table;

@@ -1,5 +1,6 @@
 #include "host/cli/session/ViewActions.h"
 
+#include <algorithm>
 #include <cctype>
 #include <memory>
 
@@ -46,6 +47,33 @@ tarnui::TreeItem FindTreeRow(const CMapTreeCtrl& tree, const std::string& row) {
     return 0;
 }
 
+}  // namespace
+
+tarnui::TreeItem ShowTreePath(CMapTreeCtrl& tree, const std::string& path) {
+    tarnui::TreeItem item = 0;
+    size_t begin = 0;
+    while (begin <= path.size()) {
+        const size_t end = std::min(path.find('/', begin), path.size());
+        const std::string step = path.substr(begin, end - begin);
+        begin = end + 1;
+        if (item != 0) {
+            tree.Expand(item, tarnui::TreeExpand::Expand);
+        }
+        tarnui::TreeItem child = item == 0 ? tree.GetRootItem() : tree.GetChildItem(item);
+        const int index = Index(step);
+        for (int n = 0; child != 0 && n != index && tree.GetItemText(child) != step; ++n) {
+            child = tree.GetNextSiblingItem(child);
+        }
+        if (child == 0) {
+            return 0;
+        }
+        item = child;
+    }
+    return item;
+}
+
+namespace {
+
 int FindMenuCommand(const tarnui::Menu& menu, const std::string& text) {
     for (int i = 0; i < menu.Count(); ++i) {
         const tarnui::Menu::Item& item = menu.At(i);
@@ -74,7 +102,9 @@ ActionResult OnRow(CTarnDebugInstanceDataCtrlEx& view, const std::string& row, A
                                         : ActionResult::Refused("row " + row + " took no click");
     }
     if (auto* tree = dynamic_cast<CTarnMapTreeInstanceCtrl*>(&view)) {
-        const tarnui::TreeItem item = FindTreeRow(tree->TreeCtrl(), row);
+        const tarnui::TreeItem item = row.find('/') != std::string::npos
+                                          ? ShowTreePath(tree->TreeCtrl(), row)
+                                          : FindTreeRow(tree->TreeCtrl(), row);
         if (item == 0) {
             return ActionResult::Refused("the tree shows no item \"" + row + "\"");
         }

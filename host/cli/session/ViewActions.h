@@ -5,7 +5,10 @@
 
 #include <string>
 
+#include "platform/controls/TreeControl.h"
+
 class CTarnDebugInstanceDataCtrlEx;
+class CMapTreeCtrl;
 
 namespace tarncli::session {
 
@@ -26,6 +29,11 @@ struct ActionResult {
     static ActionResult Bad(std::string why) { return {Outcome::BadArgument, std::move(why)}; }
     bool IsDone() const { return outcome == Outcome::Done; }
 };
+
+// The tree item at a path of item texts or indices from the top-level item ("0/1/2",
+// "Linker section setting/00000400/P,C"), its ancestors expanded so that it is shown; 0 when
+// there is none.
+tarnui::TreeItem ShowTreePath(CMapTreeCtrl& tree, const std::string& path);
 
 ActionResult ClickColumn(CTarnDebugInstanceDataCtrlEx& view, const std::string& column);
 // A row index of a list; for a tree an item's text, the name after its " : ", or an index

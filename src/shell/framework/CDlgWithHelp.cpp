@@ -50,3 +50,11 @@ bool CDlgWithHelp::OnHelpKey() {
     const tarnui::Control* focused = GetFocusedControl();
     return focused != nullptr && OnHelpForControl(focused->GetDlgCtrlID());
 }
+
+bool CDlgWithHelp::OnKeyDown(const tarnui::KeyEvent& key) {
+    if (key.key == tarnui::kKeyF1) {
+        OnHelpKey();
+        return true;
+    }
+    return tarnui::Dialog::OnKeyDown(key);
+}

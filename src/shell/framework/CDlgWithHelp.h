@@ -25,6 +25,8 @@ public:
     std::string HelpFilePath() const;
 
 protected:
+    // F1 asks for help on the focused control.
+    bool OnKeyDown(const tarnui::KeyEvent& key) override;
     // The full file name of the component's own library.
     virtual std::string ComponentFileName() const;
 };

@@ -106,6 +106,14 @@ bool CTarnInstanceDataCtrl::OnHelpKey(bool shiftHeld) {
     return tarnui::HtmlHelp(this, file, tarnui::kHtmlHelpContext, static_cast<uintptr_t>(context));
 }
 
+bool CTarnInstanceDataCtrl::OnKeyDown(const tarnui::KeyEvent& key) {
+    if (key.key == tarnui::kKeyF1 && (key.modifiers & ~tarnui::kModShift) == 0) {
+        OnHelpKey(key.Shift());
+        return true;
+    }
+    return false;
+}
+
 tarnui::Color CTarnInstanceDataCtrl::BackgroundEraseColour() const {
     return tarnui::GetSysColor(tarnui::kColorWindow);
 }

@@ -58,6 +58,9 @@ public:
 
 protected:
     void OnSize(int width, int height) override;
+    // F1 (with or without Shift) as OnHelpKey. Views that handle keys of their own pass the
+    // others on to this.
+    bool OnKeyDown(const tarnui::KeyEvent& key) override;
     tarnui::MessageResult OnMessage(tarnui::MessageId msg, tarnui::MessageParam w,
                                     tarnui::MessageParam l) override;
 

@@ -1,5 +1,6 @@
 #include "src/shell/sink/MapViewFactory.h"
 
+#include "src/editor/CTarnMapSectionSettingTreeInstanceCtrl.h"
 #include "src/shell/sink/CTarnMapDataCommandSink.h"
 #include "src/views/CTarnMapSectionListInstanceCtrl.h"
 #include "src/views/CTarnMapSymbolListInstanceCtrl.h"
@@ -7,6 +8,9 @@
 std::unique_ptr<CTarnDebugInstanceDataCtrlEx> MakeListView(int kind,
                                                            CTarnMapDataCommandSink& sink) {
     switch (kind) {
+        case kViewSectionSettingTree:
+            return std::make_unique<CTarnMapSectionSettingTreeInstanceCtrl>(
+                sink.Host(), sink.FrameManager(), &sink, &sink.DataManager(), kind);
         case kViewSectionList:
             return std::make_unique<CTarnMapSectionListInstanceCtrl>(
                 sink.Host(), sink.FrameManager(), &sink, &sink.DataManager(), kind);

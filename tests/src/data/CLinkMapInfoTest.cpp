@@ -47,15 +47,15 @@ TEST(CLinkMapInfo, PassesContextStringsInOrder) {
 TEST(CLinkMapInfo, LoadReplacesContentAndEmptiesOnFailure) {
     ModelFixture f;
     f.host.settings.listingPath = kSmallListing;
-    EXPECT_EQ(f.model.GetSymbolSortColumn(), -1);
+    EXPECT_EQ(f.model.GetSymbolSortColumn(), kNoSymbolColumn);
     f.model.Load();
-    f.model.SortSymbols(0, 1);
-    f.model.SortSections(3, 0);
+    f.model.SortSymbols(SymbolColumn::kName, RowSortDirection::kDescending);
+    f.model.SortSections(SectionColumn::kSize, RowSortDirection::kAscending);
     f.model.Load();
     EXPECT_EQ(f.model.GetSymbolCount(""), 7);
     EXPECT_EQ(f.model.GetSymbolName("", 0), "_main");  // read again in file order
-    EXPECT_EQ(f.model.GetSymbolSortDirection(), 1);
-    EXPECT_EQ(f.model.GetSectionSortColumn(), 3);
+    EXPECT_EQ(f.model.GetSymbolSortDirection(), RowSortDirection::kDescending);
+    EXPECT_EQ(f.model.GetSectionSortColumn(), SectionColumn::kSize);
     f.host.settings.listingPath = "/nonexistent/listing.map";
     f.model.Load();
     EXPECT_EQ(f.model.GetSymbolCount(""), 0);
@@ -92,7 +92,7 @@ TEST(CLinkMapInfo, SymbolsBySectionAndBoundedCopies) {
     EXPECT_EQ(f.model.GetSymbolName("P", 2), "_util_init");
     EXPECT_EQ(f.model.GetSymbolName("P", 3), "");
     EXPECT_EQ(f.model.GetSymbolName("P", -1), "");
-    f.model.SortSymbols(1, 1);
+    f.model.SortSymbols(SymbolColumn::kAddress, RowSortDirection::kDescending);
     EXPECT_EQ(f.model.GetSymbolName("P", 0), "_util_init");
 
     LinkMapSectionRows sections;
@@ -112,7 +112,8 @@ TEST(CLinkMapInfo, UsedRangesFollowSectionOrder) {
     EXPECT_EQ(f.model.GetUsedRanges(starts, ends), 1);
     EXPECT_EQ(starts, (std::vector<uint32_t>{0x400, 0xFFF8000, 0xFFF8000, 0xFFF8100}));
     EXPECT_EQ(ends, (std::vector<uint32_t>{0x51F, 0xFFF80FF, 0xFFF807F, 0xFFF8107}));
-    f.model.SortSections(2, 0);  // by end: X, B, R follow each other
+    f.model.SortSections(SectionColumn::kEnd,
+                         RowSortDirection::kAscending);  // by end: X, B, R follow each other
     starts.clear();
     ends.clear();
     f.model.GetUsedRanges(starts, ends);

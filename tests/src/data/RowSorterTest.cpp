@@ -5,6 +5,7 @@
 #include <random>
 
 #include "src/data/LinkMapRowOrder.h"
+#include "src/data/SymbolTable.h"
 #include "tests/src/data/LinkMapTestSupport.h"
 #include "tests/src/data/LiteralQuicksort.h"
 
@@ -13,37 +14,81 @@ namespace {
 
 using linkmaptest::LiteralQuicksort;
 
+// The literal steps on the rows' current order, as values.
 template <class Row, class Compare>
-void ExpectLiteralOrder(std::vector<std::unique_ptr<Row>>& rows, const Compare& compare,
-                        const std::string& what) {
-    std::vector<Row*> expected;
+std::vector<Row> LiteralOrder(const std::vector<Row>& rows, const Compare& compare) {
+    std::vector<const Row*> order;
     for (const auto& row : rows)
-        expected.push_back(row.get());
-    LiteralQuicksort(expected, 0, static_cast<int>(expected.size()) - 1, compare);
-    SortRows(rows, compare);
-    ASSERT_EQ(rows.size(), expected.size());
-    for (size_t i = 0; i < rows.size(); ++i) {
-        ASSERT_EQ(rows[i].get(), expected[i]) << what << " differs at " << i;
+        order.push_back(&row);
+    LiteralQuicksort(order, 0, static_cast<int>(order.size()) - 1, compare);
+    std::vector<Row> values;
+    for (const Row* row : order)
+        values.push_back(*row);
+    return values;
+}
+
+std::vector<tagLinkMapSymbolInfo> RowsOf(const SymbolTable& table) {
+    std::vector<tagLinkMapSymbolInfo> rows;
+    for (size_t i = 0; i < table.Size(); ++i)
+        rows.push_back(table.Row(i));
+    return rows;
+}
+
+SymbolTable TableOf(const std::vector<tagLinkMapSymbolInfo>& rows) {
+    SymbolTable table;
+    for (const auto& r : rows) {
+        table.Add(r.name, r.address, r.size, table.Intern(r.attribute), table.Intern(r.scope),
+                  table.Intern(r.section), table.Intern(r.file));
+    }
+    return table;
+}
+
+// Sorts the table and checks it against the literal steps on its previous order.
+void ExpectLiteralSymbolOrder(SymbolTable& table, int column, int direction,
+                              const std::string& what) {
+    const auto compare = [&](const tagLinkMapSymbolInfo& a, const tagLinkMapSymbolInfo& b) {
+        return CompareSymbolRows(a, b, static_cast<SymbolColumn>(column),
+                                 static_cast<RowSortDirection>(direction));
+    };
+    const auto expected = LiteralOrder(RowsOf(table), compare);
+    table.Sort(static_cast<SymbolColumn>(column), static_cast<RowSortDirection>(direction));
+    const auto actual = RowsOf(table);
+    ASSERT_EQ(actual.size(), expected.size());
+    for (size_t i = 0; i < actual.size(); ++i) {
+        ASSERT_EQ(actual[i], expected[i]) << what << " differs at " << i;
     }
 }
 
-LinkMapSymbolRows RandomSymbols(std::mt19937& random, size_t count, int variety) {
+std::vector<tagLinkMapSymbolInfo> RandomSymbols(std::mt19937& random, size_t count, int variety) {
     const auto pick = [&](int n) {
         return static_cast<uint32_t>(random() % static_cast<unsigned>(n));
     };
-    const char* words[] = {"a", "B", "b", "ab", "Ab", "", "\xC3\xA9", "z"};
-    LinkMapSymbolRows rows;
+    // Texts that differ only past eight bytes, or by a zero byte against an end, test the
+    // ranking of texts by eight-byte pieces.
+    const std::string words[] = {"a",
+                                 "B",
+                                 "b",
+                                 "ab",
+                                 "Ab",
+                                 "",
+                                 "\xC3\xA9",
+                                 "z",
+                                 "_handler_a",
+                                 "_handler_",
+                                 std::string("_handler\0", 9),
+                                 "_handler_b_0123456789"};
+    std::vector<tagLinkMapSymbolInfo> rows;
     for (size_t i = 0; i < count; ++i) {
-        auto row = std::make_unique<tagLinkMapSymbolInfo>();
-        row->name = std::string(words[pick(8)]) + words[pick(variety % 8 + 1)];
-        row->address = pick(variety) * 0x10;
-        row->size = pick(3) == 0 ? 0 : pick(variety);
-        row->attribute = words[pick(4)];
-        row->scope = words[pick(2) + 1];
-        row->section = words[pick(variety % 8 + 1)];
-        row->file = words[pick(8)];
+        tagLinkMapSymbolInfo row;
+        row.name = words[pick(12)] + words[pick(variety % 12 + 1)];
+        row.address = pick(variety) * 0x10;
+        row.size = pick(3) == 0 ? 0 : pick(variety);
+        row.attribute = words[pick(4)];
+        row.scope = words[pick(2) + 1];
+        row.section = words[pick(variety % 12 + 1)];
+        row.file = words[pick(8)];
         if (pick(10) == 0)
-            row->address = 0xFFFFFFFF - pick(4);  // computed end wraps
+            row.address = 0xFFFFFFFF - pick(4);  // computed end wraps
         rows.push_back(std::move(row));
     }
     return rows;
@@ -54,18 +99,14 @@ TEST(RowSorter, SymbolOrderEqualsLiteralStepsForEveryColumnAndDirection) {
     for (int round = 0; round < 60; ++round) {
         const size_t count = random() % 300;
         const int variety = 1 + static_cast<int>(random() % 40);
-        auto rows = RandomSymbols(random, count, variety);
+        SymbolTable table = TableOf(RandomSymbols(random, count, variety));
         for (int column = -1; column <= 8; ++column) {
             for (int direction : {0, 1, 2, -1}) {
-                const auto compare = [&](const tagLinkMapSymbolInfo& a,
-                                         const tagLinkMapSymbolInfo& b) {
-                    return CompareSymbolRows(a, b, column, direction);
-                };
                 const std::string what = "round " + std::to_string(round) + " column " +
                                          std::to_string(column) + " direction " +
                                          std::to_string(direction);
-                ExpectLiteralOrder(rows, compare, what);
-                ExpectLiteralOrder(rows, compare, what + " sorted again");
+                ExpectLiteralSymbolOrder(table, column, direction, what);
+                ExpectLiteralSymbolOrder(table, column, direction, what + " sorted again");
             }
         }
     }
@@ -82,14 +123,22 @@ TEST(RowSorter, SectionOrderEqualsLiteralSteps) {
                 static_cast<uint32_t>(random() % 16), 0, static_cast<uint32_t>(random() % 4),
                 random() % 2 ? "" : "O" + std::to_string(random() % 3)}));
         }
-        for (int column = -1; column <= 5; ++column) {
-            for (int direction : {0, 1}) {
-                ExpectLiteralOrder(
-                    rows,
-                    [&](const tagLinkMapSectionInfo& a, const tagLinkMapSectionInfo& b) {
+        for (int number = -1; number <= 5; ++number) {
+            for (int way : {0, 1}) {
+                const auto column = static_cast<SectionColumn>(number);
+                const auto direction = static_cast<RowSortDirection>(way);
+                std::vector<tagLinkMapSectionInfo> before;
+                for (const auto& row : rows)
+                    before.push_back(*row);
+                const auto expected = LiteralOrder(
+                    before, [&](const tagLinkMapSectionInfo& a, const tagLinkMapSectionInfo& b) {
                         return CompareSectionRows(a, b, column, direction);
-                    },
-                    "round " + std::to_string(round) + " column " + std::to_string(column));
+                    });
+                SortRows(rows, SectionRowFields{}, KeyOf(column), direction);
+                for (size_t i = 0; i < rows.size(); ++i) {
+                    ASSERT_EQ(*rows[i], expected[i])
+                        << "round " << round << " column " << number << " at " << i;
+                }
             }
         }
     }
@@ -98,21 +147,17 @@ TEST(RowSorter, SectionOrderEqualsLiteralSteps) {
 TEST(RowSorter, PresortedAndAllEqualInputsKeepLiteralOrder) {
     for (size_t count : {2u, 3u, 64u, 1000u, 4097u}) {
         for (int shape = 0; shape < 4; ++shape) {
-            LinkMapSymbolRows rows;
+            std::vector<tagLinkMapSymbolInfo> rows(count);
             for (size_t i = 0; i < count; ++i) {
-                auto row = std::make_unique<tagLinkMapSymbolInfo>();
-                row->address = shape == 0   ? static_cast<uint32_t>(i)
-                               : shape == 1 ? static_cast<uint32_t>(count - i)
-                               : shape == 2 ? 7u
-                                            : static_cast<uint32_t>(i % 5);
-                rows.push_back(std::move(row));
+                rows[i].name = std::to_string(i);
+                rows[i].address = shape == 0   ? static_cast<uint32_t>(i)
+                                  : shape == 1 ? static_cast<uint32_t>(count - i)
+                                  : shape == 2 ? 7u
+                                               : static_cast<uint32_t>(i % 5);
             }
-            ExpectLiteralOrder(
-                rows,
-                [](const tagLinkMapSymbolInfo& a, const tagLinkMapSymbolInfo& b) {
-                    return CompareSymbolRows(a, b, 1, 0);
-                },
-                "count " + std::to_string(count) + " shape " + std::to_string(shape));
+            SymbolTable table = TableOf(rows);
+            ExpectLiteralSymbolOrder(
+                table, 1, 0, "count " + std::to_string(count) + " shape " + std::to_string(shape));
         }
     }
 }
@@ -144,14 +189,18 @@ TEST(RowSorter, SymbolColumnsAndDirections) {
         {3, -1}, {4, -1}, {5, -1}, {6, -1}, {7, -1}, {8, 0}, {-1, 0},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(CompareSymbolRows(low, high, c.column, 0), c.ascending) << c.column;
-        EXPECT_EQ(CompareSymbolRows(low, high, c.column, 1), -c.ascending) << c.column;
-        EXPECT_EQ(CompareSymbolRows(low, high, c.column, 5), c.ascending) << c.column;
-        EXPECT_EQ(CompareSymbolRows(low, low, c.column, 1), 0) << c.column;
+        const auto column = static_cast<SymbolColumn>(c.column);
+        const auto compare = [&](const auto& a, const auto& b, int direction) {
+            return CompareSymbolRows(a, b, column, static_cast<RowSortDirection>(direction));
+        };
+        EXPECT_EQ(compare(low, high, 0), c.ascending) << c.column;
+        EXPECT_EQ(compare(low, high, 1), -c.ascending) << c.column;
+        EXPECT_EQ(compare(low, high, 5), c.ascending) << c.column;
+        EXPECT_EQ(compare(low, low, 1), 0) << c.column;
     }
     const tagLinkMapSymbolInfo top{"t", 0xFFFFFFFF, 2, "", "", "", ""};  // end wraps to 0
-    EXPECT_LT(CompareSymbolRows(top, low, 2, 0), 0);
-    EXPECT_GT(CompareSymbolRows(top, low, 1, 0), 0);
+    EXPECT_LT(CompareSymbolRows(top, low, SymbolColumn::kEnd, RowSortDirection::kAscending), 0);
+    EXPECT_GT(CompareSymbolRows(top, low, SymbolColumn::kAddress, RowSortDirection::kAscending), 0);
 }
 
 TEST(RowSorter, SectionColumnsAndDirections) {
@@ -162,8 +211,11 @@ TEST(RowSorter, SectionColumnsAndDirections) {
         int expected;
     } cases[] = {{0, -1}, {1, 1}, {2, 0}, {3, -1}, {4, 1}, {5, 0}};
     for (const auto& c : cases) {
-        EXPECT_EQ(CompareSectionRows(a, b, c.column, 0), c.expected) << c.column;
-        EXPECT_EQ(CompareSectionRows(a, b, c.column, 1), -c.expected) << c.column;
+        const auto column = static_cast<SectionColumn>(c.column);
+        EXPECT_EQ(CompareSectionRows(a, b, column, RowSortDirection::kAscending), c.expected)
+            << c.column;
+        EXPECT_EQ(CompareSectionRows(a, b, column, RowSortDirection::kDescending), -c.expected)
+            << c.column;
     }
 }
 
@@ -171,7 +223,7 @@ TEST(RowSorter, SizeZeroSectionSortsByStartInEndColumn) {
     linkmaptest::ModelFixture f;
     f.model.LoadText(
         "*** Mapping List ***\nSECTION\nA\n 100 1FF 100 1\nZ\n 180 0 0 1\nB\n 0 FE FF 1\n");
-    f.model.SortSections(2, 0);
+    f.model.SortSections(SectionColumn::kEnd, RowSortDirection::kAscending);
     EXPECT_EQ(
         linkmaptest::SectionTexts(f.model),
         (std::vector<std::string>{"B 0-FE FF", "Unallocated Area 0-FF 100", "Z 180-0 0",

@@ -114,6 +114,23 @@ TEST_F(ViewFrameworkTest, F1OpensTheViewsHtmlHelpAndShiftF1EntersContextMode) {
     EXPECT_FALSE(view.OnHelpKey(false));
 }
 
+TEST_F(ViewFrameworkTest, F1PressedInAControlOfTheViewReachesTheViewsHelp) {
+    HelpView view("help", nullptr, Host(), nullptr, nullptr);
+    tarnui::Window pane;
+    ASSERT_TRUE(pane.Create(nullptr, {0, 0, 100, 100}));
+    ASSERT_TRUE(view.CreateViewWindow(&pane, sink_.get()));
+    tarnui::Window control;
+    ASSERT_TRUE(control.Create(&view, {0, 0, 10, 10}, 1, tarnui::kWsChild | tarnui::kWsVisible));
+    control.SetFocus();
+    EXPECT_TRUE(tarnui::PressKey(tarnui::kKeyF1));
+    EXPECT_TRUE(tarnui::PressKey(tarnui::kKeyF1, tarnui::kModShift));
+    EXPECT_FALSE(tarnui::PressKey(tarnui::kKeyF1, tarnui::kModControl));
+    const auto help = backend_.EventsOf(tarnui::ShownKind::Help);
+    ASSERT_EQ(help.size(), 2u);
+    EXPECT_EQ(help[0].help.data, 4711u);
+    EXPECT_EQ(help[1].help.kind, tarnui::HelpKind::ContextMode);
+}
+
 // Docking: checked unless the frame sits among the documents without being dockable.
 TEST_F(ViewFrameworkTest, AllowDockingIsCheckedByTheFrameStateAndTogglesIt) {
     RecordingView* docked = OpenView(*sink_, manager_, "docked", false, kDockBarBottom);

@@ -148,6 +148,17 @@ TEST_F(MapListCtrlTest, TheHeaderMenuHidesAndShowsColumns) {
     EXPECT_EQ(headerNotes, 0);
 }
 
+TEST_F(MapListCtrlTest, ADividerDragIsRememberedLikeAWidthTheViewSets) {
+    CMapListCtrl list;
+    MakeList(list);
+    ASSERT_TRUE(list.DragColumnDivider(1, 77));
+    EXPECT_EQ(list.RememberedWidth(1), 77u);
+    ASSERT_TRUE(list.DragColumnDivider(1, 0));  // dragged shut: hidden, old width kept
+    EXPECT_FALSE(list.IsColumnShown(1));
+    ASSERT_TRUE(list.ToggleColumn(1));
+    EXPECT_EQ(list.GetColumnWidth(1), 77);
+}
+
 TEST_F(MapListCtrlTest, AHiddenColumnTravelsToTheNextWindowOfTheClass) {
     tarnhost::ProfileService profile(dir.Path().string());
     {

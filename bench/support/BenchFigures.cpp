@@ -1,0 +1,119 @@
+#include "bench/support/BenchFigures.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <ctime>
+#include <filesystem>
+#include <fstream>
+#include <limits>
+#include <map>
+#include <memory>
+
+#include "bench/support/ListingGenerator.h"
+
+namespace benchsupport {
+namespace {
+
+// Removes the generated files when the program ends.
+struct GeneratedFiles {
+    std::map<size_t, GeneratedListing> bySymbols;
+    ~GeneratedFiles() {
+        std::error_code error;
+        for (const auto& [symbols, listing] : bySymbols)
+            std::filesystem::remove(listing.path, error);
+    }
+};
+
+long StatusKilobytes(const char* key) {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    const size_t length = std::strlen(key);
+    while (std::getline(status, line)) {
+        if (line.compare(0, length, key) == 0)
+            return std::stol(line.substr(length));
+    }
+    return -1;
+}
+
+}  // namespace
+
+const GeneratedListing& ListingFile(size_t symbols) {
+    static GeneratedFiles files;
+    auto& listing = files.bySymbols[symbols];
+    if (listing.path.empty()) {
+        listing.path =
+            (std::filesystem::temp_directory_path() /
+             ("tarn_bench_" + std::to_string(getpid()) + "_" + std::to_string(symbols) + ".map"))
+                .string();
+        listing.bytes = WriteListing(listing.path, {.symbols = symbols});
+    }
+    return listing;
+}
+
+double CpuSeconds() {
+    timespec now{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
+}
+
+double BestSeconds(int runs, const std::function<void()>& work) {
+    double best = std::numeric_limits<double>::infinity();
+    for (int i = 0; i < runs; ++i) {
+        const double start = CpuSeconds();
+        work();
+        best = std::min(best, CpuSeconds() - start);
+    }
+    return best;
+}
+
+double LineCountSeconds(const std::string& path) {
+    return BestSeconds(5, [&] {
+        std::FILE* file = std::fopen(path.c_str(), "rb");
+        if (file == nullptr)
+            return;
+        constexpr size_t kBlock = 128 * 1024;
+        const auto block = std::make_unique_for_overwrite<char[]>(kBlock);
+        size_t lines = 0;
+        size_t got = 0;
+        while ((got = std::fread(block.get(), 1, kBlock, file)) > 0) {
+            const char* at = block.get();
+            const char* const end = at + got;
+            while ((at = static_cast<const char*>(std::memchr(at, '\n', end - at))) != nullptr) {
+                ++lines;
+                ++at;
+            }
+        }
+        std::fclose(file);
+        benchmark::DoNotOptimize(lines);
+    });
+}
+
+double GetlineSeconds(const std::string& path) {
+    return BestSeconds(5, [&] {
+        std::ifstream in(path);
+        std::string line;
+        size_t lines = 0;
+        while (std::getline(in, line))
+            ++lines;
+        benchmark::DoNotOptimize(lines);
+    });
+}
+
+void ResetPeakMemory() {
+    std::ofstream("/proc/self/clear_refs") << "5";  // sets VmHWM to the current size
+}
+
+double PeakMemoryBytes() {
+    return static_cast<double>(StatusKilobytes("VmHWM:")) * 1024;
+}
+
+void ReportGoal(benchmark::State& state, const std::string& name, double figure, double goal) {
+    state.counters[name] = figure;
+    state.counters[name + "_goal"] = goal;
+    state.counters[name + "_met"] = figure <= goal ? 1 : 0;
+}
+
+}  // namespace benchsupport

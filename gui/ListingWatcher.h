@@ -1,0 +1,39 @@
+// Watches the map listing on disk. When a build rewrites it, the host's lock goes on at
+// once and off again when the file has been quiet for a moment, as a host locks the
+// component during a build; lock off reloads the listing and refreshes every read-only view.
+#pragma once
+
+#include <QDateTime>
+#include <QFileSystemWatcher>
+#include <QTimer>
+#include <string>
+
+namespace tarncli::session {
+class MapSession;
+}
+
+namespace tarngui {
+
+class ListingWatcher {
+public:
+    static constexpr int kQuietMs = 300;
+
+    explicit ListingWatcher(tarncli::session::MapSession& session);
+    // Follows the listing the data manager read last (nothing before the first load).
+    void Follow();
+    int LockCycles() const { return lockCycles_; }
+
+private:
+    void Changed();
+    void Quiet();
+
+    tarncli::session::MapSession& session_;
+    QFileSystemWatcher watcher_;
+    QTimer quiet_;
+    QString path_;
+    QDateTime stamp_;
+    qint64 size_ = -1;
+    int lockCycles_ = 0;
+};
+
+}  // namespace tarngui

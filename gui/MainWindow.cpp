@@ -1,0 +1,363 @@
+#include "gui/MainWindow.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFileDialog>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QStatusBar>
+#include <QToolBar>
+#include <cstdio>
+
+#include "gui/ReportViews.h"
+#include "host/cli/HostSession.h"
+#include "host/cli/session/MapSession.h"
+#include "platform/menus/Menu.h"
+#include "src/shell/HostInterfaces.h"
+
+namespace tarngui {
+
+namespace {
+
+// The list or tree control a view window shows, searched depth first.
+tarnui::Control* ReportControlIn(tarnui::Window& window) {
+    for (tarnui::Window* child : window.Children()) {
+        if (auto* c = dynamic_cast<tarnui::ListControl*>(child)) {
+            return c;
+        }
+        if (auto* c = dynamic_cast<tarnui::TreeControl*>(child)) {
+            return c;
+        }
+        if (tarnui::Control* found = ReportControlIn(*child)) {
+            return found;
+        }
+    }
+    return nullptr;
+}
+
+// A pane on screen: its size goes to the pane window, which passes it on to its view.
+class PaneWidget : public QDockWidget {
+public:
+    PaneWidget(QtBackend& backend, tarnhost::DockingFramework& docking, tarnui::Window& pane,
+               const QString& caption, QWidget* parent)
+        : QDockWidget(caption, parent), docking_(docking), pane_(&pane) {
+        setObjectName(caption + QString::number(reinterpret_cast<quintptr>(&pane)));
+        setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable |
+                    QDockWidget::DockWidgetFloatable);
+        tarnui::Control* control = ReportControlIn(pane);
+        if (auto* list = dynamic_cast<tarnui::ListControl*>(control)) {
+            setWidget(new ListView(backend, *list, this));
+        } else if (auto* tree = dynamic_cast<tarnui::TreeControl*>(control)) {
+            setWidget(new TreeView(backend, *tree, this));
+        } else {
+            setWidget(new QLabel(this));
+        }
+    }
+    void Forget() { pane_ = nullptr; }
+
+protected:
+    void resizeEvent(QResizeEvent* e) override {
+        QDockWidget::resizeEvent(e);
+        if (pane_ != nullptr && widget() != nullptr) {
+            pane_->MoveWindow({0, 0, widget()->width(), widget()->height()});
+        }
+    }
+    void closeEvent(QCloseEvent* e) override {
+        // The docking framework and the component decide; the dock follows their state.
+        e->ignore();
+        if (pane_ != nullptr) {
+            tarnui::Window* pane = pane_;
+            QMetaObject::invokeMethod(
+                parentWidget(), [this, pane] { docking_.UserClosesPane(pane); },
+                Qt::QueuedConnection);
+        }
+    }
+
+private:
+    tarnhost::DockingFramework& docking_;
+    tarnui::Window* pane_;
+};
+
+}  // namespace
+
+MainWindow::MainWindow(QtBackend& backend) : backend_(backend) {
+    setWindowTitle("TarnMap");
+    resize(1100, 720);
+    setDockNestingEnabled(true);
+    setCentralWidget(nullptr);
+    BuildMenus();
+    statusBar()->showMessage("No workspace open");
+    backend_.SetDialogParent(this);
+    backend_.SetAfterChanges([this] { SyncPanes(); });
+    backend_.SetUnhandledKey([this](uint32_t key, unsigned modifiers) {
+        return session_ != nullptr && session_->Host().Docking().TranslateAccelerator(
+                                          key, static_cast<uint8_t>(modifiers));
+    });
+}
+
+MainWindow::~MainWindow() {
+    backend_.SetAfterChanges({});
+    backend_.SetUnhandledKey({});
+    CloseWorkspace();
+}
+
+void MainWindow::BuildMenus() {
+    QMenu* file = menuBar()->addMenu("&File");
+    file->addAction("&Open Workspace...", this, [this] {
+        const QString path = QFileDialog::getOpenFileName(this, "Open Workspace", {},
+                                                          "Workspaces (*.tarnws);;All files (*)");
+        if (!path.isEmpty()) {
+            OpenWorkspace(path.toStdString());
+        }
+    });
+    file->addAction("Open &Map Listing...", this, [this] {
+        const QString path = QFileDialog::getOpenFileName(this, "Open Map Listing");
+        if (!path.isEmpty()) {
+            OpenListing(path.toStdString());
+        }
+    });
+    file->addAction("&Close Workspace", this, [this] { CloseWorkspace(); });
+    file->addSeparator();
+    file->addAction("&Quit", QKeySequence::Quit, this, [this] { close(); });
+
+    tools_ = menuBar()->addMenu("&Tools");
+    connect(tools_, &QMenu::aboutToShow, this, [this] {
+        tools_->clear();
+        FillToolsMenu(*tools_);
+    });
+
+    view_ = menuBar()->addMenu("&View");
+    connect(view_, &QMenu::aboutToShow, this, [this] {
+        view_->clear();
+        for (const auto& [pane, dock] : docks_) {
+            view_->addAction(dock->toggleViewAction());
+        }
+        if (view_->isEmpty()) {
+            view_->addAction("(no windows open)")->setEnabled(false);
+        }
+    });
+
+    QMenu* window = menuBar()->addMenu("&Window");
+    window->addAction("Map &Section Information", this, [this] { OpenMapWindow("section-list"); });
+    window->addAction("Map S&ymbol Information", this, [this] { OpenMapWindow("symbol-list"); });
+
+    QMenu* help = menuBar()->addMenu("&Help");
+    help->addAction("&About TarnMap", this, [this] {
+        QMessageBox::about(this, "About TarnMap",
+                           "TarnMap: what the linkage editor made of the build, and where "
+                           "its sections go.");
+    });
+}
+
+void MainWindow::FillToolsMenu(QMenu& menu) {
+    if (session_ == nullptr) {
+        menu.addAction("(no workspace open)")->setEnabled(false);
+        return;
+    }
+    tarnhost::DockingFramework& docking = session_->Host().Docking();
+    for (const tarnhost::HostMenuEntry& entry : docking.Menus()) {
+        const tarnui::Menu items(entry.menu);
+        for (int i = 0; i < items.Count(); ++i) {
+            const tarnui::Menu* sub = items.GetSubMenu(i);
+            const tarnui::Menu& source = sub != nullptr ? *sub : items;
+            for (int k = 0; k < source.Count(); ++k) {
+                const tarnui::Menu::Item& item = source.At(k);
+                if (item.separator) {
+                    menu.addSeparator();
+                    continue;
+                }
+                const int command = item.command;
+                QAction* a = menu.addAction(QString::fromStdString(item.text).replace("\t", "    "),
+                                            this, [this, command] {
+                                                session_->Host().Docking().ExecuteCommand(command);
+                                                SyncPanes();
+                                            });
+                const tarnui::CommandUI ui = docking.QueryCommand(command);
+                a->setEnabled(ui.enabled);
+                a->setCheckable(ui.checked);
+                a->setChecked(ui.checked);
+            }
+            if (sub == nullptr) {
+                break;
+            }
+        }
+    }
+    if (menu.isEmpty()) {
+        menu.addAction("(no tools)")->setEnabled(false);
+    }
+}
+
+bool MainWindow::Start(std::unique_ptr<tarnhost::SubstituteHost> host, const std::string& error) {
+    CloseWorkspace();
+    std::string reason = error;
+    if (host != nullptr) {
+        session_ = tarncli::session::MapSession::Start(std::move(host), &reason);
+    }
+    if (session_ == nullptr) {
+        if (unattended_) {
+            std::fprintf(stderr, "tarnmap-gui: %s\n", reason.c_str());
+        } else {
+            QMessageBox::critical(this, "TarnMap", QString::fromStdString(reason));
+        }
+        return false;
+    }
+    watcher_ = std::make_unique<ListingWatcher>(*session_);
+    const tarnhost::Workspace* ws = session_->Host().OpenWorkspace();
+    statusBar()->showMessage(ws != nullptr ? "Workspace open" : "Ready");
+    SyncPanes();
+    return true;
+}
+
+bool MainWindow::OpenWorkspace(const std::string& path) {
+    std::string error;
+    auto host = tarncli::OpenWorkspaceHost(path, &error);
+    const bool ok = Start(std::move(host), error);
+    if (ok) {
+        statusBar()->showMessage(QString::fromStdString("Workspace " + path));
+    }
+    return ok;
+}
+
+bool MainWindow::OpenListing(const std::string& path) {
+    std::string error;
+    auto host = tarncli::OpenListingHost(path, &error);
+    const bool ok = Start(std::move(host), error);
+    if (ok) {
+        statusBar()->showMessage(QString::fromStdString("Map listing " + path));
+    }
+    return ok;
+}
+
+void MainWindow::RemoveDocks() {
+    for (auto& [pane, dock] : docks_) {
+        static_cast<PaneWidget*>(dock)->Forget();
+        removeDockWidget(dock);
+        delete dock;
+    }
+    docks_.clear();
+}
+
+void MainWindow::CloseWorkspace() {
+    RemoveDocks();
+    for (auto& [handle, bar] : toolbars_) {
+        removeToolBar(bar);
+        delete bar;
+    }
+    toolbars_.clear();
+    watcher_.reset();
+    session_.reset();
+    statusBar()->showMessage("No workspace open");
+}
+
+bool MainWindow::OpenMapWindow(const std::string& viewName) {
+    if (session_ == nullptr) {
+        return false;
+    }
+    std::string error;
+    if (!session_->OpenWindowFor(viewName, &error)) {
+        statusBar()->showMessage(QString::fromStdString(error));
+        return false;
+    }
+    watcher_->Follow();
+    SyncPanes();
+    return true;
+}
+
+void MainWindow::SyncToolbars() {
+    tarnhost::DockingFramework& docking = session_->Host().Docking();
+    for (const tarnhost::ToolbarState& state : docking.Toolbars()) {
+        if (state.frame != nullptr || !state.loaded) {
+            continue;  // pane toolbars belong to their panes
+        }
+        QToolBar*& bar = toolbars_[state.handle];
+        if (bar == nullptr) {
+            bar = addToolBar(QString::fromStdString(state.displayName));
+            for (int command : state.commands) {
+                if (command == 0) {
+                    bar->addSeparator();
+                    continue;
+                }
+                // "Description\nButton text": the button shows the second part.
+                const std::string text = session_->ComponentString(command);
+                const size_t cut = text.find('\n');
+                QAction* a = bar->addAction(
+                    QString::fromStdString(cut == std::string::npos ? text : text.substr(cut + 1)));
+                a->setToolTip(QString::fromStdString(text.substr(0, cut)));
+                a->setData(command);
+                connect(a, &QAction::triggered, this,
+                        [this, command] { session_->Host().Docking().ExecuteCommand(command); });
+            }
+        }
+        bar->setVisible(state.shown);
+        for (QAction* a : bar->actions()) {
+            if (!a->isSeparator()) {
+                a->setEnabled(docking.QueryCommand(a->data().toInt()).enabled);
+            }
+        }
+    }
+}
+
+void MainWindow::SyncPanes() {
+    if (session_ == nullptr) {
+        RemoveDocks();
+        return;
+    }
+    SyncToolbars();
+    tarnhost::DockingFramework& docking = session_->Host().Docking();
+    std::map<const tarnui::Window*, QDockWidget*> kept;
+    for (const auto& pane : docking.Panes()) {
+        const bool shown = (pane->state & kFrameShown) != 0 && pane->window != nullptr &&
+                           pane->window->IsCreated();
+        if (!shown) {
+            continue;
+        }
+        const tarnui::Window* window = pane->window.get();
+        if (auto it = docks_.find(window); it != docks_.end()) {
+            kept[window] = it->second;
+            docks_.erase(it);
+            continue;
+        }
+        auto* dock = new PaneWidget(backend_, docking, *pane->window,
+                                    QString::fromStdString(pane->caption), this);
+        addDockWidget(
+            pane->dockBar == kDockBarBottom ? Qt::BottomDockWidgetArea : Qt::TopDockWidgetArea,
+            dock);
+        kept[window] = dock;
+    }
+    RemoveDocks();  // those whose panes went
+    const bool added = kept.size() > docks_.size();
+    docks_ = std::move(kept);
+    if (added) {
+        ShareSpace();
+    }
+}
+
+void MainWindow::ShareSpace() {
+    // Docks of one area share its width; the documents take the upper part of the window.
+    QList<QDockWidget*> top, bottom;
+    for (const auto& [pane, dock] : docks_) {
+        (dockWidgetArea(dock) == Qt::BottomDockWidgetArea ? bottom : top).append(dock);
+    }
+    for (const QList<QDockWidget*>* area : {&top, &bottom}) {
+        if (area->size() > 1) {
+            resizeDocks(*area, QList<int>(area->size(), width() / area->size()), Qt::Horizontal);
+        }
+    }
+    if (!top.isEmpty() && !bottom.isEmpty()) {
+        resizeDocks({top.first(), bottom.first()}, {height() * 2 / 5, height() * 3 / 5},
+                    Qt::Vertical);
+    }
+}
+
+bool MainWindow::SaveScreenshot(const std::string& path) {
+    QApplication::processEvents();
+    return grab().save(QString::fromStdString(path), "PNG");
+}
+
+void MainWindow::closeEvent(QCloseEvent* e) {
+    CloseWorkspace();
+    e->accept();
+}
+
+}  // namespace tarngui

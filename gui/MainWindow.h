@@ -1,0 +1,65 @@
+// The host's main window: menus (File, the components' menus under Tools, View, Window,
+// Help), the docking framework's panes as dock widgets placed by their dock bar, and a
+// status bar. Everything it shows is the substitute host's and the platform's state.
+#pragma once
+
+#include <QDockWidget>
+#include <QMainWindow>
+#include <QToolBar>
+#include <map>
+#include <memory>
+#include <string>
+
+#include "gui/ListingWatcher.h"
+#include "gui/QtBackend.h"
+
+namespace tarncli::session {
+class MapSession;
+}
+namespace tarnhost {
+class SubstituteHost;
+}
+
+namespace tarngui {
+
+class MainWindow : public QMainWindow {
+public:
+    explicit MainWindow(QtBackend& backend);
+    ~MainWindow() override;
+
+    // Opens the host on a workspace file or a bare listing; false with a message box.
+    bool OpenWorkspace(const std::string& path);
+    bool OpenListing(const std::string& path);
+    void CloseWorkspace();
+    // Opens the Map window that holds the named view ("section-list", "symbol-list").
+    bool OpenMapWindow(const std::string& viewName);
+    // Follows the docking framework: a dock widget per shown pane, none for the others.
+    void SyncPanes();
+    bool SaveScreenshot(const std::string& path);
+    // Without a person to answer (--screenshot): failures go to stderr, not to a message box.
+    void SetUnattended(bool on) { unattended_ = on; }
+    tarncli::session::MapSession* Session() const { return session_.get(); }
+    ListingWatcher* Watcher() const { return watcher_.get(); }
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    bool Start(std::unique_ptr<tarnhost::SubstituteHost> host, const std::string& error);
+    void BuildMenus();
+    void FillToolsMenu(QMenu& menu);
+    void RemoveDocks();
+    void ShareSpace();
+    void SyncToolbars();
+
+    QtBackend& backend_;
+    std::unique_ptr<tarncli::session::MapSession> session_;
+    std::unique_ptr<ListingWatcher> watcher_;
+    std::map<const tarnui::Window*, QDockWidget*> docks_;
+    QMenu* tools_ = nullptr;
+    QMenu* view_ = nullptr;
+    bool unattended_ = false;
+    std::map<int32_t, QToolBar*> toolbars_;
+};
+
+}  // namespace tarngui

@@ -1,0 +1,254 @@
+#include "gui/QtBackend.h"
+
+#include <QApplication>
+#include <QFontMetrics>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include "gui/DialogWidget.h"
+#include "gui/QtPrinting.h"
+#include "platform/dialogs/MessageBox.h"
+#include "platform/menus/PopupMenu.h"
+#include "platform/printing/PrintJob.h"
+#include "platform/windows/Window.h"
+
+namespace tarngui {
+
+QFont ToQFont(const tarnui::Font& font) {
+    QFont q(QString::fromStdString(font.face));
+    if (font.face == "Courier New" || font.face == "Courier") {
+        q.setStyleHint(QFont::TypeWriter);
+        q.setFamilies({QString::fromStdString(font.face), "DejaVu Sans Mono", "Monospace"});
+    }
+    q.setPixelSize(font.height == 0 ? tarnui::kDefaultFontHeight : std::abs(font.height));
+    q.setBold(font.weight >= tarnui::kWeightBold);
+    q.setItalic(font.italic);
+    return q;
+}
+
+QtBackend::QtBackend() = default;
+QtBackend::~QtBackend() = default;
+
+void QtBackend::Listen(const tarnui::Window& window, ChangeListener* listener) {
+    listeners_[&window] = listener;
+}
+
+void QtBackend::Forget(const tarnui::Window& window) {
+    listeners_.erase(&window);
+    pending_.erase(&window);
+}
+
+namespace {
+QMessageBox::Icon IconOf(tarnui::MessageBoxIcon icon) {
+    switch (icon) {
+        case tarnui::MessageBoxIcon::Information:
+            return QMessageBox::Information;
+        case tarnui::MessageBoxIcon::Exclamation:
+            return QMessageBox::Warning;
+        case tarnui::MessageBoxIcon::Error:
+            return QMessageBox::Critical;
+        case tarnui::MessageBoxIcon::Question:
+            return QMessageBox::Question;
+        case tarnui::MessageBoxIcon::None:
+            break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+const char* ButtonText(int id) {
+    switch (id) {
+        case tarnui::IDOK:
+            return "OK";
+        case tarnui::IDCANCEL:
+            return "Cancel";
+        case tarnui::IDABORT:
+            return "&Abort";
+        case tarnui::IDRETRY:
+            return "&Retry";
+        case tarnui::IDIGNORE:
+            return "&Ignore";
+        case tarnui::IDYES:
+            return "&Yes";
+        case tarnui::IDNO:
+            return "&No";
+        default:
+            return "?";
+    }
+}
+}  // namespace
+
+int QtBackend::ShowMessageBox(const tarnui::MessageBoxRequest& request) {
+    QMessageBox box(IconOf(request.icon), QString::fromStdString(request.caption),
+                    QString::fromStdString(request.text), QMessageBox::NoButton, dialogParent_);
+    std::map<QAbstractButton*, int> answers;
+    const std::vector<int> buttons = request.Buttons();
+    for (size_t i = 0; i < buttons.size(); ++i) {
+        QPushButton* b = box.addButton(ButtonText(buttons[i]), QMessageBox::AcceptRole);
+        answers[b] = buttons[i];
+        if (static_cast<int>(i) == request.defaultButton) {
+            box.setDefaultButton(b);
+        }
+        if (buttons[i] == tarnui::IDCANCEL || buttons.size() == 1) {
+            box.setEscapeButton(b);
+        }
+    }
+    box.exec();
+    auto it = answers.find(box.clickedButton());
+    return it != answers.end() ? it->second : request.DefaultAnswer();
+}
+
+void QtBackend::RunModalDialog(tarnui::Dialog& dialog) {
+    DialogWidget widget(*this, dialog, dialogParent_);
+    widget.exec();
+}
+
+namespace {
+void FillMenu(QMenu& q, const tarnui::Menu& menu) {
+    for (int i = 0; i < menu.Count(); ++i) {
+        const tarnui::Menu::Item& item = menu.At(i);
+        if (item.separator) {
+            q.addSeparator();
+        } else if (item.submenu != nullptr) {
+            FillMenu(*q.addMenu(QString::fromStdString(tarnui::MenuDisplayText(item.text))),
+                     *item.submenu);
+        } else {
+            QAction* a = q.addAction(QString::fromStdString(tarnui::MenuDisplayText(item.text)));
+            a->setData(item.command);
+            a->setEnabled(item.enabled);
+            a->setCheckable(item.checked);
+            a->setChecked(item.checked);
+        }
+    }
+}
+}  // namespace
+
+int QtBackend::TrackPopupMenu(const tarnui::PopupMenuRequest& request) {
+    if (request.menu == nullptr) {
+        return 0;
+    }
+    QMenu menu(dialogParent_);
+    FillMenu(menu, *request.menu);
+    QAction* chosen = menu.exec(QPoint(request.position.x, request.position.y));
+    return chosen != nullptr ? chosen->data().toInt() : 0;
+}
+
+std::optional<tarnui::PrintChoice> QtBackend::ShowPrintDialog(
+    const tarnui::PrintDialogRequest& request) {
+    if (!printToFile_.empty()) {
+        tarnui::PrintChoice choice;
+        choice.settings = PdfSettings(printToFile_);
+        return choice;
+    }
+    return RunPrintDialog(request, dialogParent_);
+}
+
+std::unique_ptr<tarnui::PrintJob> QtBackend::StartPrintJob(const tarnui::DeviceSettings& settings,
+                                                           const std::string& documentName) {
+    return StartQtPrintJob(settings, documentName);
+}
+
+bool QtBackend::ShowHelp(const tarnui::HelpRequest&) {
+    return false;
+}
+
+bool QtBackend::PressKey(uint32_t key, unsigned modifiers) {
+    if (tarnui::KeyDown(key, modifiers)) {
+        tarnui::KeyUp(key, modifiers);
+        return true;
+    }
+    return unhandledKey_ && unhandledKey_(key, modifiers);
+}
+
+void QtBackend::Beep() {
+    ++beeps_;
+    QApplication::beep();
+}
+
+void QtBackend::WindowShown(tarnui::Window& window, bool) {
+    WindowChanged(window, tarnui::kChangeShown);
+}
+
+void QtBackend::WindowDestroyed(tarnui::Window& window) {
+    for (auto it = timers_.begin(); it != timers_.end();) {
+        it = it->first.first == &window ? timers_.erase(it) : std::next(it);
+    }
+    if (auto it = listeners_.find(&window); it != listeners_.end()) {
+        ChangeListener* listener = it->second;
+        Forget(window);
+        listener->WindowGone();
+    }
+    pending_.erase(&window);
+    if (afterChanges_ && !flushScheduled_) {
+        flushScheduled_ = true;
+        QTimer::singleShot(0, [this] { Flush(); });
+    }
+}
+
+void QtBackend::WindowChanged(tarnui::Window& window, uint32_t changes) {
+    if (listeners_.count(&window) != 0) {
+        pending_[&window] |= changes;
+    }
+    if (!flushScheduled_) {
+        flushScheduled_ = true;
+        QTimer::singleShot(0, [this] { Flush(); });
+    }
+}
+
+void QtBackend::Flush() {
+    flushScheduled_ = false;
+    auto pending = std::move(pending_);
+    pending_.clear();
+    for (const auto& [window, changes] : pending) {
+        if (auto it = listeners_.find(window); it != listeners_.end()) {
+            it->second->WindowChanged(changes);
+        }
+    }
+    if (afterChanges_) {
+        afterChanges_();
+    }
+}
+
+void QtBackend::MessagesPosted() {
+    QTimer::singleShot(0, [] { tarnui::Window::PumpMessages(); });
+}
+
+void QtBackend::TimerSet(tarnui::Window& window, int timerId, unsigned intervalMs) {
+    auto& timer = timers_[{&window, timerId}];
+    timer = std::make_unique<QTimer>();
+    timer->setInterval(static_cast<int>(intervalMs));
+    tarnui::Window* target = &window;
+    QObject::connect(timer.get(), &QTimer::timeout,
+                     [target, timerId] { target->FireTimer(timerId); });
+    timer->start();
+}
+
+void QtBackend::TimerKilled(tarnui::Window& window, int timerId) {
+    timers_.erase({&window, timerId});
+}
+
+bool QtBackend::MeasureFont(const tarnui::Font& font, tarnui::TextMetrics& metrics) {
+    const auto key = std::make_pair(
+        font.face + "/" + std::to_string(font.weight) + (font.italic ? "i" : ""), font.height);
+    if (auto it = metrics_.find(key); it != metrics_.end()) {
+        metrics = it->second;
+        return true;
+    }
+    const QFontMetrics fm(ToQFont(font));
+    metrics.height = fm.height();
+    metrics.ascent = fm.ascent();
+    metrics.descent = fm.descent();
+    metrics.externalLeading = fm.leading();
+    metrics.averageCharWidth = std::max(1, fm.averageCharWidth());
+    metrics.maxCharWidth = std::max(1, fm.maxWidth());
+    metrics_[key] = metrics;
+    return true;
+}
+
+bool QtBackend::MeasureText(const tarnui::Font& font, std::string_view text, int& width) {
+    width = QFontMetrics(ToQFont(font))
+                .horizontalAdvance(QString::fromUtf8(text.data(), static_cast<int>(text.size())));
+    return true;
+}
+
+}  // namespace tarngui

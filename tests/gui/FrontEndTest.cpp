@@ -1,0 +1,189 @@
+// The desktop front end on Qt's offscreen platform: the real widgets are driven, and the
+// platform state that the headless tests trust is checked.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDockWidget>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <sstream>
+
+#include "gui/DialogWidget.h"
+#include "gui/MainWindow.h"
+#include "gui/ReportViews.h"
+#include "host/cli/session/MapSession.h"
+#include "platform/backend/HeadlessBackend.h"
+#include "platform/controls/Edit.h"
+#include "src/shell/framework/CTarnDebugInstanceDataCtrlEx.h"
+
+namespace {
+
+// One application for the whole run, gone before the program's static objects go.
+class QtApplication : public ::testing::Environment {
+public:
+    void SetUp() override {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        app_ = std::make_unique<QApplication>(argc_, argv_);
+    }
+    void TearDown() override { app_.reset(); }
+
+private:
+    int argc_ = 1;
+    char name_[9] = "test_gui";
+    char* argv_[2] = {name_, nullptr};
+    std::unique_ptr<QApplication> app_;
+};
+[[maybe_unused]] ::testing::Environment* const kApplication =
+    ::testing::AddGlobalTestEnvironment(std::make_unique<QtApplication>().release());
+
+class FrontEndTest : public ::testing::Test {
+protected:
+    tarngui::QtBackend backend;
+    tarnui::ScopedBackend use{backend};
+};
+
+std::string Demo() {
+    return std::string(TARN_SOURCE_DIR) + "/examples/demo/demo.tarnws";
+}
+
+TEST_F(FrontEndTest, BothMapWindowsOpenAsDocksAndAHeaderClickSortsTheList) {
+    tarngui::MainWindow window(backend);
+    window.show();
+    ASSERT_TRUE(window.OpenWorkspace(Demo()));
+    ASSERT_TRUE(window.OpenMapWindow("section-list"));
+    ASSERT_TRUE(window.OpenMapWindow("symbol-list"));
+    QApplication::processEvents();
+    EXPECT_EQ(window.findChildren<QDockWidget*>().size(), 4);
+
+    tarngui::ListView* symbols = nullptr;
+    for (auto* view : window.findChildren<tarngui::ListView*>()) {
+        if (view->Control()->GetParent() == window.Session()->FindView("symbol-list")) {
+            symbols = view;
+        }
+    }
+    ASSERT_NE(symbols, nullptr);
+    tarnui::ListControl& list = *symbols->Control();
+    ASSERT_GT(list.GetItemCount(), 2);
+    EXPECT_EQ(symbols->model()->rowCount(), list.GetItemCount());
+    const std::string firstBefore = list.GetItemText(0, 0);
+    QHeaderView* header = symbols->horizontalHeader();
+    const QPoint onName(header->sectionViewportPosition(0) + 5, header->height() / 2);
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, onName);
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, onName);
+    QApplication::processEvents();
+    EXPECT_NE(list.GetItemText(0, 0), firstBefore) << "two clicks: descending by name";
+    EXPECT_EQ(symbols->model()->index(0, 0).data().toString().toStdString(),
+              list.GetItemText(0, 0));
+    EXPECT_GE(list.GetColumn(0)->image, 0) << "the sort arrow";
+
+    const std::string shot = (std::filesystem::temp_directory_path() / "tarnmap-gui-test.png");
+    ASSERT_TRUE(window.SaveScreenshot(shot));
+    EXPECT_GT(std::filesystem::file_size(shot), 10000u);
+    std::filesystem::remove(shot);
+}
+
+TEST_F(FrontEndTest, TypingInADialogGoesThroughTheEditFilterAndARefusalBeeps) {
+    tarnui::Dialog dialog(tarnui::DialogTemplate{
+        500,
+        "Name",
+        160,
+        60,
+        {{tarnui::ControlKind::Edit, 501, "", 5, 5, 100, 12},
+         {tarnui::ControlKind::DefPushButton, tarnui::IDOK, "OK", 110, 5, 40, 14}}});
+    std::string seen;
+    QTimer::singleShot(0, [&] {
+        auto* widget = dynamic_cast<tarngui::DialogWidget*>(QApplication::activeModalWidget());
+        ASSERT_NE(widget, nullptr);
+        dialog.GetControlAs<tarnui::Edit>(501)->SetFilter(
+            [](std::string_view ch, const std::string&) { return ch != "-"; });
+        QLineEdit* line = widget->findChild<QLineEdit*>();
+        QTest::keyClicks(line, "ab-c");
+        QTest::qWait(20);  // the widget follows the control on the next turns
+        seen = line->text().toStdString();
+        QTest::mouseClick(widget->findChild<QPushButton*>(), Qt::LeftButton);
+    });
+    EXPECT_EQ(dialog.DoModal(), tarnui::IDOK);
+    EXPECT_EQ(seen, "abc");
+    EXPECT_EQ(backend.Beeps(), 1);
+}
+
+TEST_F(FrontEndTest, AViewPrintsToAPdfFileWithThePagesTheHeadlessPrinterGets) {
+    tarngui::MainWindow window(backend);
+    ASSERT_TRUE(window.OpenWorkspace(Demo()));
+    ASSERT_TRUE(window.OpenMapWindow("symbol-list"));
+    CTarnDebugInstanceDataCtrlEx* view = window.Session()->FindView("symbol-list");
+    ASSERT_NE(view, nullptr);
+
+    tarnui::HeadlessBackend headless;
+    headless.Script().PrintDialog(true);
+    {
+        tarnui::ScopedBackend useHeadless(headless);
+        view->PrintView();
+    }
+    ASSERT_EQ(headless.Documents().size(), 1u);
+    const size_t pages = headless.Documents()[0].pages.size();
+    ASSERT_GT(pages, 0u);
+
+    const std::string pdf = (std::filesystem::temp_directory_path() / "tarnmap-gui-test.pdf");
+    backend.SetPrintToFile(pdf);
+    view->PrintView();
+    std::ifstream in(pdf, std::ios::binary);
+    std::stringstream bytes;
+    bytes << in.rdbuf();
+    const std::string text = bytes.str();
+    size_t count = 0;
+    for (size_t at = text.find("/Type /Page\n"); at != std::string::npos;
+         at = text.find("/Type /Page\n", at + 1)) {
+        ++count;
+    }
+    EXPECT_EQ(text.rfind("%PDF", 0), 0u);
+    EXPECT_EQ(count, pages);
+    std::filesystem::remove(pdf);
+}
+
+TEST_F(FrontEndTest, ARewrittenListingLocksOnceAndRefreshesTheViewsWhenQuiet) {
+    const auto dir = std::filesystem::temp_directory_path() / "tarnmap-gui-watch";
+    std::filesystem::create_directories(dir);
+    const std::string listing = (dir / "blinky.map");
+    std::filesystem::copy_file(std::string(TARN_SOURCE_DIR) + "/examples/demo/blinky.map", listing,
+                               std::filesystem::copy_options::overwrite_existing);
+    tarngui::MainWindow window(backend);
+    ASSERT_TRUE(window.OpenListing(listing));
+    ASSERT_TRUE(window.OpenMapWindow("symbol-list"));
+    auto* view = window.Session()->FindView("symbol-list");
+    tarnui::ListControl* list = nullptr;
+    for (tarnui::Window* child : view->Children()) {
+        list = list != nullptr ? list : dynamic_cast<tarnui::ListControl*>(child);
+    }
+    ASSERT_NE(list, nullptr);
+    const int before = list->GetItemCount();
+
+    std::ifstream in(listing);
+    std::string kept, line;
+    for (int n = 0; n < 300 && std::getline(in, line); ++n) {
+        kept += line + "\n";
+    }
+    in.close();
+    for (int half = 0; half < 2; ++half) {  // written in two goes, as a build writes
+        std::ofstream(listing, half == 0 ? std::ios::trunc : std::ios::app)
+            << kept.substr(half * kept.size() / 2, kept.size() / 2 + 1);
+        QTest::qWait(50);
+        EXPECT_TRUE(window.Session()->HostLock());
+    }
+    for (int waited = 0; waited < 3000 && window.Watcher()->LockCycles() == 0; waited += 50) {
+        QTest::qWait(50);
+    }
+    EXPECT_EQ(window.Watcher()->LockCycles(), 1);
+    EXPECT_FALSE(window.Session()->HostLock());
+    EXPECT_LT(list->GetItemCount(), before);
+    window.CloseWorkspace();
+    std::filesystem::remove_all(dir);
+}
+
+}  // namespace
