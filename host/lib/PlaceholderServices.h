@@ -32,6 +32,9 @@ public:
     HResult GetWorkspaceDir(const WString& workspace, WString* dir) override;
     HResult IsWorkspaceOpen(int32_t* open) override;
 
+    // The host opened another workspace (null: none is open).
+    void SetWorkspace(const Workspace* workspace) { workspace_ = workspace; }
+
 private:
     bool Names(const WString& workspace, const WString* project, const WString* config) const;
     HResult Answer(bool known, const std::string& value, WString* out) const;
@@ -48,6 +51,8 @@ public:
     HResult GetHostPlaceholders(std::vector<HostNameValue>* list) override;
     HResult GetWorkspacePlaceholders(const WString& workspace,
                                      std::vector<HostNameValue>* list) override;
+
+    void SetWorkspace(const Workspace* workspace) { workspace_ = workspace; }
 
 private:
     const Workspace* workspace_;

@@ -28,6 +28,9 @@ public:
     // and of the custom placeholders replaced (unknown names stay), then made absolute.
     std::string ExpandPath(const std::string& file) const;
 
+    // The host opened another workspace (null: none is open).
+    void SetWorkspace(const Workspace* workspace) { workspace_ = workspace; }
+
 private:
     const Workspace* workspace_;
     std::vector<std::pair<std::string, std::string>> hostPlaceholders_;

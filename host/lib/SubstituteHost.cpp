@@ -22,6 +22,28 @@ SubstituteHost::SubstituteHost(std::unique_ptr<Workspace> workspace, Options opt
     host_.AddService<IBraeDockingFramework>(kIdDockingFrameworkService, &docking_);
     host_.AddService<IBraeSourceLookup>(kIdSourceLookupService, &sourceLookup_);
     host_.AddService<IBraeSourceDisplay>(kIdSourceDisplayService, &sourceDisplay_);
+    MakeWorkspaceServices();
+}
+
+void SubstituteHost::SetWorkspace(std::unique_ptr<Workspace> workspace) {
+    for (const TarnId& id :
+         {kIdLinkerSettingService, kIdLinkerOptionService, kIdMemoryResourceService,
+          kIdWorkspaceDataService, kIdWorkspaceSaveService, kIdProjectInformationService}) {
+        host_.RemoveService(id);
+    }
+    linkerSettings_.reset();
+    linkerOptions_.reset();
+    memoryResources_.reset();
+    workspaceData_.reset();
+    projectInfo_.reset();
+    workspace_ = std::move(workspace);
+    placeholders_.SetWorkspace(workspace_.get());
+    sourceLookup_.SetWorkspace(workspace_.get());
+    customPlaceholders_.SetWorkspace(workspace_.get());
+    MakeWorkspaceServices();
+}
+
+void SubstituteHost::MakeWorkspaceServices() {
     if (workspace_ == nullptr) {
         return;
     }
@@ -35,6 +57,9 @@ SubstituteHost::SubstituteHost(std::unique_ptr<Workspace> workspace, Options opt
     workspaceData_ = std::make_unique<WorkspaceDataService>(*workspace_);
     projectInfo_ = std::make_unique<ProjectInfoService>(*workspace_);
     host_.AddService<IBraeWorkspaceData>(kIdWorkspaceDataService, workspaceData_.get());
+    // Saving the workspace needs no service of its own here: the data service writes its
+    // file at every change, so it answers for the save as well.
+    host_.AddService<IBraeWorkspaceData>(kIdWorkspaceSaveService, workspaceData_.get());
     host_.AddService<IBraeProjectInfo>(kIdProjectInformationService, projectInfo_.get());
 }
 

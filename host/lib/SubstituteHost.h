@@ -38,6 +38,10 @@ public:
     ~SubstituteHost();
 
     IBraeHost* Host() { return &host_; }
+
+    // Opens a workspace in place of the open one (the services that belong to a workspace
+    // are made anew) or closes it (null). The components are told by the caller.
+    void SetWorkspace(std::unique_ptr<Workspace> workspace);
     BraeHost& HostObject() { return host_; }
     Workspace* OpenWorkspace() { return workspace_.get(); }
     // The four context strings of the open workspace (empty without one).
@@ -68,6 +72,7 @@ public:
 
 private:
     static std::string ConfigDirOf(const Options& options);
+    void MakeWorkspaceServices();
 
     std::unique_ptr<Workspace> workspace_;
     BraeHost host_;

@@ -1,7 +1,4 @@
-// Opening the two kinds of Map windows as the command sink opens them: the panes under the
-// window's key and caption, the views made and created in them in order, each given the
-// sink's font and colours; then the frames shown, the models read and the new views
-// refreshed, first view first.
+// Opening the Map window of a view through the command sink's open by type.
 #pragma once
 
 #include <string>

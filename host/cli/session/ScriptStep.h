@@ -15,6 +15,7 @@ class CTarnDebugInstanceDataCtrlEx;
 namespace tarncli::session {
 
 class MapSession;
+class HostRun;
 class SessionBackend;
 struct MapViewName;
 
@@ -33,6 +34,10 @@ public:
     void SetSession(std::unique_ptr<MapSession> session);
     // Null, with the reason, before a workspace or map step.
     MapSession* Session(std::string* error);
+    // Replaces the host run (null stops it); null with the reason before a "host" step.
+    void SetHostRun(std::unique_ptr<HostRun> run);
+    HostRun* Host(std::string* error);
+
     // The open view of that name; null with the reason when the name is unknown or the view
     // is not open.
     CTarnDebugInstanceDataCtrlEx* View(const std::string& name, const MapViewName** info,
@@ -51,6 +56,7 @@ private:
     SessionBackend& backend_;
     std::string scriptDir_;
     std::unique_ptr<MapSession> session_;
+    std::unique_ptr<HostRun> hostRun_;
     tarnui::DialogScript* dialogAnswers_ = nullptr;
 };
 
@@ -81,6 +87,9 @@ private:
 void AddSessionSteps(ScriptStepTable& table);
 void AddViewSteps(ScriptStepTable& table);
 void AddAnswerSteps(ScriptStepTable& table);
+void AddHostSteps(ScriptStepTable& table);
+// A command of the host's menus, by number or menu text, as a person chooses it there.
+std::string RunHostCommand(ScriptContext& context, const std::string& command);
 void AddEditorSteps(ScriptStepTable& table);
 // Every step the language has.
 const ScriptStepTable& StandardScriptSteps();

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "host/cli/session/HostRun.h"
 #include "host/cli/session/MapSession.h"
 #include "host/cli/session/MapViewNames.h"
 #include "host/cli/session/SessionBackend.h"
@@ -11,7 +12,11 @@ namespace tarncli::session {
 ScriptContext::ScriptContext(SessionBackend& backend, std::string scriptDir)
     : backend_(backend), scriptDir_(std::move(scriptDir)) {}
 
-ScriptContext::~ScriptContext() = default;
+// The host run stops after the in-process session, each closing its own views.
+ScriptContext::~ScriptContext() {
+    session_.reset();
+    hostRun_.reset();
+}
 
 std::string ScriptContext::ResolvePath(const std::string& path) const {
     const std::filesystem::path p(path);
@@ -24,6 +29,18 @@ void ScriptContext::SetSession(std::unique_ptr<MapSession> session) {
     if (session_ != nullptr) {
         session_->MakeResourcesCurrent();
     }
+}
+
+void ScriptContext::SetHostRun(std::unique_ptr<HostRun> run) {
+    hostRun_.reset();
+    hostRun_ = std::move(run);
+}
+
+HostRun* ScriptContext::Host(std::string* error) {
+    if (hostRun_ == nullptr) {
+        *error = "no host yet: start with \"host\"";
+    }
+    return hostRun_.get();
 }
 
 MapSession* ScriptContext::Session(std::string* error) {
@@ -81,6 +98,7 @@ const ScriptStepTable& StandardScriptSteps() {
         AddSessionSteps(steps);
         AddViewSteps(steps);
         AddAnswerSteps(steps);
+        AddHostSteps(steps);
         AddEditorSteps(steps);
         return steps;
     }();

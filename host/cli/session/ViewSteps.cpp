@@ -134,7 +134,12 @@ void AddViewSteps(ScriptStepTable& table) {
     table.Add(OnView("click", &ClickColumn));
     table.Add(OnView("select", &ClickRow));
     table.Add(OnView("double-click", &DoubleClickRow));
-    table.Add({"command", "VIEW ID|\"menu text\"", 2, 2, false, &Command});
+    // With one argument the command is chosen from the host's menus.
+    table.Add({"command", "[VIEW] ID|\"menu text\"", 1, 2, false,
+               [](ScriptContext& context, const StepArguments& args) {
+                   return args.size() == 1 ? RunHostCommand(context, args[0])
+                                           : Command(context, args);
+               }});
     table.Add({"enabled", "VIEW ID|\"menu text\"", 2, 2, false, &Enabled});
     table.Add({"selected", "VIEW", 1, 1, false, &Selected});
     table.Add({"print", "VIEW", 1, 1, false, &Print});

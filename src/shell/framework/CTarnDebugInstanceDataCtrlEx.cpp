@@ -4,7 +4,7 @@
 #include "src/resources/ResourceIds.h"
 #include "src/shell/HostAccess.h"
 #include "src/shell/HostIds.h"
-#include "src/shell/framework/CDlgSelectPrint.h"
+#include "src/shell/framework/PrintChooser.h"
 #include "src/shell/framework/CUiCommandSink.h"
 #include "src/shell/framework/CViewFrameManager.h"
 #include "src/shell/framework/ComponentModuleState.h"
@@ -53,19 +53,9 @@ bool CTarnDebugInstanceDataCtrlEx::IsFrameShown() const {
 }
 
 void CTarnDebugInstanceDataCtrlEx::OnPrintChooser() {
-    if (sink_ == nullptr) {
-        return;
+    if (sink_ != nullptr) {
+        RunPrintChooser(*sink_, this);
     }
-    ScopedComponentState state;
-    CDlgSelectPrint dialog(this);
-    const int count = sink_->CountPrintableViews();
-    for (int i = 0; i < count; ++i) {
-        dialog.AddCaption(sink_->PrintCandidateCaption(i));
-    }
-    if (dialog.DoModal() != tarnui::IDOK || dialog.SelectedCaption().empty()) {
-        return;
-    }
-    sink_->PrintViewsByCaption(dialog.SelectedCaption());
 }
 
 void CTarnDebugInstanceDataCtrlEx::OnUpdatePrintChooser(tarnui::CommandUI& ui) {

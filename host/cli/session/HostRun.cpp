@@ -1,0 +1,193 @@
+#include "host/cli/session/HostRun.h"
+
+#include <charconv>
+
+#include "host/cli/HostSession.h"
+#include "host/lib/UserFiles.h"
+#include "platform/text/Utf.h"
+#include "src/shell/HostIds.h"
+
+namespace tarncli::session {
+namespace {
+
+struct NamedEvent {
+    const char* name;
+    const TarnId* id;
+};
+constexpr NamedEvent kEvents[] = {
+    {"lock-on", &kIdEventHostLockOn},
+    {"lock-off", &kIdEventHostLockOff},
+    {"sections-changed", &kIdEventSectionSettingsChanged},
+    {"memory-changed", &kIdEventMemoryResourcesChanged1},
+    {"options-changed", &kIdEventLinkerOptionsChanged},
+};
+
+bool ParseNumber(const std::string& text, int32_t* value) {
+    const char* end = text.data() + text.size();
+    const auto result = std::from_chars(text.data(), end, *value);
+    return !text.empty() && result.ec == std::errc() && result.ptr == end;
+}
+
+}  // namespace
+
+std::unique_ptr<HostRun> HostRun::Start(std::string* error) {
+    tarnhost::SubstituteHost::Options options;
+    options.installDir = InstallDir();
+    options.hostPlaceholders =
+        tarnhost::ReadHostPlaceholders(tarnhost::HostPlaceholdersPath(), error);
+    if (!error->empty()) {
+        return nullptr;
+    }
+    std::unique_ptr<HostRun> run(new HostRun());
+    run->host_ = std::make_unique<tarnhost::SubstituteHost>(nullptr, std::move(options));
+    run->component_ = std::make_unique<tarnhost::ComponentSession>(
+        *run->host_, tarnhost::ComponentLoader::DefaultLibraryPath());
+    if (!run->component_->Start()) {
+        *error = "the component did not start: " + run->component_->Loader().LastFailure();
+        return nullptr;
+    }
+    return run;
+}
+
+HostRun::~HostRun() {
+    if (host_ != nullptr && host_->OpenWorkspace() != nullptr) {
+        std::string ignored;
+        CloseWorkspace(&ignored);
+    }
+    component_.reset();
+    host_.reset();
+}
+
+// The clients the component advised under the identifier, each asked for that interface.
+template <class Client>
+std::vector<Client*> HostRun::Clients(const TarnId& id) {
+    std::vector<Client*> clients;
+    for (const auto& [clientId, object] : host_->HostObject().Clients()) {
+        void* asked = nullptr;
+        if (clientId == id && object != nullptr && Succeeded(object->QueryInterface(id, &asked)) &&
+            asked != nullptr) {
+            clients.push_back(static_cast<Client*>(asked));
+        }
+    }
+    return clients;
+}
+
+bool HostRun::OpenWorkspace(const std::string& file, std::string* error) {
+    auto workspace = tarnhost::Workspace::Open(file, error);
+    if (workspace == nullptr) {
+        return false;
+    }
+    if (host_->OpenWorkspace() != nullptr && !CloseWorkspace(error)) {
+        return false;
+    }
+    host_->SetWorkspace(std::move(workspace));
+    const tarnhost::Contexts contexts = host_->ContextStrings();
+    for (auto* client : Clients<IBraeWorkSpaceClient2>(kIdIBraeWorkSpaceClient2)) {
+        client->WorkspaceOpened(contexts.workspace, contexts.project, contexts.config,
+                                contexts.device);
+    }
+    component_->DeliverEvents();
+    return true;
+}
+
+// The host lets every client settle its edits first; a negative answer stops the save.
+bool HostRun::SaveWorkspace(std::string* error) {
+    if (host_->OpenWorkspace() == nullptr) {
+        *error = "no workspace is open";
+        return false;
+    }
+    const tarnhost::Contexts contexts = host_->ContextStrings();
+    for (auto* client : Clients<IBraeWorkSpaceClient2>(kIdIBraeWorkSpaceClient2)) {
+        if (client->SettleEdits(0) < 0) {
+            return true;
+        }
+    }
+    for (auto* client : Clients<IBraeWorkSpaceClient2>(kIdIBraeWorkSpaceClient2)) {
+        client->WorkspaceSave(contexts.workspace, contexts.project, contexts.device);
+    }
+    component_->DeliverEvents();
+    return true;
+}
+
+bool HostRun::CloseWorkspace(std::string* error) {
+    if (host_->OpenWorkspace() == nullptr) {
+        *error = "no workspace is open";
+        return false;
+    }
+    for (auto* client : Clients<IBraeWorkSpaceClient2>(kIdIBraeWorkSpaceClient2)) {
+        client->WorkspaceClosing(0, 0, 0, 0);
+    }
+    host_->SetWorkspace(nullptr);
+    component_->DeliverEvents();
+    return true;
+}
+
+bool HostRun::RaiseEvent(const std::string& name) {
+    for (const NamedEvent& event : kEvents) {
+        if (name == event.name) {
+            component_->PostEvent(*event.id);
+            component_->DeliverEvents();
+            return true;
+        }
+    }
+    return false;
+}
+
+std::string HostRun::EventNames() {
+    std::string names;
+    for (const NamedEvent& event : kEvents) {
+        names += names.empty() ? "" : ", ";
+        names += event.name;
+    }
+    return names;
+}
+
+bool HostRun::SetOption(const std::string& name, const std::string& value, std::string* error) {
+    const auto clients = Clients<IBraeFormatViewClient2>(kIdIBraeFormatViewClient2);
+    int32_t number = 0;
+    const bool numeric = ParseNumber(value, &number);
+    for (auto* client : clients) {
+        WString font;
+        int32_t size = 0;
+        int32_t foreground = 0;
+        int32_t background = 0;
+        client->GetFont(&font, &size);
+        client->GetItemColours(u"Text", &foreground, &background);
+        if (name == "TARN_MAP_FONT_NAME") {
+            client->SetFont(tarnui::Utf8ToUtf16(value), size);
+        } else if (name == "TARN_MAP_FONT_SIZE" && numeric) {
+            client->SetFont(font, number);
+        } else if (name == "TARN_MAP_FGCOLOUR" && numeric) {
+            client->SetTextColours(number, background);
+        } else if (name == "TARN_MAP_BKCOLOUR" && numeric) {
+            client->SetTextColours(foreground, number);
+        } else {
+            *error = "option " + name + " " + value +
+                     ": choose TARN_MAP_FONT_NAME TEXT, TARN_MAP_FONT_SIZE, TARN_MAP_FGCOLOUR or "
+                     "TARN_MAP_BKCOLOUR NUMBER";
+            return false;
+        }
+    }
+    return true;
+}
+
+std::vector<std::string> HostRun::WindowLines() const {
+    std::vector<std::string> lines;
+    for (const auto& pane : host_->Docking().Panes()) {
+        std::string line = "frame \"" + pane->caption + "\" " +
+                           (pane->dockBar != 0 ? "docked" : "document") + ", " +
+                           ((pane->state & kFrameShown) != 0 ? "shown" : "hidden");
+        std::string inside;
+        for (const tarnui::Window* child : pane->window->Children()) {
+            inside += inside.empty() ? "" : ", ";
+            inside += child->GetWindowText();
+        }
+        if (!inside.empty()) {
+            line += ": " + inside;
+        }
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+}  // namespace tarncli::session

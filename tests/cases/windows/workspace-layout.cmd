@@ -1,0 +1,12 @@
+cp "$CASE_DIR/maps.tarnws" "$CASE_DIR/workspace-layout.tms" "$CASE_DIR/workspace-restore.tms" "$WORK/"
+cp "$DATA/listings/small.map" "$WORK/build.map"
+"$TARNMAP" script workspace-layout.tms
+cat maps.tarnws.data
+# Another session hid the section list's overlay column, expanded the first section list of
+# the section setting tree and searched for two names.
+sed -i -e 's/^MapSctListWnd0ColWidth4 = .*/MapSctListWnd0ColWidth4 = 0/' \
+       -e 's/^MapSctSetTreeWnd0Exp2 = .*/MapSctSetTreeWnd0Exp2 = 1/' \
+       -e 's/^MapCtrlTARN_MAP_FIND_SYMBOL_LIST = .*/MapCtrlTARN_MAP_FIND_SYMBOL_LIST = "_main+_ta*"/' \
+       maps.tarnws.data
+"$TARNMAP" script workspace-restore.tms
+cat maps.tarnws.data
