@@ -79,16 +79,18 @@ void AddSections(SizeTable& table, const LinkMapSectionRows& rows, bool isNew) {
     }
 }
 
-void AddSymbols(SizeTable& table, const LinkMapSymbolRows& rows, bool isNew) {
-    for (const auto& row : rows) {
-        table.Add(row->name, row->file, row->size, isNew);
+void AddSymbols(SizeTable& table, const std::vector<SymbolSize>& symbols, bool isNew) {
+    for (const SymbolSize& symbol : symbols) {
+        table.Add(symbol.name, symbol.file, symbol.size, isNew);
     }
 }
 
 }  // namespace
 
-BuildDiff DiffBuilds(const LinkMapSectionRows& oldSections, const LinkMapSymbolRows& oldSymbols,
-                     const LinkMapSectionRows& newSections, const LinkMapSymbolRows& newSymbols) {
+BuildDiff DiffBuilds(const LinkMapSectionRows& oldSections,
+                     const std::vector<SymbolSize>& oldSymbols,
+                     const LinkMapSectionRows& newSections,
+                     const std::vector<SymbolSize>& newSymbols) {
     SizeTable sections(oldSections.size() + newSections.size());
     AddSections(sections, oldSections, false);
     AddSections(sections, newSections, true);

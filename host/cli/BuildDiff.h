@@ -24,6 +24,13 @@ struct SizeChange {
     }
 };
 
+// A symbol as the diff needs it: views into the model that holds it.
+struct SymbolSize {
+    std::string_view name;
+    std::string_view file;
+    uint32_t size = 0;
+};
+
 struct BuildDiff {
     std::vector<SizeChange> sections;
     std::vector<SizeChange> symbols;
@@ -32,7 +39,9 @@ struct BuildDiff {
 // The sections and symbols whose size changed, appeared or disappeared, each list sorted by
 // the absolute difference (largest first), then by name and file. Rows of the same name (and
 // file) in one build are added up; gap rows take no part.
-BuildDiff DiffBuilds(const LinkMapSectionRows& oldSections, const LinkMapSymbolRows& oldSymbols,
-                     const LinkMapSectionRows& newSections, const LinkMapSymbolRows& newSymbols);
+BuildDiff DiffBuilds(const LinkMapSectionRows& oldSections,
+                     const std::vector<SymbolSize>& oldSymbols,
+                     const LinkMapSectionRows& newSections,
+                     const std::vector<SymbolSize>& newSymbols);
 
 }  // namespace tarncli

@@ -5,7 +5,6 @@
 #include "host/cli/ExportCommand.h"
 #include "host/cli/HostSession.h"
 #include "host/cli/MapRegions.h"
-#include "src/data/CTarnMapDataManager.h"
 
 namespace tarncli {
 
@@ -22,25 +21,30 @@ BuildSource SourceOfPath(const std::string& path) {
 
 std::optional<LoadedBuild> LoadBuild(const BuildSource& source, bool withSymbols, std::ostream& err,
                                      std::string* error) {
-    auto host = source.mapFile.empty() ? OpenWorkspaceHost(source.workspaceFile, error)
-                                       : OpenListingHost(source.mapFile, error, source.elfFile);
-    if (host == nullptr) {
+    LoadedBuild build;
+    build.host = source.mapFile.empty() ? OpenWorkspaceHost(source.workspaceFile, error)
+                                        : OpenListingHost(source.mapFile, error, source.elfFile);
+    if (build.host == nullptr) {
         return std::nullopt;
     }
-    for (const auto& warning : host->OpenWorkspace()->Warnings()) {
+    tarnhost::SubstituteHost& host = *build.host;
+    for (const auto& warning : host.OpenWorkspace()->Warnings()) {
         err << "tarnmap: warning: " << warning << "\n";
     }
-    CTarnMapDataManager data(host->Host());
-    GiveContext(*host, data);
-    if (!LoadLinkMap(*host, data, error)) {
+    build.data = std::make_unique<CTarnMapDataManager>(host.Host());
+    CTarnMapDataManager& data = *build.data;
+    GiveContext(host, data);
+    if (!LoadLinkMap(host, data, error)) {
         return std::nullopt;
     }
-    LoadedBuild build;
     data.GetSections(0, data.GetSectionCount(), build.sections);
     if (withSymbols) {
-        data.GetSymbols(0, data.GetSymbolCount({}), {}, build.symbols);
+        build.symbols.reserve(static_cast<size_t>(data.GetSymbolCount({})));
+        data.LinkMap()->VisitSymbols({}, [&](const LinkMapSymbolView& row) {
+            build.symbols.push_back({row.name, row.file, row.size});
+        });
     }
-    if (auto regions = MapMemoryRegions(*host->OpenWorkspace())) {
+    if (auto regions = MapMemoryRegions(*host.OpenWorkspace())) {
         build.areas = std::move(*regions);
         return build;
     }

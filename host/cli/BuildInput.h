@@ -3,11 +3,15 @@
 #pragma once
 
 #include <iosfwd>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "host/cli/BuildDiff.h"
 #include "host/cli/MemoryUsage.h"
+#include "host/lib/SubstituteHost.h"
+#include "src/data/CTarnMapDataManager.h"
 #include "src/data/LinkMapRows.h"
 
 namespace tarncli {
@@ -22,8 +26,11 @@ struct BuildSource {
 BuildSource SourceOfPath(const std::string& path);
 
 struct LoadedBuild {
-    LinkMapSectionRows sections;  // in listing order, gap rows included
-    LinkMapSymbolRows symbols;    // empty unless asked for
+    // The host and the model stay open: the symbols are views into the model's rows.
+    std::unique_ptr<tarnhost::SubstituteHost> host;
+    std::unique_ptr<CTarnMapDataManager> data;
+    LinkMapSectionRows sections;      // in listing order, gap rows included
+    std::vector<SymbolSize> symbols;  // empty unless asked for
     // A GNU ld or lld map's memory regions by name; else the memory description's areas, named
     // by their kind.
     std::vector<UsageArea> areas;
