@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "host/cli/TableWriter.h"
 #include "src/data/LinkMapColumns.h"
 
 namespace tarncli {
@@ -18,11 +19,35 @@ struct ExportArguments {
     std::optional<SymbolColumn> symbolSort;    // for symbols
     RowSortDirection sortDirection = RowSortDirection::kAscending;
     std::optional<std::string> section;
+    OutputFormat format = OutputFormat::kTsv;
 };
 
 // Parses "export WHAT (--map FILE [--elf FILE] | --workspace FILE) [--sort COLUMN[:asc|:desc]]
-// [--section NAME]" without the word export. Returns nothing and sets error on bad arguments.
+// [--section NAME] [--format tsv|csv|json]" without the word export. Returns nothing and sets
+// error on bad arguments.
 std::optional<ExportArguments> ParseExportArguments(const std::vector<std::string>& args,
                                                     std::string* error);
+
+struct UsageArguments {
+    std::string mapFile;
+    std::string elfFile;
+    std::string workspaceFile;
+    OutputFormat format = OutputFormat::kTsv;
+};
+
+// Parses "usage (--map FILE [--elf FILE] | --workspace FILE) [--format tsv|csv|json]" without
+// the word usage.
+std::optional<UsageArguments> ParseUsageArguments(const std::vector<std::string>& args,
+                                                  std::string* error);
+
+struct DiffArguments {
+    std::string oldFile;
+    std::string newFile;
+    OutputFormat format = OutputFormat::kTsv;
+};
+
+// Parses "diff OLD NEW [--format tsv|csv|json]" without the word diff.
+std::optional<DiffArguments> ParseDiffArguments(const std::vector<std::string>& args,
+                                                std::string* error);
 
 }  // namespace tarncli

@@ -4,9 +4,11 @@
 
 #include "host/cli/AllocateCommand.h"
 #include "host/cli/ComponentInfoCommand.h"
+#include "host/cli/DiffCommand.h"
 #include "host/cli/ExportCommand.h"
 #include "host/cli/InitCommand.h"
 #include "host/cli/SourceLineCommand.h"
+#include "host/cli/UsageCommand.h"
 #include "host/cli/session/PrintViewCommand.h"
 #include "host/cli/session/ScriptRunner.h"
 
@@ -24,13 +26,23 @@ struct Command {
 constexpr Command kCommands[] = {
     {"export",
      "export sections|symbols|groups|memory (--map FILE [--elf FILE] | --workspace FILE)\n"
-     "         [--sort COLUMN[:asc|:desc]] [--section NAME]\n"
+     "         [--sort COLUMN[:asc|:desc]] [--section NAME] [--format tsv|csv|json]\n"
      "    --map takes the component's listing or a GNU ld or lld map file\n"
      "    sections: name start end size overlay (gaps as \"Unallocated Area\"); columns 0-4\n"
      "    symbols:  name address size attribute scope section file; columns 0-7\n"
      "    groups:   the section placement groups of the workspace\n"
      "    memory:   the memory areas and resources of the workspace\n",
      &RunExport},
+    {"usage",
+     "usage (--map FILE [--elf FILE] | --workspace FILE) [--format tsv|csv|json]\n"
+     "    each memory area's (a GNU ld map's regions') size, used and free bytes, largest\n"
+     "    free gap; then the sections outside every area\n",
+     &RunUsage},
+    {"diff",
+     "diff OLD NEW [--format tsv|csv|json]\n"
+     "    sections and symbols whose size changed between two builds (listings or .tarnws),\n"
+     "    then the bytes per memory area\n",
+     &RunDiff},
     {"print",
      "print section-list|symbol-list|section-tree|section-settings\n"
      "         (--map FILE | --workspace FILE)\n"

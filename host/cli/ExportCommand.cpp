@@ -8,7 +8,7 @@
 
 #include "host/cli/Arguments.h"
 #include "host/cli/HostSession.h"
-#include "host/cli/RowWriter.h"
+#include "host/cli/TableWriter.h"
 #include "src/data/CTarnMapDataManager.h"
 
 namespace tarncli {
@@ -21,12 +21,12 @@ void WriteSections(CTarnMapDataManager& data, const ExportArguments& args, std::
     }
     LinkMapSectionRows rows;
     linkMap.GetSections(0, linkMap.GetSectionCount(), rows);
-    RowWriter writer(out);
-    writer.Row({"name", "start", "end", "size", "overlay"});
+    auto table = TableWriter::Create(args.format, out, {"name", "start", "end", "size", "overlay"});
     for (const auto& row : rows) {
-        writer.Text(row->name).Hex(row->startAddress).Hex(row->endAddress).Hex(row->size);
-        writer.Text(row->overlay).EndRow();
+        table->Text(row->name).Hex(row->startAddress).Hex(row->endAddress).Hex(row->size);
+        table->Text(row->overlay).EndRow();
     }
+    table->Finish();
     CLinkMapInfo::FreeSectionRows(rows);
 }
 
@@ -37,20 +37,20 @@ void WriteSymbols(CTarnMapDataManager& data, const ExportArguments& args, std::o
     if (args.symbolSort) {
         linkMap.SortSymbols(*args.symbolSort, args.sortDirection);
     }
-    RowWriter writer(out);
-    writer.Row({"name", "address", "size", "attribute", "scope", "section", "file"});
+    auto table = TableWriter::Create(
+        args.format, out, {"name", "address", "size", "attribute", "scope", "section", "file"});
     linkMap.VisitSymbols(args.section.value_or(std::string()), [&](const LinkMapSymbolView& row) {
-        writer.Text(row.name).Hex(row.address).Hex(row.size).Text(row.attribute);
-        writer.Text(row.scope).Text(row.section).Text(row.file).EndRow();
+        table->Text(row.name).Hex(row.address).Hex(row.size).Text(row.attribute);
+        table->Text(row.scope).Text(row.section).Text(row.file).EndRow();
     });
+    table->Finish();
 }
 
 // One row per address of a group (a group without address has one row with both empty).
-void WriteGroups(CTarnMapDataManager& data, std::ostream& out) {
+void WriteGroups(CTarnMapDataManager& data, OutputFormat format, std::ostream& out) {
     LinkerSectionRows groups;
     data.GetLinkerSections(groups);
-    RowWriter writer(out);
-    writer.Row({"group", "start", "end", "sections"});
+    auto table = TableWriter::Create(format, out, {"group", "start", "end", "sections"});
     for (size_t g = 0; g < groups.size(); ++g) {
         const auto& group = *groups[g];
         const size_t rows = std::max<size_t>(1, group.startAddresses.size());
@@ -59,24 +59,27 @@ void WriteGroups(CTarnMapDataManager& data, std::ostream& out) {
                 a < group.startAddresses.size() ? group.startAddresses[a] : std::string();
             const std::string end =
                 a < group.endAddresses.size() ? group.endAddresses[a] : std::string();
-            writer.Row({std::to_string(g + 1), start, end, group.sections});
+            table->Text(std::to_string(g + 1)).Text(start).Text(end).Text(group.sections);
+            table->EndRow();
         }
     }
+    table->Finish();
     CTarnMapDataManager::FreeLinkerSectionRows(groups);
 }
 
 }  // namespace
 
-void WriteMemory(const CMemoryMapInfo& memory, std::ostream& out) {
-    RowWriter writer(out);
-    writer.Row({"record", "start", "end", "kind"});
+void WriteMemory(const CMemoryMapInfo& memory, std::ostream& out, OutputFormat format) {
+    auto table = TableWriter::Create(format, out, {"record", "start", "end", "kind"});
     for (const auto& area : memory.GetAreas()) {
-        writer.Text("area").Hex(area->startAddress).Hex(area->endAddress).Text(area->kind).EndRow();
+        table->Text("area").Hex(area->startAddress).Hex(area->endAddress).Text(area->kind);
+        table->EndRow();
     }
     for (const auto& resource : memory.GetResources()) {
-        writer.Text("resource").Hex(resource->startAddress).Hex(resource->endAddress);
-        writer.Text(resource->access).EndRow();
+        table->Text("resource").Hex(resource->startAddress).Hex(resource->endAddress);
+        table->Text(resource->access).EndRow();
     }
+    table->Finish();
 }
 
 bool LoadLinkMap(tarnhost::SubstituteHost& host, CTarnMapDataManager& data, std::string* error) {
@@ -133,10 +136,10 @@ int RunExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
         }
     } else if (parsed->what == "groups") {
         data.LoadLinkerSections();
-        WriteGroups(data, out);
+        WriteGroups(data, parsed->format, out);
     } else {
         data.LoadMemoryMap();
-        WriteMemory(*data.MemoryMap(), out);
+        WriteMemory(*data.MemoryMap(), out, parsed->format);
     }
     out.flush();
     if (!out) {

@@ -1,10 +1,11 @@
-// "tarnmap export": the model's rows as tab-separated text with a header line.
+// "tarnmap export": the model's rows under a header line, as tsv (the default), csv or json.
 #pragma once
 
 #include <iosfwd>
 #include <string>
 #include <vector>
 
+#include "host/cli/TableWriter.h"
 #include "host/lib/SubstituteHost.h"
 
 class CMemoryMapInfo;
@@ -17,6 +18,7 @@ int RunExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
 // Shared with the other commands that work on the data layer.
 void GiveContext(tarnhost::SubstituteHost& host, CTarnMapDataManager& data);
 bool LoadLinkMap(tarnhost::SubstituteHost& host, CTarnMapDataManager& data, std::string* error);
-void WriteMemory(const CMemoryMapInfo& memory, std::ostream& out);
+void WriteMemory(const CMemoryMapInfo& memory, std::ostream& out,
+                 OutputFormat format = OutputFormat::kTsv);
 
 }  // namespace tarncli

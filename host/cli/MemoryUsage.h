@@ -1,0 +1,43 @@
+// How much of each memory area a build occupies: the figures of "tarnmap usage" and the
+// per-area totals of "tarnmap diff".
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "src/data/LinkMapRows.h"
+
+namespace tarncli {
+
+// A memory area of the device (or a linker's memory region), with the name it is shown by.
+struct UsageArea {
+    std::string name;
+    uint32_t start = 0;
+    uint32_t end = 0;  // last address
+
+    uint64_t Size() const { return uint64_t{end} - start + 1; }
+};
+
+struct AreaUsage {
+    UsageArea area;
+    uint64_t used = 0;        // bytes of the sections that start in the area, overlaps once
+    uint64_t free = 0;        // bytes of the area that no such section covers
+    uint64_t largestGap = 0;  // the longest run of such bytes
+
+    double Percent() const { return 100.0 * static_cast<double>(used) / area.Size(); }
+    bool Over() const { return used > area.Size(); }
+};
+
+struct MemoryUsage {
+    std::vector<AreaUsage> areas;                       // in the order given
+    std::vector<const tagLinkMapSectionInfo*> outside;  // sections starting in no area
+};
+
+// A section counts in the first area (in the order given) that holds its start address, with
+// all its bytes, so a section running past its area's end makes the area overfull. Gap rows
+// and sections of size zero take no part. The sections must outlive the result.
+MemoryUsage ComputeMemoryUsage(const std::vector<UsageArea>& areas,
+                               const LinkMapSectionRows& sections);
+
+}  // namespace tarncli

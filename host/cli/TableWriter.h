@@ -1,0 +1,67 @@
+// Writes the command line's tables in one of three formats, a row at a time:
+// - tsv (the format export always had): a header line, then tab-separated rows; addresses and
+//   sizes as 8 upper-case hexadecimal digits, texts escaped as RowWriter does;
+// - csv: the same fields separated by commas, a field quoted when it holds a comma, a double
+//   quote, a carriage return or a line feed (quotes doubled), records ending in CRLF;
+// - json: one array of objects whose keys are the header's column names; addresses, sizes
+//   and differences as numbers, empty fields as null.
+#pragma once
+
+#include <cstdint>
+#include <iosfwd>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tarncli {
+
+enum class OutputFormat { kTsv, kCsv, kJson };
+
+// "tsv", "csv" or "json"; nothing for any other word.
+std::optional<OutputFormat> ParseOutputFormat(std::string_view word);
+
+class TableWriter {
+public:
+    // Writes the header (tsv, csv) or the opening bracket (json) at once.
+    static std::unique_ptr<TableWriter> Create(OutputFormat format, std::ostream& out,
+                                               std::vector<std::string> columns);
+    virtual ~TableWriter() = default;
+
+    TableWriter& Text(std::string_view text);
+    // An address or size: 8 hexadecimal digits (more when it needs them), a number in json.
+    TableWriter& Hex(uint64_t value);
+    // A size difference: a sign and hexadecimal digits ("+00000010", "-00000004").
+    TableWriter& SignedHex(int64_t value);
+    // A percentage with one decimal ("45.3").
+    TableWriter& Percent(double value);
+    TableWriter& Empty();
+    void EndRow();
+    // Ends the table (json's closing bracket) and flushes. True when everything was written.
+    bool Finish();
+
+protected:
+    TableWriter(std::ostream& out, std::vector<std::string> columns)
+        : out_(out), columns_(std::move(columns)) {}
+
+    enum class Kind { kText, kNumber, kEmpty };
+    // Appends one field to the row under construction; column is its position.
+    virtual void Field(size_t column, Kind kind, std::string_view text) = 0;
+    virtual void RowEnd() = 0;
+    // The header row by default.
+    virtual void TableStart();
+    virtual void TableEnd() {}
+    // Whether numbers are written in decimal (json) rather than as hexadecimal text.
+    virtual bool DecimalNumbers() const { return false; }
+
+    std::ostream& out_;
+    const std::vector<std::string> columns_;
+    std::string buffer_;  // written out a block at a time
+
+private:
+    void Put(Kind kind, std::string_view text);
+    size_t column_ = 0;
+};
+
+}  // namespace tarncli
