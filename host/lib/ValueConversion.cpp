@@ -1,8 +1,6 @@
 #include "host/lib/ValueConversion.h"
 
-#include <cstdio>
-
-#include "platform/text/Utf.h"
+#include <array>
 
 namespace tarnhost {
 namespace {
@@ -19,6 +17,34 @@ int DigitValue(char16_t c) {
     if (c >= u'A' && c <= u'F')
         return c - u'A' + 10;
     return 99;
+}
+
+// Writes prefix and the upper-case hexadecimal digits of value, at least minDigits of them, into
+// text, keeping its room.
+void WriteHex(uint32_t value, int minDigits, std::u16string_view prefix, WString& text) {
+    std::array<char16_t, 8> digits{};
+    int count = 0;
+    do {
+        digits[7 - count] = u"0123456789ABCDEF"[value & 0xF];
+        value >>= 4;
+        ++count;
+    } while (value != 0);
+    for (; count < minDigits; ++count) {
+        digits[7 - count] = u'0';
+    }
+    text.assign(prefix);
+    text.append(digits.data() + 8 - count, digits.data() + 8);
+}
+
+void WriteDecimal(uint32_t value, WString& text) {
+    std::array<char16_t, 10> digits{};
+    int count = 0;
+    do {
+        digits[9 - count] = static_cast<char16_t>(u'0' + value % 10);
+        value /= 10;
+        ++count;
+    } while (value != 0);
+    text.assign(digits.data() + 10 - count, digits.data() + 10);
 }
 
 }  // namespace
@@ -72,15 +98,13 @@ HResult ValueConversionService::NumberToText(uint32_t value, int32_t radix, WStr
     if (text == nullptr) {
         return kStatusFail;
     }
-    char buffer[16];
     if (radix == 10) {
-        std::snprintf(buffer, sizeof buffer, "%u", value);
+        WriteDecimal(value, *text);
     } else if (radix == 16) {
-        std::snprintf(buffer, sizeof buffer, "0x%X", value);
+        WriteHex(value, 1, u"0x", *text);
     } else {
         return kStatusFail;
     }
-    *text = tarnui::Utf8ToUtf16(buffer);
     return kStatusOk;
 }
 
@@ -89,9 +113,7 @@ HResult ValueConversionService::AddressToText(uint32_t value, int32_t, int32_t, 
     if (text == nullptr) {
         return kStatusFail;
     }
-    char buffer[16];
-    std::snprintf(buffer, sizeof buffer, "%08X", value);
-    *text = tarnui::Utf8ToUtf16(buffer);
+    WriteHex(value, 8, u"", *text);
     return kStatusOk;
 }
 

@@ -81,9 +81,20 @@ std::u16string Utf8ToUtf16(std::string_view text) {
 }
 
 std::string Utf16ToUtf8(std::u16string_view text) {
-    std::string out;
+    // Most texts are plain ASCII: their leading ASCII run is copied in one pass.
+    size_t ascii = 0;
+    while (ascii < text.size() && text[ascii] < 0x80) {
+        ++ascii;
+    }
+    std::string out(ascii, '\0');
+    for (size_t k = 0; k < ascii; ++k) {
+        out[k] = static_cast<char>(text[k]);
+    }
+    if (ascii == text.size()) {
+        return out;
+    }
     out.reserve(text.size());
-    for (size_t i = 0; i < text.size(); ++i) {
+    for (size_t i = ascii; i < text.size(); ++i) {
         char32_t cp = text[i];
         if (cp >= 0xD800 && cp <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
             text[i + 1] <= 0xDFFF) {

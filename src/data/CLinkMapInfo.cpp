@@ -17,6 +17,16 @@
 
 namespace {
 
+void AssignRow(const LinkMapSymbolView& view, tagLinkMapSymbolInfo& row) {
+    row.name.assign(view.name);
+    row.address = view.address;
+    row.size = view.size;
+    row.attribute.assign(view.attribute);
+    row.scope.assign(view.scope);
+    row.section.assign(view.section);
+    row.file.assign(view.file);
+}
+
 template <class Row>
 int32_t CopyRows(const std::vector<std::unique_ptr<Row>>& rows, int32_t first, int32_t count,
                  std::vector<std::unique_ptr<Row>>& out) {
@@ -153,17 +163,28 @@ int32_t CLinkMapInfo::GetSymbolCount(const std::string& section) const {
 
 int32_t CLinkMapInfo::GetSymbols(int32_t first, int32_t count, const std::string& section,
                                  LinkMapSymbolRows& out) const {
-    out.clear();
+    // The caller's earlier records are refilled rather than freed and made again: a view that
+    // refreshes takes about as many rows each time, and their strings keep their room.
     if (first < 0 || count <= 0) {
+        out.clear();
         return 0;
     }
+    size_t filled = 0;
     int32_t match = 0;
     ForEachSymbolOf(section, [&](size_t i) {
         if (match++ >= first) {
-            out.push_back(std::make_unique<tagLinkMapSymbolInfo>(symbols_.Row(i)));
+            if (filled < out.size() && out[filled] != nullptr) {
+                AssignRow(symbols_.View(i), *out[filled]);
+            } else if (filled < out.size()) {
+                out[filled] = std::make_unique<tagLinkMapSymbolInfo>(symbols_.Row(i));
+            } else {
+                out.push_back(std::make_unique<tagLinkMapSymbolInfo>(symbols_.Row(i)));
+            }
+            ++filled;
         }
-        return out.size() < static_cast<size_t>(count);
+        return filled < static_cast<size_t>(count);
     });
+    out.resize(filled);
     return static_cast<int32_t>(out.size());
 }
 

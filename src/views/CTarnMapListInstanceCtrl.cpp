@@ -152,7 +152,7 @@ bool CTarnMapListInstanceCtrl::FrameShown() const {
 // ---- texts --------------------------------------------------------------------------------
 
 std::string CTarnMapListInstanceCtrl::FormatAddress(uint32_t value) const {
-    WString text;
+    WString& text = conversionText_;
     if (ValueConversion() == nullptr ||
         Failed(ValueConversion()->AddressToText(value, 0, -1, 0, &text))) {
         return {};
@@ -161,7 +161,7 @@ std::string CTarnMapListInstanceCtrl::FormatAddress(uint32_t value) const {
 }
 
 std::string CTarnMapListInstanceCtrl::FormatSize(uint32_t value) const {
-    WString text;
+    WString& text = conversionText_;
     if (ValueConversion() == nullptr || Failed(ValueConversion()->NumberToText(value, 16, &text))) {
         return {};
     }

@@ -86,4 +86,7 @@ private:
     int sortDirection_ = -1;
     int sortColumn_ = -1;
     tarnui::ImageList headerImages_;
+    // Reused for every cell the value conversion writes, so that a refresh does not allocate one
+    // text per cell.
+    mutable WString conversionText_;
 };

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <random>
+#include <vector>
+
 #include "platform/text/Utf.h"
 #include "tests/support/TableFile.h"
 
@@ -36,6 +40,31 @@ TEST(ValueConversion, WritesFixedTexts) {
     EXPECT_EQ(text, u"0x1F0");
     ASSERT_EQ(service.NumberToText(0, 16, &text), kStatusOk);
     EXPECT_EQ(text, u"0x0");
+}
+
+// The texts are built by hand for speed; printf's formats are the reference.
+TEST(ValueConversion, WritesWhatPrintfWrites) {
+    ValueConversionService service;
+    std::vector<uint32_t> values = {0, 1, 9, 10, 15, 16, 0xFFFF, 0x10000, 0x7FFFFFFF, 0xFFFFFFFF};
+    std::mt19937 random(15);
+    for (int i = 0; i < 20000; ++i) {
+        values.push_back(static_cast<uint32_t>(random()) >> (i % 32));
+    }
+    for (uint32_t value : values) {
+        char expected[32];
+        WString text;
+        ASSERT_EQ(service.AddressToText(value, 0, -1, 0, &text), kStatusOk);
+        std::snprintf(expected, sizeof expected, "%08X", value);
+        ASSERT_EQ(tarnui::Utf16ToUtf8(text), expected);
+        ASSERT_EQ(service.NumberToText(value, 16, &text), kStatusOk);
+        std::snprintf(expected, sizeof expected, "0x%X", value);
+        ASSERT_EQ(tarnui::Utf16ToUtf8(text), expected);
+        ASSERT_EQ(service.NumberToText(value, 10, &text), kStatusOk);
+        std::snprintf(expected, sizeof expected, "%u", value);
+        ASSERT_EQ(tarnui::Utf16ToUtf8(text), expected);
+    }
+    WString refused;
+    EXPECT_EQ(service.NumberToText(1, 8, &refused), kStatusFail);
 }
 
 TEST(ValueConversion, QueryAnswersOwnAndGenericIdentifiersOnly) {

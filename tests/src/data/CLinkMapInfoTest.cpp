@@ -78,15 +78,22 @@ TEST(CLinkMapInfo, SymbolsBySectionAndBoundedCopies) {
         {"", -1, 3, {}},
         {"p", 0, 9, {}},  // section names are case sensitive
     };
+    // One array for every case: its earlier rows are refilled, never shown again.
+    LinkMapSymbolRows rows;
+    rows.push_back(std::make_unique<tagLinkMapSymbolInfo>(
+        tagLinkMapSymbolInfo{"old", 1, 2, "Data", "Local", "Q", "old.o"}));
+    rows.push_back(nullptr);
     for (const auto& c : cases) {
-        LinkMapSymbolRows rows;
-        rows.push_back(std::make_unique<tagLinkMapSymbolInfo>());  // emptied first
         const int copied = f.model.GetSymbols(c.first, c.count, c.section, rows);
         Texts names;
         for (const auto& row : rows)
             names.push_back(row->name);
         EXPECT_EQ(names, c.names) << c.section << " " << c.first;
         EXPECT_EQ(copied, static_cast<int>(names.size()));
+        LinkMapSymbolRows fresh;
+        f.model.GetSymbols(c.first, c.count, c.section, fresh);
+        for (size_t i = 0; i < fresh.size(); ++i)
+            EXPECT_EQ(*rows[i], *fresh[i]) << c.section << " " << i;
     }
     EXPECT_EQ(f.model.GetSymbolCount("P"), 3);
     EXPECT_EQ(f.model.GetSymbolName("P", 2), "_util_init");
