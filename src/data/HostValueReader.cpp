@@ -5,33 +5,6 @@
 #include "platform/text/Utf.h"
 
 namespace linkmap {
-namespace {
-
-// One to eight hexadecimal digits and nothing else: every radix-16 reading gives their plain
-// value, so such a field, the common case in a listing, is read without the service's round trip.
-bool ReadPlainHex(std::string_view text, uint32_t& value) {
-    if (text.empty() || text.size() > 8) {
-        return false;
-    }
-    uint32_t result = 0;
-    for (const char c : text) {
-        uint32_t digit = 0;
-        if (c >= '0' && c <= '9') {
-            digit = static_cast<uint32_t>(c - '0');
-        } else if (c >= 'A' && c <= 'F') {
-            digit = static_cast<uint32_t>(c - 'A' + 10);
-        } else if (c >= 'a' && c <= 'f') {
-            digit = static_cast<uint32_t>(c - 'a' + 10);
-        } else {
-            return false;
-        }
-        result = (result << 4) | digit;
-    }
-    value = result;
-    return true;
-}
-
-}  // namespace
 
 const WString& HostValueReader::Widen(std::string_view text) {
     scratch_.resize(text.size());
@@ -50,9 +23,6 @@ const WString& HostValueReader::Widen(std::string_view text) {
 
 uint32_t HostValueReader::Address(std::string_view text) {
     uint32_t value = 0;
-    if (service_ != nullptr && ReadPlainHex(text, value)) {
-        return value;
-    }
     if (service_ == nullptr || Failed(service_->TextToAddress(Widen(text), 16, &value))) {
         return 0;
     }
@@ -61,9 +31,6 @@ uint32_t HostValueReader::Address(std::string_view text) {
 
 uint32_t HostValueReader::Number(std::string_view text) {
     uint32_t value = 0;
-    if (service_ != nullptr && ReadPlainHex(text, value)) {
-        return value;
-    }
     if (service_ == nullptr || Failed(service_->TextToNumber(Widen(text), 16, &value))) {
         return 0;
     }
