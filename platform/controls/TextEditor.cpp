@@ -99,13 +99,13 @@ EditOutcome TextEditor::Apply(std::string_view typed, std::string_view insert, i
     if (filter_ && !filter_(typed, proposed)) {
         return EditOutcome::Refused;
     }
-    if (proposed == text_) {
-        selStart_ = selEnd_ = from;
-        return EditOutcome::Unchanged;
-    }
+    // The caret goes after what was inserted even when the text comes out the same, as
+    // when a character is typed over the same selected character.
+    const int caret = from + static_cast<int>(insert.size());
+    const bool same = proposed == text_;
     text_ = std::move(proposed);
-    selStart_ = selEnd_ = from + static_cast<int>(insert.size());
-    return EditOutcome::Changed;
+    selStart_ = selEnd_ = caret;
+    return same ? EditOutcome::Unchanged : EditOutcome::Changed;
 }
 
 EditOutcome TextEditor::TypeChar(std::string_view character) {

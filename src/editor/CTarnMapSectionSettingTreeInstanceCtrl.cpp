@@ -320,9 +320,14 @@ bool CTarnMapSectionSettingTreeInstanceCtrl::ConfirmCloseWhileLocked() {
     if (!Modified() || !EditingSuspended()) {
         return true;
     }
-    return tarnui::MessageBoxFromString(kStrAskCloseWhileLocked,
-                                        tarnui::kMbOkCancel | tarnui::kMbIconExclamation) ==
-           tarnui::IDOK;
+    if (tarnui::MessageBoxFromString(kStrAskCloseWhileLocked,
+                                     tarnui::kMbOkCancel | tarnui::kMbIconExclamation) !=
+        tarnui::IDOK) {
+        return false;
+    }
+    // OK discards the edits: closing must not then offer to set them while the build runs.
+    editor_.SetModified(false);
+    return true;
 }
 
 // --- dialogs ----------------------------------------------------------------------------------

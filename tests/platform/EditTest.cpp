@@ -50,6 +50,11 @@ TEST_F(EditTest, TypingReplacesTheSelectionWithinTheLimitInCharactersUnlessReadO
     EXPECT_TRUE(edit.TypeText("X"));
     EXPECT_EQ(edit.GetWindowText(), "aXdef");
     EXPECT_EQ(edit.GetSel(), std::make_pair(2, 2));
+    edit.SetSel(1, 2);
+    EXPECT_TRUE(edit.TypeText("XY"));
+    EXPECT_EQ(edit.GetWindowText(), "aXYdef") << "typing over the same character moves on";
+    edit.SetSel(2, 3);
+    EXPECT_TRUE(edit.PressBackspace());
     edit.LimitText(6);
     EXPECT_FALSE(edit.TypeText("YZ"));
     EXPECT_EQ(edit.GetWindowText(), "aXYdef");
