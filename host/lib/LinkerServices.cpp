@@ -83,11 +83,22 @@ const PlacementGroup* LinkerSettingService::Group(const WString& workspace, cons
     if (!Contexts::Of(workspace_).MatchLinker(workspace, project, configuration)) {
         return nullptr;
     }
-    cache_ = workspace_.Groups();
-    if (group < 1 || static_cast<size_t>(group) > cache_.size()) {
+    const std::vector<PlacementGroup>& groups = Groups();
+    if (group < 1 || static_cast<size_t>(group) > groups.size()) {
         return nullptr;
     }
-    return &cache_[static_cast<size_t>(group) - 1];
+    return &groups[static_cast<size_t>(group) - 1];
+}
+
+const std::vector<PlacementGroup>& LinkerSettingService::Groups() {
+    // The groups are parsed once per workspace revision: a caller reads them one item at a
+    // time, and parsing them all for every item would make a full read quadratic.
+    if (!cacheValid_ || cacheRevision_ != workspace_.Revision()) {
+        cache_ = workspace_.Groups();
+        cacheRevision_ = workspace_.Revision();
+        cacheValid_ = true;
+    }
+    return cache_;
 }
 
 HResult LinkerSettingService::GetGroupCount(const WString& workspace, const WString& project,
@@ -96,7 +107,7 @@ HResult LinkerSettingService::GetGroupCount(const WString& workspace, const WStr
         !Contexts::Of(workspace_).MatchLinker(workspace, project, configuration)) {
         return kStatusFail;
     }
-    *count = static_cast<int32_t>(workspace_.Groups().size());
+    *count = static_cast<int32_t>(Groups().size());
     return kStatusOk;
 }
 

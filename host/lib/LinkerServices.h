@@ -41,10 +41,14 @@ private:
     // workspace or the number is out of range.
     const PlacementGroup* Group(const WString& workspace, const WString& project,
                                 const WString& configuration, int32_t group);
+    // The workspace's groups, parsed again only after the workspace changed.
+    const std::vector<PlacementGroup>& Groups();
 
     Workspace& workspace_;
     std::vector<PlacementGroup> cache_;
     std::string listingError_;
+    uint64_t cacheRevision_ = 0;
+    bool cacheValid_ = false;
 };
 
 class LinkerOptionService final : public HostObject<IBraeLinkerOptions> {

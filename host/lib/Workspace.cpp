@@ -323,6 +323,7 @@ bool Workspace::Commit(WorkspaceFile changed, std::string* error) {
         return false;
     }
     file_ = std::move(changed);
+    ++revision_;
     return true;
 }
 

@@ -64,6 +64,8 @@ public:
     int32_t SettingState() const;
 
     std::vector<PlacementGroup> Groups() const;
+    // Counts the changes taken since the workspace was opened: equal revisions, equal answers.
+    uint64_t Revision() const { return revision_; }
     bool SetGroups(const std::vector<PlacementGroup>& groups, std::string* error);
 
     std::string MemoryDescription() const;
@@ -90,6 +92,7 @@ private:
     std::string baseDir_;
     WorkspaceFile file_;
     std::vector<std::string> warnings_;
+    uint64_t revision_ = 0;
 };
 
 }  // namespace tarnhost

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <numeric>
+#include <utility>
 
 #include "platform/controls/ReportNotifications.h"
 #include "platform/graphics/ImageList.h"
@@ -28,13 +29,37 @@ bool TreeControl::Create(Window* parent, const Rect& rect, int id, uint32_t tree
 }
 
 TreeControl::Node* TreeControl::Find(TreeItem item) {
-    auto it = nodes_.find(item);
-    return it != nodes_.end() ? it->second.get() : nullptr;
+    return const_cast<Node*>(std::as_const(*this).Find(item));
 }
 
 const TreeControl::Node* TreeControl::Find(TreeItem item) const {
-    auto it = nodes_.find(item);
-    return it != nodes_.end() ? it->second.get() : nullptr;
+    if (item < base_) {
+        return nullptr;
+    }
+    const auto slot = static_cast<size_t>(item - base_);
+    if (slot >= slots_) {
+        return nullptr;
+    }
+    const Node& node = blocks_[slot >> kBlockBits][slot & (kBlockSize - 1)];
+    return node.id != 0 ? &node : nullptr;
+}
+
+TreeControl::Node& TreeControl::NewSlot() {
+    if ((slots_ >> kBlockBits) == blocks_.size()) {
+        blocks_.push_back(std::make_unique<Node[]>(kBlockSize));
+    }
+    Node& node = blocks_[slots_ >> kBlockBits][slots_ & (kBlockSize - 1)];
+    node = Node{};  // it may still hold an item from before the tree was last emptied
+    ++slots_;
+    return node;
+}
+
+void TreeControl::DropAllSlots() {
+    // The blocks stay for the next items, which clear each slot as they take it: emptying a
+    // large tree that is filled again at once costs no pass over it.
+    slots_ = 0;
+    base_ = nextId_;
+    count_ = 0;
 }
 
 // ---- items --------------------------------------------------------------------------------
@@ -69,10 +94,10 @@ TreeItem TreeControl::InsertItem(std::string text, int image, int selectedImage,
         prev = after;
     }
 
-    auto node = std::make_unique<Node>();
+    Node* node = &NewSlot();
     node->id = nextId_++;
     node->parent = parent;
-    node->texts.push_back(std::move(text));
+    node->text = std::move(text);
     node->image = image;
     node->selectedImage = selectedImage;
     node->prev = prev;
@@ -88,7 +113,7 @@ TreeItem TreeControl::InsertItem(std::string text, int image, int selectedImage,
     } else {
         first = id;
     }
-    nodes_.emplace(id, std::move(node));
+    ++count_;
     NotifyChanged(kChangeItemsInserted);
     return id;
 }
@@ -103,19 +128,20 @@ bool TreeControl::IsWithin(TreeItem item, TreeItem ancestor) const {
 }
 
 void TreeControl::EraseSubtree(TreeItem item) {
-    const Node* node = Find(item);
+    Node* node = Find(item);
     for (TreeItem child = node->firstChild; child != 0;) {
         const TreeItem next = Find(child)->next;
         EraseSubtree(child);
         child = next;
     }
-    nodes_.erase(item);
+    *node = Node{};
+    --count_;
 }
 
 bool TreeControl::DeleteItem(TreeItem item) {
     if (item == kTreeRoot) {
         const bool hadSelection = selected_ != 0;
-        nodes_.clear();
+        DropAllSlots();
         firstTop_ = lastTop_ = 0;
         dropTarget_ = 0;
         scrollVert_ = 0;
@@ -148,6 +174,9 @@ bool TreeControl::DeleteItem(TreeItem item) {
         last = node->prev;
     }
     EraseSubtree(item);
+    if (count_ == 0) {
+        DropAllSlots();
+    }
     ClampScroll();
     if (selectionGoes) {
         ChangeSelection(0, TreeAction::ByCode);
@@ -261,20 +290,30 @@ bool TreeControl::SetItemText(TreeItem item, int column, std::string text) {
     if (n == nullptr || column < 0 || column >= GetColumnCount()) {
         return false;
     }
-    if (static_cast<int>(n->texts.size()) <= column) {
-        n->texts.resize(column + 1);
+    if (column == 0) {
+        n->text = std::move(text);
+    } else {
+        if (static_cast<int>(n->more.size()) < column) {
+            n->more.resize(column);
+        }
+        n->more[column - 1] = std::move(text);
     }
-    n->texts[column] = std::move(text);
     NotifyChanged(kChangeItemsChanged);
     return true;
 }
 
 std::string TreeControl::GetItemText(TreeItem item, int column) const {
     const Node* n = Find(item);
-    if (n == nullptr || column < 0 || column >= static_cast<int>(n->texts.size())) {
+    if (n == nullptr || column < 0 || column > static_cast<int>(n->more.size())) {
         return {};
     }
-    return n->texts[column];
+    return column == 0 ? n->text : n->more[column - 1];
+}
+
+const std::string& TreeControl::ItemText(TreeItem item) const {
+    static const std::string kNone;
+    const Node* n = Find(item);
+    return n != nullptr ? n->text : kNone;
 }
 
 bool TreeControl::SetItemImage(TreeItem item, int image, int selectedImage) {
@@ -460,11 +499,11 @@ int TreeControl::InsertColumn(int index, std::string title, int width) {
         return -1;
     }
     columns_.insert(columns_.begin() + index, TreeColumn{std::move(title), std::max(0, width)});
-    for (auto& [id, node] : nodes_) {
-        if (static_cast<int>(node->texts.size()) > index) {
-            node->texts.insert(node->texts.begin() + index, std::string());
+    ForEachNode([index](Node& node) {
+        if (static_cast<int>(node.more.size()) >= index) {
+            node.more.insert(node.more.begin() + (index - 1), std::string());
         }
-    }
+    });
     NotifyChanged(kChangeColumns);
     return index;
 }
@@ -474,11 +513,11 @@ bool TreeControl::DeleteColumn(int index) {
         return false;
     }
     columns_.erase(columns_.begin() + index);
-    for (auto& [id, node] : nodes_) {
-        if (static_cast<int>(node->texts.size()) > index) {
-            node->texts.erase(node->texts.begin() + index);
+    ForEachNode([index](Node& node) {
+        if (static_cast<int>(node.more.size()) >= index) {
+            node.more.erase(node.more.begin() + (index - 1));
         }
-    }
+    });
     NotifyChanged(kChangeColumns);
     return true;
 }

@@ -12,10 +12,10 @@
 // wide as its column-0 text in the item font, plus 4.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 #include "platform/controls/Control.h"
@@ -107,7 +107,7 @@ public:
     // Deletes the item and its descendants; kTreeRoot deletes everything.
     bool DeleteItem(TreeItem item);
     bool DeleteAllItems() { return DeleteItem(kTreeRoot); }
-    int GetCount() const { return static_cast<int>(nodes_.size()); }
+    int GetCount() const { return count_; }
     bool IsValid(TreeItem item) const { return Find(item) != nullptr; }
 
     // Navigation; 0 when there is none.
@@ -129,6 +129,8 @@ public:
     std::string GetItemText(TreeItem item) const { return GetItemText(item, 0); }
     bool SetItemText(TreeItem item, int column, std::string text);
     std::string GetItemText(TreeItem item, int column) const;
+    // The column-0 text without a copy; empty for no item. Valid until the item changes.
+    const std::string& ItemText(TreeItem item) const;
     bool SetItemImage(TreeItem item, int image, int selectedImage);
     bool GetItemImage(TreeItem item, int& image, int& selectedImage) const;
     bool SetItemData(TreeItem item, intptr_t data);
@@ -261,14 +263,32 @@ private:
         TreeItem parent = 0;
         TreeItem firstChild = 0, lastChild = 0;
         TreeItem prev = 0, next = 0;
-        std::vector<std::string> texts;
+        std::string text;               // column 0
+        std::vector<std::string> more;  // columns 1 on, as far as any was set
         int image = 0, selectedImage = 0;
         bool expanded = false;
         intptr_t data = 0;
     };
 
+    // Items live in fixed-size blocks indexed by handle - base_ (so their addresses stay put
+    // while items are added); a deleted item's slot stays empty (id 0) until the tree is
+    // emptied, when base_ moves on to the next handle and the slots are taken again from the
+    // first (memory is kept like a vector's capacity until the control goes).
+    static constexpr size_t kBlockBits = 10;
+    static constexpr size_t kBlockSize = size_t{1} << kBlockBits;
     Node* Find(TreeItem item);
     const Node* Find(TreeItem item) const;
+    Node& NewSlot();
+    void DropAllSlots();
+    template <typename Visit>
+    void ForEachNode(Visit visit) {
+        for (size_t slot = 0; slot < slots_; ++slot) {
+            Node& node = blocks_[slot >> kBlockBits][slot & (kBlockSize - 1)];
+            if (node.id != 0) {
+                visit(node);
+            }
+        }
+    }
     void EraseSubtree(TreeItem item);
     bool IsWithin(TreeItem item, TreeItem ancestor) const;  // item == ancestor or below it
     // The visible rows, top to bottom (scroll position 0 first).
@@ -285,7 +305,10 @@ private:
     bool EndDrag(Point p, int code);
 
     uint32_t treeStyle_ = 0;
-    std::unordered_map<TreeItem, std::unique_ptr<Node>> nodes_;
+    std::vector<std::unique_ptr<Node[]>> blocks_;
+    size_t slots_ = 0;  // slots in use, live or deleted: nextId_ - base_
+    TreeItem base_ = 1;
+    int count_ = 0;  // live items
     TreeItem firstTop_ = 0, lastTop_ = 0;
     TreeItem nextId_ = 1;
     TreeItem selected_ = 0;

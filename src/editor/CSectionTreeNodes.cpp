@@ -1,10 +1,18 @@
 #include "src/editor/CSectionTreeNodes.h"
 
+#include <utility>
+
 #include "src/editor/AddressListCheck.h"
 #include "src/editor/SectionListCheck.h"
 
 bool HasSectionParts(const std::string& text) {
-    return text.find_first_of(",:") != std::string::npos;
+    // A plain loop: find_first_of searches the set once per character.
+    for (char c : text) {
+        if (c == ',' || c == ':') {
+            return true;
+        }
+    }
+    return false;
 }
 
 int CSectionTreeNodes::Kind(TreeItem item) const {
@@ -51,9 +59,8 @@ bool CSectionTreeNodes::IsWithin(TreeItem item, TreeItem ancestor) const {
     return false;
 }
 
-TreeItem CSectionTreeNodes::Insert(const std::string& text, int kind, TreeItem parent,
-                                   TreeItem after) {
-    return tree_.InsertItem(text, kind, kind, parent, after);
+TreeItem CSectionTreeNodes::Insert(std::string text, int kind, TreeItem parent, TreeItem after) {
+    return tree_.InsertItem(std::move(text), kind, kind, parent, after);
 }
 
 TreeItem CSectionTreeNodes::CopySubtree(TreeItem source, TreeItem parent, TreeItem after) {
@@ -76,18 +83,18 @@ void CSectionTreeNodes::DeleteChildren(TreeItem item) {
 
 void CSectionTreeNodes::BuildChildren(TreeItem item) {
     DeleteChildren(item);
-    const std::string text = Text(item);
+    const std::string& text = Text(item);  // unchanged while its children are inserted
     if (!HasSectionParts(text)) {
         return;
     }
     std::vector<CLinkerSubSectionGroup> parts;
     SplitSectionList(text, caps_.overlayAllowed, caps_.partialAllowed, parts);
-    for (const CLinkerSubSectionGroup& part : parts) {
+    for (CLinkerSubSectionGroup& part : parts) {
         const bool hasParts = HasSectionParts(part.text);
         const int kind = part.overlay != 0 ? kNodeOverlayMember
                          : hasParts        ? kNodeSubList
                                            : kNodeSection;
-        const TreeItem child = Insert(part.text, kind, item, tarnui::kTreeLast);
+        const TreeItem child = Insert(std::move(part.text), kind, item, tarnui::kTreeLast);
         if (hasParts) {
             BuildChildren(child);
         }
@@ -172,12 +179,12 @@ void CSectionTreeNodes::SelectAtTop(TreeItem item) {
 }
 
 TreeItem CSectionTreeNodes::AppendGroup(const tagLinkerSectionInfo& entry) {
-    const std::string address = JoinAddressList(caps_.rangeAllowed, caps_.severalAllowed,
-                                                entry.startAddresses, entry.endAddresses);
-    const TreeItem group = Insert(address, kNodeGroup, Root(), tarnui::kTreeLast);
+    std::string address = JoinAddressList(caps_.rangeAllowed, caps_.severalAllowed,
+                                          entry.startAddresses, entry.endAddresses);
+    const TreeItem group = Insert(std::move(address), kNodeGroup, Root(), tarnui::kTreeLast);
     std::string sections = entry.sections;
     NormalizeSectionText(sections);
-    const TreeItem list = Insert(sections, kNodeSectionList, group, tarnui::kTreeLast);
+    const TreeItem list = Insert(std::move(sections), kNodeSectionList, group, tarnui::kTreeLast);
     tree_.Expand(group, tarnui::TreeExpand::Expand);
     BuildChildren(list);
     return list;

@@ -24,7 +24,7 @@ public:
     // -1 for no item.
     int Kind(TreeItem item) const;
     void SetKind(TreeItem item, int kind);
-    std::string Text(TreeItem item) const { return tree_.GetItemText(item); }
+    const std::string& Text(TreeItem item) const { return tree_.ItemText(item); }
     void SetText(TreeItem item, const std::string& text) { tree_.SetItemText(item, text); }
 
     TreeItem Parent(TreeItem item) const { return item ? tree_.GetParentItem(item) : 0; }
@@ -41,7 +41,7 @@ public:
     // Whether the item is `ancestor` or lies beneath it.
     bool IsWithin(TreeItem item, TreeItem ancestor) const;
 
-    TreeItem Insert(const std::string& text, int kind, TreeItem parent, TreeItem after);
+    TreeItem Insert(std::string text, int kind, TreeItem parent, TreeItem after);
     // A copy of the item with all its descendants, texts, kinds and expansion.
     TreeItem CopySubtree(TreeItem source, TreeItem parent, TreeItem after);
     void DeleteChildren(TreeItem item);

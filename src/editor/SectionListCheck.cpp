@@ -145,36 +145,69 @@ private:
     char previous_ = '\0';  // last character that is not white space
 };
 
+std::string_view TrimLeftView(std::string_view text, char c) {
+    const size_t keep = text.find_first_not_of(c);
+    return keep == std::string_view::npos ? std::string_view() : text.substr(keep);
+}
+
+std::string_view TrimRightView(std::string_view text, char c) {
+    const size_t last = text.find_last_not_of(c);
+    return last == std::string_view::npos ? std::string_view() : text.substr(0, last + 1);
+}
+
+// A ":" outside parentheses in a text that is already normal (normalising it again would not
+// change it).
+int HasTopLevelOverlayInNormal(std::string_view normal) {
+    int depth = 0;
+    for (char c : normal) {
+        if (c == '(') {
+            ++depth;
+        } else if (c == ')') {
+            --depth;
+        } else if (c == ':' && depth == 0) {
+            return 1;
+        }
+    }
+    return 0;
+}
+
 }  // namespace
 
 void NormalizeSectionText(std::string& text) {
     const std::string_view trimmed = TrimWhiteSpace(text);
-    std::string result;
-    result.reserve(trimmed.size());
-    for (char c : trimmed) {
-        if (!IsBlankOrTab(c)) {
-            result.push_back(c);
-        }
+    bool blanks = trimmed.size() != text.size();
+    for (size_t i = 0; i < trimmed.size() && !blanks; ++i) {
+        blanks = IsBlankOrTab(trimmed[i]);
     }
-    if (!result.empty() && result.front() == '(') {
+    // Most texts are already normal: only one with white space to drop is copied.
+    if (blanks) {
+        std::string result;
+        result.reserve(trimmed.size());
+        for (char c : trimmed) {
+            if (!IsBlankOrTab(c)) {
+                result.push_back(c);
+            }
+        }
+        text = std::move(result);
+    }
+    if (!text.empty() && text.front() == '(') {
         int depth = 0;
-        for (size_t i = 0; i < result.size(); ++i) {
-            if (result[i] == '(') {
+        for (size_t i = 0; i < text.size(); ++i) {
+            if (text[i] == '(') {
                 ++depth;
-            } else if (result[i] == ')') {
+            } else if (text[i] == ')') {
                 --depth;
             }
             if (depth == 0) {
                 // Only a text that is one group as a whole loses its parentheses.
-                if (i + 1 == result.size()) {
-                    TrimLeft(result, '(');
-                    TrimRight(result, ')');
+                if (i + 1 == text.size()) {
+                    TrimLeft(text, '(');
+                    TrimRight(text, ')');
                 }
                 break;
             }
         }
     }
-    text = std::move(result);
 }
 
 int CheckSectionList(std::string_view text, bool overlayAllowed, bool partialAllowed,
@@ -206,19 +239,12 @@ int CheckSectionList(std::string_view text, bool overlayAllowed, bool partialAll
 }
 
 int HasTopLevelOverlay(std::string_view text) {
+    if (text.find(':') == std::string_view::npos) {
+        return 0;
+    }
     std::string normal(text);
     NormalizeSectionText(normal);
-    int depth = 0;
-    for (char c : normal) {
-        if (c == '(') {
-            ++depth;
-        } else if (c == ')') {
-            --depth;
-        } else if (c == ':' && depth == 0) {
-            return 1;
-        }
-    }
-    return 0;
+    return HasTopLevelOverlayInNormal(normal);
 }
 
 int HasParentheses(std::string_view text) {
@@ -240,53 +266,50 @@ void SplitSectionList(std::string_view text, bool overlayAllowed, bool partialAl
     }
     std::string normal(text);
     NormalizeSectionText(normal);
-    const bool topLevelOverlay = HasTopLevelOverlay(normal) != 0;
+    const bool topLevelOverlay = HasTopLevelOverlayInNormal(normal) != 0;
     const bool hasGroups = normal.find('(') != std::string::npos;
 
     uint32_t overlay = 0;
-    auto append = [&groups, &overlay](std::string part) {
+    auto append = [&groups, &overlay](std::string_view view) {
+        std::string part(view);
         NormalizeSectionText(part);
         if (!part.empty()) {
             groups.emplace_back(std::move(part), overlay);
         }
     };
+    const std::string_view all(normal);
 
-    // Each token is normalised once when its group ends, so the walk stays linear.
-    std::string token;
+    // A token runs from `begin` to the character that ends it; each is normalised once when
+    // its group ends, so the walk stays linear.
+    size_t begin = 0;
     int depth = 0;
-    for (char c : normal) {
-        token.push_back(c);
-        switch (c) {
+    for (size_t i = 0; i < all.size(); ++i) {
+        const auto token = [&] { return all.substr(begin, i + 1 - begin); };
+        switch (all[i]) {
             case '(':
                 ++depth;
                 if (!topLevelOverlay && hasGroups && depth == 1) {
-                    TrimLeft(token, ',');
-                    TrimRight(token, '(');
-                    TrimRight(token, ',');
-                    append(std::move(token));
-                    token.assign(1, '(');
+                    append(TrimRightView(TrimRightView(TrimLeftView(token(), ','), '('), ','));
+                    begin = i;
                 }
                 break;
             case ')':
                 --depth;
                 if (!topLevelOverlay && hasGroups && depth == 0) {
-                    append(std::move(token));
-                    token.clear();
+                    append(token());
+                    begin = i + 1;
                 }
                 break;
             case ',':
                 if (!topLevelOverlay && !hasGroups && depth == 0) {
-                    TrimLeft(token, ',');
-                    TrimRight(token, ',');
-                    append(std::move(token));
-                    token.clear();
+                    append(TrimRightView(TrimLeftView(token(), ','), ','));
+                    begin = i + 1;
                 }
                 break;
             case ':':
                 if (topLevelOverlay && depth == 0) {
-                    TrimRight(token, ':');
-                    append(std::move(token));
-                    token.clear();
+                    append(TrimRightView(token(), ':'));
+                    begin = i + 1;
                     overlay = 1;
                 }
                 break;
@@ -294,6 +317,5 @@ void SplitSectionList(std::string_view text, bool overlayAllowed, bool partialAl
                 break;
         }
     }
-    TrimLeft(token, ',');
-    append(std::move(token));
+    append(TrimLeftView(all.substr(begin), ','));
 }

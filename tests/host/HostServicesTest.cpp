@@ -127,9 +127,20 @@ TEST_F(HostServices, TakingSettingsPullsEveryGroupAndWritesTheFile) {
     OfferedSections offered;
     offered.groups = {{{{"00000400", ""}, {"00008000", "00008FFF"}}, "P,C:D"}, {{}, "B"}};
     const Contexts c = host.ContextStrings();
+    auto* settings = GetHostService<IBraeLinkerSettings>(host.Host(), kIdLinkerSettingService);
+    ASSERT_NE(settings, nullptr);
+    HostStringList names;
+    ASSERT_EQ(settings->GetItem(c.workspace, c.project, c.config, 1, 1, &names), kStatusOk);
+    EXPECT_EQ(names.elements, (std::vector<WString>{u"OLD"}));
     ASSERT_EQ(host.LinkerOptions()->TakeSectionSettings(c.workspace, c.project, c.config, &offered),
               kStatusOk);
     EXPECT_TRUE(host.SectionSettingsChanged());
+    // The service answers from the groups just taken, not from what it read before.
+    int32_t count = 0;
+    ASSERT_EQ(settings->GetGroupCount(c.workspace, c.project, c.config, &count), kStatusOk);
+    EXPECT_EQ(count, 2);
+    ASSERT_EQ(settings->GetItem(c.workspace, c.project, c.config, 2, 1, &names), kStatusOk);
+    EXPECT_EQ(names.elements, (std::vector<WString>{u"B"}));
     std::string error;
     auto reread = Workspace::Open(path_, &error);
     ASSERT_NE(reread, nullptr);
