@@ -109,12 +109,25 @@ bool HostRun::SaveWorkspace(std::string* error) {
     return true;
 }
 
+// Before closing, the host asks each client whether it holds unsaved changes and lets one that
+// does settle them (the component asks the person itself); a negative answer keeps the
+// workspace open.
 bool HostRun::CloseWorkspace(std::string* error) {
     if (host_->OpenWorkspace() == nullptr) {
         *error = "no workspace is open";
         return false;
     }
-    for (auto* client : Clients<IBraeWorkSpaceClient2>(kIdIBraeWorkSpaceClient2)) {
+    const auto clients = Clients<IBraeWorkSpaceClient2>(kIdIBraeWorkSpaceClient2);
+    for (auto* client : clients) {
+        int32_t modified = 0;
+        client->QueryModified(0, &modified);
+        if (modified != 0 && client->SettleEdits(0) < 0) {
+            component_->DeliverEvents();
+            *error = "the component kept the workspace open";
+            return false;
+        }
+    }
+    for (auto* client : clients) {
         client->WorkspaceClosing(0, 0, 0, 0);
     }
     host_->SetWorkspace(nullptr);

@@ -1,7 +1,7 @@
 // Steps of whole sessions on the substitute host with the component loaded as the host loads
 // it: "host", "open-workspace", "save-workspace", "close-workspace", "event", "option",
-// "close-window", "window-command", "listing", "appearance", "print-command", "quit", and the
-// host's menu commands ("command" with one argument). After each, the frames the host holds are
+// "close-window", "window-command", "listing", "memory", "appearance", "print-command", "quit", and
+// the host's menu commands ("command" with one argument). After each, the frames the host holds are
 // shown when they changed.
 #include <cstdio>
 #include <filesystem>
@@ -10,10 +10,12 @@
 #include "host/cli/session/HostRun.h"
 #include "host/cli/session/ScriptStep.h"
 #include "host/cli/session/SessionBackend.h"
+#include "host/cli/session/ViewActions.h"
 #include "platform/controls/ItemList.h"
 #include "platform/controls/ListControl.h"
 #include "platform/controls/TreeControl.h"
 #include "src/resources/ResourceIds.h"
+#include "src/shell/framework/CTarnDebugInstanceDataCtrlEx.h"
 
 namespace tarncli::session {
 namespace {
@@ -171,6 +173,23 @@ std::string WriteListing(ScriptContext& context, HostRun& run, const StepArgumen
     return ec ? args[0] + ": cannot be copied to the listing: " + ec.message() : std::string();
 }
 
+// The host's device settings: with a text, the person replaces the workspace's memory resource
+// description (the host raises no event of its own); without one, the stored description is
+// shown, as the component last wrote it back.
+std::string MemoryDescription(ScriptContext& context, HostRun& run, const StepArguments& args) {
+    tarnhost::Workspace* workspace = run.Host().OpenWorkspace();
+    if (workspace == nullptr) {
+        return "no workspace is open";
+    }
+    if (args.empty()) {
+        context.Note("memory " + workspace->MemoryDescription());
+        return {};
+    }
+    std::string error;
+    workspace->SetMemoryDescription(args[0], &error);
+    return error;
+}
+
 // A command from the menu of one of the host's windows, found by the caption it shows.
 std::string WindowCommand(ScriptContext& context, HostRun& run, const StepArguments& args) {
     if (args[1].empty() || args[1].find_first_not_of("0123456789") != std::string::npos) {
@@ -181,6 +200,9 @@ std::string WindowCommand(ScriptContext& context, HostRun& run, const StepArgume
         for (tarnui::Window* window : pane->window->Children()) {
             if (!tarnui::EqualsIgnoreCase(window->GetWindowText(), args[0])) {
                 continue;
+            }
+            if (auto* view = dynamic_cast<CTarnDebugInstanceDataCtrlEx*>(window)) {
+                OpenViewMenu(*view);
             }
             const tarnui::CommandUI ui = window->QueryCommand(command);
             if (!ui.handled || !ui.enabled || !window->ExecuteCommand(command)) {
@@ -290,6 +312,7 @@ void AddHostSteps(ScriptStepTable& table) {
     table.Add(OnHost("window-command", "CAPTION ID", 2, 2, &WindowCommand));
     table.Add(OnHost("appearance", "", 0, 0, &Appearance));
     table.Add(OnHost("listing", "FILE", 1, 1, &WriteListing));
+    table.Add(OnHost("memory", "[DESCRIPTION]", 0, 1, &MemoryDescription));
     table.Add(OnHost("close-window", "TYPE", 1, 1, &CloseWindow));
     table.Add(OnHost("print-command", "", 0, 0, &PrintCommand));
     table.Add({"quit", "", 0, 0, false, [](ScriptContext& context, const StepArguments&) {

@@ -27,6 +27,15 @@ const MapViewName* FindMapViewName(const std::string& name) {
     return nullptr;
 }
 
+const MapViewName* FindMapViewKind(int kind) {
+    for (const MapViewName& entry : kNames) {
+        if (kind == entry.kind) {
+            return &entry;
+        }
+    }
+    return nullptr;
+}
+
 std::string MapViewNameList() {
     std::string list;
     for (const MapViewName& entry : kNames) {

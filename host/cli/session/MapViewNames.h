@@ -15,6 +15,8 @@ struct MapViewName {
 
 // Null for a name that is not a view.
 const MapViewName* FindMapViewName(const std::string& name);
+// Null for a kind that is not one of the four views.
+const MapViewName* FindMapViewKind(int kind);
 // "section-list, symbol-list, ..." for messages.
 std::string MapViewNameList();
 

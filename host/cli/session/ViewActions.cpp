@@ -163,6 +163,36 @@ int ResolveCommand(const MapViewName& name, const std::string& command) {
     return menu != nullptr ? FindMenuCommand(*menu, command) : 0;
 }
 
+namespace {
+
+void UpdateMenuItems(CTarnDebugInstanceDataCtrlEx& view, const tarnui::Menu& menu) {
+    for (int i = 0; i < menu.Count(); ++i) {
+        const tarnui::Menu::Item& item = menu.At(i);
+        if (item.submenu != nullptr) {
+            UpdateMenuItems(view, *item.submenu);
+        } else if (!item.separator && item.command != 0) {
+            view.QueryCommand(item.command);
+        }
+    }
+}
+
+}  // namespace
+
+void OpenViewMenu(CTarnDebugInstanceDataCtrlEx& view) {
+    const MapViewName* name = FindMapViewKind(view.Kind());
+    if (name == nullptr) {
+        return;
+    }
+    std::unique_ptr<tarnui::Menu> menu;
+    {
+        const ScopedComponentState resources;
+        menu = tarnui::Menu::Load(name->menu);
+    }
+    if (menu != nullptr) {
+        UpdateMenuItems(view, *menu);
+    }
+}
+
 ActionResult RunCommand(CTarnDebugInstanceDataCtrlEx& view, int command) {
     if (!view.QueryCommand(command).enabled) {
         return ActionResult::Refused("command " + std::to_string(command) + " is disabled");

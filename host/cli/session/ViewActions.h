@@ -50,6 +50,9 @@ std::string SelectedRow(CTarnDebugInstanceDataCtrlEx& view);
 int ResolveCommand(const MapViewName& name, const std::string& command);
 // Runs the command as chosen from the menu: refused while its update handler disables it.
 ActionResult RunCommand(CTarnDebugInstanceDataCtrlEx& view, int command);
+// The view's menu opens: every item asks its state handler first, as a shown menu does (a
+// handler may change the view: the edit mode one ends edit mode while the host is locked).
+void OpenViewMenu(CTarnDebugInstanceDataCtrlEx& view);
 // "enabled" or "disabled", then ", checked" when the command shows a check mark.
 std::string CommandState(CTarnDebugInstanceDataCtrlEx& view, int command);
 
