@@ -15,8 +15,6 @@ std::string InstallDir() {
     return ec ? std::string() : exe.parent_path().string();
 }
 
-namespace {
-
 std::unique_ptr<tarnhost::SubstituteHost> MakeHost(std::unique_ptr<tarnhost::Workspace> workspace,
                                                    std::string* error) {
     tarnhost::SubstituteHost::Options options;
@@ -28,8 +26,6 @@ std::unique_ptr<tarnhost::SubstituteHost> MakeHost(std::unique_ptr<tarnhost::Wor
     }
     return std::make_unique<tarnhost::SubstituteHost>(std::move(workspace), std::move(options));
 }
-
-}  // namespace
 
 std::unique_ptr<tarnhost::SubstituteHost> OpenWorkspaceHost(const std::string& workspaceFile,
                                                             std::string* error) {

@@ -11,6 +11,11 @@ namespace tarncli {
 // The directory of the running program, where the component's libraries lie beside it.
 std::string InstallDir();
 
+// A host with this program's install directory and the user's host-wide placeholders; an
+// in-memory workspace may come later. Null with error set when the placeholders cannot be read.
+std::unique_ptr<tarnhost::SubstituteHost> MakeHost(std::unique_ptr<tarnhost::Workspace> workspace,
+                                                   std::string* error);
+
 std::unique_ptr<tarnhost::SubstituteHost> OpenWorkspaceHost(const std::string& workspaceFile,
                                                             std::string* error);
 // A host whose in-memory workspace names the listing as its map listing (and elfFile, when

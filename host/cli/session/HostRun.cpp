@@ -3,7 +3,6 @@
 #include <charconv>
 
 #include "host/cli/HostSession.h"
-#include "host/lib/UserFiles.h"
 #include "platform/text/Utf.h"
 #include "src/shell/HostIds.h"
 
@@ -31,15 +30,12 @@ bool ParseNumber(const std::string& text, int32_t* value) {
 }  // namespace
 
 std::unique_ptr<HostRun> HostRun::Start(std::string* error) {
-    tarnhost::SubstituteHost::Options options;
-    options.installDir = InstallDir();
-    options.hostPlaceholders =
-        tarnhost::ReadHostPlaceholders(tarnhost::HostPlaceholdersPath(), error);
-    if (!error->empty()) {
+    auto host = MakeHost(nullptr, error);
+    if (host == nullptr) {
         return nullptr;
     }
     std::unique_ptr<HostRun> run(new HostRun());
-    run->host_ = std::make_unique<tarnhost::SubstituteHost>(nullptr, std::move(options));
+    run->host_ = std::move(host);
     run->component_ = std::make_unique<tarnhost::ComponentSession>(
         *run->host_, tarnhost::ComponentLoader::DefaultLibraryPath());
     if (!run->component_->Start()) {
