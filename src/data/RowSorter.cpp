@@ -186,6 +186,23 @@ Ranking RankTexts(std::span<const std::string_view> keys) {
     return ranking;
 }
 
+namespace {
+
+// Ranks may leave gaps (a text ranked among every stored text), so as many ranks as rows does
+// not alone mean that every row has a rank of its own.
+bool RanksAreAPermutation(const std::vector<uint32_t>& ranks) {
+    std::vector<bool> seen(ranks.size(), false);
+    for (const uint32_t rank : ranks) {
+        if (rank >= ranks.size() || seen[rank]) {
+            return false;
+        }
+        seen[rank] = true;
+    }
+    return true;
+}
+
+}  // namespace
+
 std::vector<uint32_t> QuicksortOrder(Ranking ranking, RowSortDirection direction) {
     const size_t count = ranking.ranks.size();
     std::vector<uint32_t> order(count);
@@ -194,7 +211,7 @@ std::vector<uint32_t> QuicksortOrder(Ranking ranking, RowSortDirection direction
             order[i] = static_cast<uint32_t>(i);
         return order;
     }
-    if (ranking.limit == count) {
+    if (ranking.limit == count && RanksAreAPermutation(ranking.ranks)) {
         // All keys differ: whatever the steps do, they end in the one ascending order.
         for (size_t i = 0; i < count; ++i) {
             const uint32_t rank = ranking.ranks[i];
