@@ -3,16 +3,22 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QToolBar>
 #include <cstdio>
 
+#include "gui/BusyIndication.h"
+#include "gui/OptionsDialog.h"
 #include "gui/ReportViews.h"
+#include "gui/SourceViewer.h"
 #include "host/cli/HostSession.h"
 #include "host/cli/session/MapSession.h"
+#include "host/lib/WorkspaceClients.h"
 #include "platform/menus/Menu.h"
 #include "src/shell/HostInterfaces.h"
 
@@ -117,7 +123,18 @@ void MainWindow::BuildMenus() {
             OpenListing(path.toStdString());
         }
     });
-    file->addAction("&Close Workspace", this, [this] { CloseWorkspace(); });
+    file->addAction("&Save Workspace", QKeySequence::Save, this, [this] { SaveWorkspace(); });
+    file->addAction("&Close Workspace", this, [this] {
+        if (MayCloseWorkspace()) {
+            CloseWorkspace();
+        }
+    });
+    file->addSeparator();
+    QMenu* recent = file->addMenu("&Recent Workspaces");
+    connect(recent, &QMenu::aboutToShow, this, [this, recent] {
+        recent->clear();
+        FillRecentMenu(*recent);
+    });
     file->addSeparator();
     file->addAction("&Quit", QKeySequence::Quit, this, [this] { close(); });
 
@@ -125,6 +142,9 @@ void MainWindow::BuildMenus() {
     connect(tools_, &QMenu::aboutToShow, this, [this] {
         tools_->clear();
         FillToolsMenu(*tools_);
+        tools_->addSeparator();
+        tools_->addAction("&Options...", this, [this] { ShowOptions(); })
+            ->setEnabled(session_ != nullptr);
     });
 
     view_ = menuBar()->addMenu("&View");
@@ -171,6 +191,7 @@ void MainWindow::FillToolsMenu(QMenu& menu) {
                 QAction* a = menu.addAction(QString::fromStdString(item.text).replace("\t", "    "),
                                             this, [this, command] {
                                                 session_->Host().Docking().ExecuteCommand(command);
+                                                watcher_->Follow();
                                                 SyncPanes();
                                             });
                 const tarnui::CommandUI ui = docking.QueryCommand(command);
@@ -189,9 +210,15 @@ void MainWindow::FillToolsMenu(QMenu& menu) {
 }
 
 bool MainWindow::Start(std::unique_ptr<tarnhost::SubstituteHost> host, const std::string& error) {
+    if (!MayCloseWorkspace()) {
+        return false;
+    }
     CloseWorkspace();
     std::string reason = error;
     if (host != nullptr) {
+        host->SourceDisplay().SetListener([this](const tarnhost::SourceRequest& request) {
+            ShowSource(request.file, request.line);
+        });
         session_ = tarncli::session::MapSession::Start(std::move(host), &reason);
     }
     if (session_ == nullptr) {
@@ -204,6 +231,12 @@ bool MainWindow::Start(std::unique_ptr<tarnhost::SubstituteHost> host, const std
     }
     watcher_ = std::make_unique<ListingWatcher>(*session_);
     const tarnhost::Workspace* ws = session_->Host().OpenWorkspace();
+    if (ws != nullptr) {
+        // The component restores the Map windows saved with the workspace and reads their data.
+        const BusyIndication busy(statusBar(), "Opening the workspace");
+        tarnhost::TellWorkspaceOpened(session_->Host());
+    }
+    watcher_->Follow();
     statusBar()->showMessage(ws != nullptr ? "Workspace open" : "Ready");
     SyncPanes();
     return true;
@@ -215,6 +248,7 @@ bool MainWindow::OpenWorkspace(const std::string& path) {
     const bool ok = Start(std::move(host), error);
     if (ok) {
         statusBar()->showMessage(QString::fromStdString("Workspace " + path));
+        recent_.Add(QString::fromStdString(path));
     }
     return ok;
 }
@@ -255,6 +289,7 @@ bool MainWindow::OpenMapWindow(const std::string& viewName) {
         return false;
     }
     std::string error;
+    const BusyIndication busy(statusBar(), "Opening the Map window");
     if (!session_->OpenWindowFor(viewName, &error)) {
         statusBar()->showMessage(QString::fromStdString(error));
         return false;
@@ -285,8 +320,11 @@ void MainWindow::SyncToolbars() {
                     QString::fromStdString(cut == std::string::npos ? text : text.substr(cut + 1)));
                 a->setToolTip(QString::fromStdString(text.substr(0, cut)));
                 a->setData(command);
-                connect(a, &QAction::triggered, this,
-                        [this, command] { session_->Host().Docking().ExecuteCommand(command); });
+                connect(a, &QAction::triggered, this, [this, command] {
+                    session_->Host().Docking().ExecuteCommand(command);
+                    watcher_->Follow();
+                    SyncPanes();
+                });
             }
         }
         bar->setVisible(state.shown);
@@ -356,8 +394,111 @@ bool MainWindow::SaveScreenshot(const std::string& path) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* e) {
+    if (!MayCloseWorkspace()) {
+        e->ignore();
+        return;
+    }
     CloseWorkspace();
     e->accept();
+}
+
+void MainWindow::Complain(const QString& text) {
+    if (unattended_) {
+        std::fprintf(stderr, "tarnmap-gui: %s\n", text.toLocal8Bit().constData());
+    } else {
+        QMessageBox::warning(this, "TarnMap", text);
+    }
+}
+
+void MainWindow::FillRecentMenu(QMenu& menu) {
+    const QStringList paths = recent_.Paths();
+    for (int i = 0; i < paths.size(); ++i) {
+        const QString path = paths[i];
+        menu.addAction(QString("&%1 %2").arg(i + 1).arg(path), this, [this, path] {
+            if (!QFileInfo::exists(path)) {
+                recent_.Remove(path);
+                Complain(path + " no longer exists; it is taken off the recent workspaces.");
+                return;
+            }
+            OpenWorkspace(path.toStdString());
+        });
+    }
+    if (paths.isEmpty()) {
+        menu.addAction("(none)")->setEnabled(false);
+    }
+}
+
+bool MainWindow::MayCloseWorkspace() {
+    if (session_ == nullptr || unattended_ || !tarnhost::HasUnsavedEdits(session_->Host())) {
+        return true;
+    }
+    if (session_->HostLock()) {
+        // While a build runs the edits cannot be set: the section setting tree asks itself
+        // whether its window may close and drop them, as when a person closes that window.
+        if (tarnui::Window* pane = session_->FrameOf("section-settings")) {
+            session_->Host().Docking().UserClosesPane(pane);
+            tarnui::Window::PumpMessages();
+            SyncPanes();
+        }
+        return !tarnhost::HasUnsavedEdits(session_->Host());
+    }
+    QMessageBox ask(QMessageBox::Question, "TarnMap",
+                    "The section setting tree holds edits that have not been set.",
+                    QMessageBox::Cancel, this);
+    ask.setInformativeText("Close the workspace? The Map window asks next whether to set them.");
+    QPushButton* close = ask.addButton("Close", QMessageBox::AcceptRole);
+    ask.setDefaultButton(QMessageBox::Cancel);
+    ask.exec();
+    if (ask.clickedButton() != close) {
+        return false;
+    }
+    return tarnhost::SettleEdits(session_->Host());
+}
+
+bool MainWindow::SaveWorkspace() {
+    const tarnhost::Workspace* ws =
+        session_ != nullptr ? session_->Host().OpenWorkspace() : nullptr;
+    if (ws == nullptr || ws->IsInMemory()) {
+        Complain("No workspace file is open: a map listing opened on its own is not saved.");
+        return false;
+    }
+    std::string error;
+    if (!tarnhost::SaveWorkspace(session_->Host(), &error)) {
+        Complain(QString::fromStdString("The workspace could not be saved: " + error));
+        return false;
+    }
+    statusBar()->showMessage(QString::fromStdString("Workspace saved: " + ws->Path()));
+    return true;
+}
+
+void MainWindow::ShowOptions() {
+    const std::optional<DisplayOptions> current =
+        session_ != nullptr ? ReadDisplayOptions(session_->Host()) : std::nullopt;
+    if (!current) {
+        statusBar()->showMessage("Open a workspace or a map listing first");
+        return;
+    }
+    OptionsDialog dialog(*current, this);
+    if (dialog.exec() != QDialog::Accepted || dialog.Chosen() == *current) {
+        return;
+    }
+    ApplyDisplayOptions(session_->Host(), dialog.Chosen());
+    const std::string& failure = session_->Host().UserOptions().LastError();
+    if (!failure.empty()) {
+        Complain(QString::fromStdString("The display options could not be kept: " + failure));
+    }
+}
+
+void MainWindow::ShowSource(const std::string& file, int line) {
+    if (source_ == nullptr) {
+        source_ = new SourceViewer(this);
+        addDockWidget(Qt::RightDockWidgetArea, source_);
+    }
+    source_->show();
+    source_->raise();
+    if (!source_->Show(QString::fromStdString(file), line)) {
+        statusBar()->showMessage(QString::fromStdString(file + ": cannot be read"));
+    }
 }
 
 }  // namespace tarngui

@@ -12,6 +12,7 @@
 
 #include "gui/ListingWatcher.h"
 #include "gui/QtBackend.h"
+#include "gui/RecentWorkspaces.h"
 
 namespace tarncli::session {
 class MapSession;
@@ -22,6 +23,8 @@ class SubstituteHost;
 
 namespace tarngui {
 
+class SourceViewer;
+
 class MainWindow : public QMainWindow {
 public:
     explicit MainWindow(QtBackend& backend);
@@ -31,6 +34,17 @@ public:
     bool OpenWorkspace(const std::string& path);
     bool OpenListing(const std::string& path);
     void CloseWorkspace();
+    // Whether the open workspace may close: a component with unsaved edits asks first (the
+    // person may cancel); true without a workspace.
+    bool MayCloseWorkspace();
+    // Writes the workspace data of every component; false with a message box.
+    bool SaveWorkspace();
+    // The display options dialog; what is chosen goes to the component.
+    void ShowOptions();
+    // The source window at the line, as the host's source display service asks.
+    void ShowSource(const std::string& file, int line);
+    SourceViewer* Source() const { return source_; }
+    RecentWorkspaces& Recent() { return recent_; }
     // Opens the Map window that holds the named view ("section-list", "symbol-list").
     bool OpenMapWindow(const std::string& viewName);
     // Follows the docking framework: a dock widget per shown pane, none for the others.
@@ -48,6 +62,8 @@ private:
     bool Start(std::unique_ptr<tarnhost::SubstituteHost> host, const std::string& error);
     void BuildMenus();
     void FillToolsMenu(QMenu& menu);
+    void FillRecentMenu(QMenu& menu);
+    void Complain(const QString& text);
     void RemoveDocks();
     void ShareSpace();
     void SyncToolbars();
@@ -59,6 +75,8 @@ private:
     QMenu* tools_ = nullptr;
     QMenu* view_ = nullptr;
     bool unattended_ = false;
+    RecentWorkspaces recent_;
+    SourceViewer* source_ = nullptr;
     std::map<int32_t, QToolBar*> toolbars_;
 };
 

@@ -34,6 +34,19 @@ public:
     void SetEventListener(EventListener listener) { listener_ = std::move(listener); }
     // The advised clients, in the order they were advised.
     const std::vector<std::pair<TarnId, IUnknown*>>& Clients() const { return clients_; }
+    // The clients advised under the identifier, each asked for that interface.
+    template <class Client>
+    std::vector<Client*> AdvisedClients(const TarnId& id) const {
+        std::vector<Client*> found;
+        for (const auto& [clientId, object] : clients_) {
+            void* asked = nullptr;
+            if (clientId == id && object != nullptr &&
+                Succeeded(object->QueryInterface(id, &asked)) && asked != nullptr) {
+                found.push_back(static_cast<Client*>(asked));
+            }
+        }
+        return found;
+    }
 
 private:
     void SetService(const TarnId& id, void* service);

@@ -3,6 +3,7 @@
 #include <charconv>
 
 #include "host/cli/HostSession.h"
+#include "host/lib/WorkspaceClients.h"
 #include "platform/text/Utf.h"
 #include "src/shell/HostIds.h"
 
@@ -54,20 +55,6 @@ HostRun::~HostRun() {
     host_.reset();
 }
 
-// The clients the component advised under the identifier, each asked for that interface.
-template <class Client>
-std::vector<Client*> HostRun::Clients(const TarnId& id) {
-    std::vector<Client*> clients;
-    for (const auto& [clientId, object] : host_->HostObject().Clients()) {
-        void* asked = nullptr;
-        if (clientId == id && object != nullptr && Succeeded(object->QueryInterface(id, &asked)) &&
-            asked != nullptr) {
-            clients.push_back(static_cast<Client*>(asked));
-        }
-    }
-    return clients;
-}
-
 bool HostRun::OpenWorkspace(const std::string& file, std::string* error) {
     auto workspace = tarnhost::Workspace::Open(file, error);
     if (workspace == nullptr) {
@@ -77,55 +64,32 @@ bool HostRun::OpenWorkspace(const std::string& file, std::string* error) {
         return false;
     }
     host_->SetWorkspace(std::move(workspace));
-    const tarnhost::Contexts contexts = host_->ContextStrings();
-    for (auto* client : Clients<IBraeWorkSpaceClient2>(kIdIBraeWorkSpaceClient2)) {
-        client->WorkspaceOpened(contexts.workspace, contexts.project, contexts.config,
-                                contexts.device);
-    }
+    tarnhost::TellWorkspaceOpened(*host_);
     component_->DeliverEvents();
     return true;
 }
 
 // The host lets every client settle its edits first; a negative answer stops the save.
 bool HostRun::SaveWorkspace(std::string* error) {
-    if (host_->OpenWorkspace() == nullptr) {
-        *error = "no workspace is open";
-        return false;
-    }
-    const tarnhost::Contexts contexts = host_->ContextStrings();
-    for (auto* client : Clients<IBraeWorkSpaceClient2>(kIdIBraeWorkSpaceClient2)) {
-        if (client->SettleEdits(0) < 0) {
-            return true;
-        }
-    }
-    for (auto* client : Clients<IBraeWorkSpaceClient2>(kIdIBraeWorkSpaceClient2)) {
-        client->WorkspaceSave(contexts.workspace, contexts.project, contexts.device);
-    }
+    const bool saved = tarnhost::SaveWorkspace(*host_, error);
     component_->DeliverEvents();
-    return true;
+    return saved;
 }
 
-// Before closing, the host asks each client whether it holds unsaved changes and lets one that
-// does settle them (the component asks the person itself); a negative answer keeps the
-// workspace open.
+// Before closing, the host asks whether some client holds unsaved changes and lets the clients
+// settle them (the component asks the person itself); a negative answer keeps the workspace
+// open.
 bool HostRun::CloseWorkspace(std::string* error) {
     if (host_->OpenWorkspace() == nullptr) {
         *error = "no workspace is open";
         return false;
     }
-    const auto clients = Clients<IBraeWorkSpaceClient2>(kIdIBraeWorkSpaceClient2);
-    for (auto* client : clients) {
-        int32_t modified = 0;
-        client->QueryModified(0, &modified);
-        if (modified != 0 && client->SettleEdits(0) < 0) {
-            component_->DeliverEvents();
-            *error = "the component kept the workspace open";
-            return false;
-        }
+    if (tarnhost::HasUnsavedEdits(*host_) && !tarnhost::SettleEdits(*host_)) {
+        component_->DeliverEvents();
+        *error = "the component kept the workspace open";
+        return false;
     }
-    for (auto* client : clients) {
-        client->WorkspaceClosing(0, 0, 0, 0);
-    }
+    tarnhost::TellWorkspaceClosing(*host_);
     host_->SetWorkspace(nullptr);
     component_->DeliverEvents();
     return true;
@@ -152,7 +116,8 @@ std::string HostRun::EventNames() {
 }
 
 bool HostRun::SetOption(const std::string& name, const std::string& value, std::string* error) {
-    const auto clients = Clients<IBraeFormatViewClient2>(kIdIBraeFormatViewClient2);
+    const auto clients =
+        host_->HostObject().AdvisedClients<IBraeFormatViewClient2>(kIdIBraeFormatViewClient2);
     int32_t number = 0;
     const bool numeric = ParseNumber(value, &number);
     for (auto* client : clients) {

@@ -48,9 +48,6 @@ public:
 
 private:
     HostRun() = default;
-    template <class Client>
-    std::vector<Client*> Clients(const TarnId& id);
-
     std::unique_ptr<tarnhost::SubstituteHost> host_;
     std::unique_ptr<tarnhost::ComponentSession> component_;
     std::vector<std::string> shown_;

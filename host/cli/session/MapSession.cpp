@@ -64,6 +64,11 @@ CTarnDebugInstanceDataCtrlEx* MapSession::FindView(const std::string& viewName) 
     return nullptr;
 }
 
+tarnui::Window* MapSession::FrameOf(const std::string& viewName) const {
+    CTarnDebugInstanceDataCtrlEx* view = FindView(viewName);
+    return view != nullptr ? view->Frame() : nullptr;
+}
+
 std::string MapSession::ListingPath() {
     return sink_->DataManager().LinkMap()->GetListingPath();
 }

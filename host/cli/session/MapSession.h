@@ -39,6 +39,8 @@ public:
     bool OpenWindowFor(const std::string& viewName, std::string* error);
     // The open view of that name, or null.
     CTarnDebugInstanceDataCtrlEx* FindView(const std::string& viewName) const;
+    // The host's pane that holds the open view of that name, or null.
+    tarnui::Window* FrameOf(const std::string& viewName) const;
 
     // What a front end needs besides the windows: the map listing the data manager read
     // last ("" before the first load); the host's lock around a rebuild, whose end reloads
