@@ -224,6 +224,19 @@ TEST_F(MainWindowMenusTest, ClosingWithUnsetSectionEditsAsksAndCancelKeepsTheWin
     EXPECT_NE(window.Session()->FindView("section-settings"), nullptr);
     EXPECT_EQ(ReadText(workspace), before);
 
+    // While a build runs, the tree itself asks whether its window may close without them.
+    window.Session()->SetHostLock(true);
+    QString askedWhileLocked;
+    OnNextModal([&askedWhileLocked](QWidget* modal) {
+        askedWhileLocked = static_cast<QMessageBox*>(modal)->text();
+        Press(modal, "Cancel");
+    });
+    EXPECT_FALSE(window.close());
+    EXPECT_TRUE(askedWhileLocked.contains("while the build is running"));
+    EXPECT_NE(window.Session()->FindView("section-settings"), nullptr);
+    EXPECT_EQ(PaneCount(), 2);
+    window.Session()->SetHostLock(false);
+
     // Close, then the component's own question: Yes sets the edits in the workspace.
     QString asked;
     OnNextModal([&asked](QWidget* modal) {
