@@ -46,7 +46,12 @@ void ListingWatcher::Changed() {
 
 void ListingWatcher::Quiet() {
     ++lockCycles_;
-    session_.SetHostLock(false);
+    const std::function<void()> reload = [this] { session_.SetHostLock(false); };
+    if (aroundReload_) {
+        aroundReload_(reload);
+    } else {
+        reload();
+    }
     if (QFileInfo::exists(path_) && !watcher_.files().contains(path_)) {
         watcher_.addPath(path_);  // a replaced file drops out of the watch
     }

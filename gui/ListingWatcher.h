@@ -6,6 +6,7 @@
 #include <QDateTime>
 #include <QFileSystemWatcher>
 #include <QTimer>
+#include <functional>
 #include <string>
 
 namespace tarncli::session {
@@ -22,6 +23,9 @@ public:
     // Follows the listing the data manager read last (nothing before the first load).
     void Follow();
     int LockCycles() const { return lockCycles_; }
+    // Runs the reload at lock off, e.g. inside a busy indication; without one it just runs.
+    using AroundReload = std::function<void(const std::function<void()>& reload)>;
+    void SetAroundReload(AroundReload around) { aroundReload_ = std::move(around); }
 
 private:
     void Changed();
@@ -34,6 +38,7 @@ private:
     QDateTime stamp_;
     qint64 size_ = -1;
     int lockCycles_ = 0;
+    AroundReload aroundReload_;
 };
 
 }  // namespace tarngui

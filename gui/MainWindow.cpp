@@ -230,6 +230,10 @@ bool MainWindow::Start(std::unique_ptr<tarnhost::SubstituteHost> host, const std
         return false;
     }
     watcher_ = std::make_unique<ListingWatcher>(*session_);
+    watcher_->SetAroundReload([this](const std::function<void()>& reload) {
+        const BusyIndication busy(statusBar(), "Reading the rebuilt map listing");
+        reload();
+    });
     const tarnhost::Workspace* ws = session_->Host().OpenWorkspace();
     if (ws != nullptr) {
         // The component restores the Map windows saved with the workspace and reads their data.
