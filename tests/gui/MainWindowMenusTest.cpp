@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QSpinBox>
+#include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
 #include <filesystem>
@@ -24,7 +25,9 @@
 #include "gui/DialogWidget.h"
 #include "gui/MainWindow.h"
 #include "gui/OptionsDialog.h"
+#include "gui/SourceViewer.h"
 #include "host/cli/session/MapSession.h"
+#include "host/cli/session/MapViewNames.h"
 #include "host/cli/session/ViewActions.h"
 #include "host/lib/WorkspaceClients.h"
 #include "platform/backend/HeadlessBackend.h"
@@ -280,6 +283,30 @@ TEST_F(MainWindowMenusTest, OptionsReachTheComponentItsViewsAndTheOptionsService
     EXPECT_EQ(std::tuple(size, foreground, background), std::tuple(14, 4, 6));
     EXPECT_EQ(list->GetTextColor(), tarnui::Rgb(255, 0, 0));
     EXPECT_LT(list->GetFont()->height, heightBefore) << "a character height, negative";
+}
+
+TEST_F(MainWindowMenusTest, ViewSourceShowsTheFileAtItsLineAndAMissingFileSaysSo) {
+    ASSERT_TRUE(window.OpenWorkspace(workspace));
+    ASSERT_TRUE(window.OpenMapWindow("section-list"));
+    CTarnDebugInstanceDataCtrlEx& view = *window.Session()->FindView("section-list");
+    const auto* name = tarncli::session::FindMapViewName("section-list");
+    const int viewSource = tarncli::session::ResolveCommand(*name, "View Source");
+    ASSERT_NE(viewSource, 0);
+
+    ASSERT_TRUE(tarncli::session::ClickRow(view, "1").IsDone());
+    ASSERT_TRUE(tarncli::session::RunCommand(view, viewSource).IsDone());
+    auto* source = window.findChild<tarngui::SourceViewer*>();
+    ASSERT_NE(source, nullptr);
+    QApplication::processEvents();
+    EXPECT_TRUE(source->isVisible());
+    EXPECT_EQ(QFileInfo(source->File()).fileName(), "main.c");
+    EXPECT_EQ(source->CurrentLine(), 42);
+    EXPECT_TRUE(source->Text()->isReadOnly());
+
+    fs::remove(dir / "src" / "tables.c");
+    ASSERT_TRUE(tarncli::session::DoubleClickRow(view, "2").IsDone());
+    EXPECT_TRUE(source->File().isEmpty()) << "no stale text under the missing file's name";
+    EXPECT_TRUE(window.statusBar()->currentMessage().contains("cannot be read"));
 }
 
 }  // namespace
