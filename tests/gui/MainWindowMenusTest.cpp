@@ -295,7 +295,9 @@ TEST_F(MainWindowMenusTest, ViewSourceShowsTheFileAtItsLineAndAMissingFileSaysSo
 
     ASSERT_TRUE(tarncli::session::ClickRow(view, "1").IsDone());
     ASSERT_TRUE(tarncli::session::RunCommand(view, viewSource).IsDone());
-    auto* source = window.findChild<tarngui::SourceViewer*>();
+    // Found by name: the class has no meta-object of its own for findChild to tell it apart.
+    auto* source = dynamic_cast<tarngui::SourceViewer*>(
+        window.findChild<QDockWidget*>("SourceViewer", Qt::FindDirectChildrenOnly));
     ASSERT_NE(source, nullptr);
     QApplication::processEvents();
     EXPECT_TRUE(source->isVisible());
