@@ -1,12 +1,15 @@
 #include "gui/QtBackend.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFontMetrics>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 
 #include "gui/DialogWidget.h"
+#include "gui/HelpTopics.h"
+#include "gui/HelpWindow.h"
 #include "gui/QtPrinting.h"
 #include "platform/dialogs/MessageBox.h"
 #include "platform/menus/PopupMenu.h"
@@ -28,7 +31,9 @@ QFont ToQFont(const tarnui::Font& font) {
 }
 
 QtBackend::QtBackend() = default;
-QtBackend::~QtBackend() = default;
+QtBackend::~QtBackend() {
+    delete help_;
+}
 
 void QtBackend::Listen(const tarnui::Window& window, ChangeListener* listener) {
     listeners_[&window] = listener;
@@ -148,8 +153,34 @@ std::unique_ptr<tarnui::PrintJob> QtBackend::StartPrintJob(const tarnui::DeviceS
     return StartQtPrintJob(settings, documentName);
 }
 
-bool QtBackend::ShowHelp(const tarnui::HelpRequest&) {
-    return false;
+QString QtBackend::HelpFolder() const {
+    return helpFolder_.isEmpty() ? QDir(QCoreApplication::applicationDirPath()).filePath("help")
+                                 : helpFolder_;
+}
+
+HelpWindow* QtBackend::Help() const {
+    return static_cast<HelpWindow*>(help_.data());
+}
+
+bool QtBackend::ShowHelp(const tarnui::HelpRequest& request) {
+    const QUrl url = HelpTopics::Load(HelpFolder()).UrlFor(request);
+    if (url.isEmpty()) {
+        return false;
+    }
+    // Over a modal dialog the window must belong to it, or the dialog would block it.
+    QWidget* owner = QApplication::activeModalWidget() != nullptr
+                         ? QApplication::activeModalWidget()
+                         : dialogParent_;
+    if (help_ == nullptr || help_->parentWidget() != owner) {
+        delete help_;
+        help_ = new HelpWindow(owner);
+    }
+    Help()->ShowTopic(url);
+    return true;
+}
+
+void QtBackend::AfterEachChange(QObject* owner, std::function<void()> action) {
+    changeFollowers_.emplace_back(owner, std::move(action));
 }
 
 bool QtBackend::PressKey(uint32_t key, unsigned modifiers) {
@@ -181,7 +212,7 @@ void QtBackend::WindowDestroyed(tarnui::Window& window) {
     pending_.erase(&window);
     if (afterChanges_ && !flushScheduled_) {
         flushScheduled_ = true;
-        QTimer::singleShot(0, [this] { Flush(); });
+        QTimer::singleShot(0, &lifetime_, [this] { Flush(); });
     }
 }
 
@@ -191,7 +222,7 @@ void QtBackend::WindowChanged(tarnui::Window& window, uint32_t changes) {
     }
     if (!flushScheduled_) {
         flushScheduled_ = true;
-        QTimer::singleShot(0, [this] { Flush(); });
+        QTimer::singleShot(0, &lifetime_, [this] { Flush(); });
     }
 }
 
@@ -206,6 +237,12 @@ void QtBackend::Flush() {
     }
     if (afterChanges_) {
         afterChanges_();
+    }
+    std::erase_if(changeFollowers_, [](const auto& f) { return f.first == nullptr; });
+    for (size_t i = 0; i < changeFollowers_.size(); ++i) {
+        if (changeFollowers_[i].first != nullptr) {
+            changeFollowers_[i].second();
+        }
     }
 }
 

@@ -11,6 +11,20 @@
 
 namespace tarngui {
 
+QSize ControlClientSize(const QAbstractItemView& view) {
+    QSize size = view.viewport()->size();
+    const QHeaderView* header = nullptr;
+    if (const auto* table = dynamic_cast<const QTableView*>(&view)) {
+        header = table->horizontalHeader();
+    } else if (const auto* tree = dynamic_cast<const QTreeView*>(&view)) {
+        header = tree->header();
+    }
+    if (header != nullptr && !header->isHidden()) {
+        size.rheight() += header->height();
+    }
+    return size;
+}
+
 QColor ToQColor(tarnui::Color c) {
     return QColor(tarnui::RedOf(c), tarnui::GreenOf(c), tarnui::BlueOf(c));
 }
@@ -228,12 +242,27 @@ void ListView::WindowChanged(uint32_t changes) {
     if ((changes & tarnui::kChangeImages) != 0) {
         emit model_.headerDataChanged(Qt::Horizontal, 0, std::max(0, model_.columnCount() - 1));
     }
+    ApplyScroll();
+    if ((changes & tarnui::kChangeFocus) != 0 && list_->HasFocus() && !hasFocus()) {
+        setFocus();
+    }
+}
+
+void ListView::ApplyScroll() {
+    const bool was = applying_;
     applying_ = true;
     verticalScrollBar()->setValue(list_->GetTopIndex());
     horizontalScrollBar()->setValue(list_->GetScrollX());
-    applying_ = false;
-    if ((changes & tarnui::kChangeFocus) != 0 && list_->HasFocus() && !hasFocus()) {
-        setFocus();
+    applying_ = was;
+}
+
+void ListView::updateGeometries() {
+    const bool was = applying_;
+    applying_ = true;
+    QTableView::updateGeometries();
+    applying_ = was;
+    if (list_ != nullptr) {
+        ApplyScroll();
     }
 }
 

@@ -43,10 +43,13 @@ protected:
     void keyPressEvent(QKeyEvent* e) override;
     void focusInEvent(QFocusEvent* e) override;
     void contextMenuEvent(QContextMenuEvent* e) override;
+    // Qt lays the view out again: the rows shown stay the control's, whatever Qt chose.
+    void updateGeometries() override;
 
 private:
     void WindowChanged(uint32_t changes) override;
     void WindowGone() override;
+    void ApplyScroll();
     void ApplyColumns();
     void ApplyAppearance();
 
@@ -107,6 +110,10 @@ private:
     QPoint pressedAt_;
     tarnui::TreeItem pressedItem_ = 0;
 };
+
+// The client size the platform control needs for its rows and pages to be the ones the
+// view shows: the viewport and the header above it.
+QSize ControlClientSize(const QAbstractItemView& view);
 
 // A Qt colour from the platform's 0x00BBGGRR.
 QColor ToQColor(tarnui::Color c);
