@@ -40,6 +40,7 @@ void QtBackend::Listen(const tarnui::Window& window, ChangeListener* listener) {
 }
 
 void QtBackend::Forget(const tarnui::Window& window) {
+    lastChanged_ = nullptr;
     listeners_.erase(&window);
     pending_.erase(&window);
 }
@@ -217,8 +218,15 @@ void QtBackend::WindowDestroyed(tarnui::Window& window) {
 }
 
 void QtBackend::WindowChanged(tarnui::Window& window, uint32_t changes) {
+    if (&window == lastChanged_) {  // a burst on one control: a list being filled
+        *lastPending_ |= changes;
+        return;
+    }
     if (listeners_.count(&window) != 0) {
-        pending_[&window] |= changes;
+        uint32_t& bits = pending_[&window];
+        bits |= changes;
+        lastChanged_ = &window;
+        lastPending_ = &bits;
     }
     if (!flushScheduled_) {
         flushScheduled_ = true;
@@ -228,6 +236,7 @@ void QtBackend::WindowChanged(tarnui::Window& window, uint32_t changes) {
 
 void QtBackend::Flush() {
     flushScheduled_ = false;
+    lastChanged_ = nullptr;
     auto pending = std::move(pending_);
     pending_.clear();
     for (const auto& [window, changes] : pending) {

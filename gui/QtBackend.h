@@ -85,6 +85,9 @@ private:
     QWidget* dialogParent_ = nullptr;
     std::unordered_map<const tarnui::Window*, ChangeListener*> listeners_;
     std::unordered_map<const tarnui::Window*, uint32_t> pending_;
+    // The window changed last and its pending bits, while they are pending.
+    const tarnui::Window* lastChanged_ = nullptr;
+    uint32_t* lastPending_ = nullptr;
     bool flushScheduled_ = false;
     std::function<void()> afterChanges_;
     std::function<bool(uint32_t, unsigned)> unhandledKey_;

@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <cstdlib>
 
 #include "gui/KeyMapping.h"
 #include "platform/graphics/ImageList.h"
@@ -338,6 +339,9 @@ QModelIndex TreeModel::IndexOf(tarnui::TreeItem item) const {
     if (tree_ == nullptr || item == 0 || !tree_->IsValid(item)) {
         return {};
     }
+    if (cursor_.item == item && cursor_.revision == tree_->Revision()) {
+        return createIndex(cursor_.row, 0, static_cast<quintptr>(item));
+    }
     int row = 0;
     for (tarnui::TreeItem s = tree_->GetPrevSiblingItem(item); s != 0;
          s = tree_->GetPrevSiblingItem(s)) {
@@ -346,15 +350,32 @@ QModelIndex TreeModel::IndexOf(tarnui::TreeItem item) const {
     return createIndex(row, 0, static_cast<quintptr>(item));
 }
 
+tarnui::TreeItem TreeModel::ChildAt(tarnui::TreeItem parent, int row) const {
+    const uint64_t revision = tree_->Revision();
+    int at = 0;
+    tarnui::TreeItem item = parent != 0 ? tree_->GetChildItem(parent) : tree_->GetRootItem();
+    if (cursor_.revision == revision && cursor_.parent == parent && cursor_.item != 0 &&
+        std::abs(row - cursor_.row) < row) {
+        at = cursor_.row;
+        item = cursor_.item;
+    }
+    for (; item != 0 && at < row; ++at) {
+        item = tree_->GetNextSiblingItem(item);
+    }
+    for (; item != 0 && at > row; --at) {
+        item = tree_->GetPrevSiblingItem(item);
+    }
+    if (item != 0) {
+        cursor_ = {revision, parent, row, item};
+    }
+    return item;
+}
+
 QModelIndex TreeModel::index(int row, int column, const QModelIndex& parent) const {
     if (tree_ == nullptr || row < 0) {
         return {};
     }
-    tarnui::TreeItem item =
-        parent.isValid() ? tree_->GetChildItem(ItemOf(parent)) : tree_->GetRootItem();
-    for (int r = 0; item != 0 && r < row; ++r) {
-        item = tree_->GetNextSiblingItem(item);
-    }
+    const tarnui::TreeItem item = ChildAt(parent.isValid() ? ItemOf(parent) : 0, row);
     return item != 0 ? createIndex(row, column, static_cast<quintptr>(item)) : QModelIndex();
 }
 
@@ -369,12 +390,16 @@ int TreeModel::rowCount(const QModelIndex& parent) const {
     if (tree_ == nullptr || parent.column() > 0) {
         return 0;
     }
+    const tarnui::TreeItem of = parent.isValid() ? ItemOf(parent) : 0;
+    if (count_.revision == tree_->Revision() && count_.parent == of) {
+        return count_.count;
+    }
     int rows = 0;
-    for (tarnui::TreeItem item = parent.isValid() ? tree_->GetChildItem(ItemOf(parent))
-                                                  : tree_->GetRootItem();
+    for (tarnui::TreeItem item = of != 0 ? tree_->GetChildItem(of) : tree_->GetRootItem();
          item != 0; item = tree_->GetNextSiblingItem(item)) {
         ++rows;
     }
+    count_ = {tree_->Revision(), of, rows};
     return rows;
 }
 

@@ -76,7 +76,25 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
 private:
+    // The child at a row of a parent (0: the top level). Qt asks for the children of one
+    // parent in order, so while the tree is unchanged each answer is a step from the last one
+    // (the tree links siblings; it has no index by row).
+    tarnui::TreeItem ChildAt(tarnui::TreeItem parent, int row) const;
+
+    struct ChildCursor {
+        uint64_t revision = ~uint64_t{0};
+        tarnui::TreeItem parent = 0;
+        int row = 0;
+        tarnui::TreeItem item = 0;
+    };
+    struct ChildCount {
+        uint64_t revision = ~uint64_t{0};
+        tarnui::TreeItem parent = 0;
+        int count = 0;
+    };
     tarnui::TreeControl* tree_;
+    mutable ChildCursor cursor_;
+    mutable ChildCount count_;
 };
 
 class TreeView : public QTreeView, private ChangeListener {

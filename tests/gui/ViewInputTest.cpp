@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <vector>
 
 #include "GuiFixture.h"
 #include "gui/DialogWidget.h"
@@ -106,6 +107,33 @@ TEST_F(ViewInputTest, KeysMoveTheListsSelectionAndTheWidgetScrollsWithIt) {
     QApplication::processEvents();
     EXPECT_EQ(list.GetTopIndex(), 0);
     EXPECT_EQ(view->verticalScrollBar()->value(), 0);
+}
+
+TEST_F(ViewInputTest, TheTreeModelAnswersEachRowOfTheControlInAnyOrderOfAsking) {
+    tarngui::MainWindow window(backend);
+    ASSERT_TRUE(window.OpenWorkspace(Demo()));
+    ASSERT_TRUE(window.OpenMapWindow("symbol-list"));
+    QApplication::processEvents();
+    tarngui::TreeView* view = ViewWidget<tarngui::TreeView>(window, "section-tree");
+    ASSERT_NE(view, nullptr);
+    const tarnui::TreeControl& tree = *view->Control();
+    std::vector<std::string> sections;
+    for (tarnui::TreeItem item = tree.GetChildItem(tree.GetRootItem()); item != 0;
+         item = tree.GetNextSiblingItem(item)) {
+        sections.push_back(tree.GetItemText(item));
+    }
+    ASSERT_GT(sections.size(), 4u);
+    QAbstractItemModel& model = *view->model();
+    const QModelIndex root = model.index(0, 0);
+    ASSERT_EQ(model.rowCount(root), static_cast<int>(sections.size()));
+    const int last = static_cast<int>(sections.size()) - 1;
+    for (int row : {0, 1, last, last - 1, 2, last, 1, 3, 0}) {
+        const QModelIndex index = model.index(row, 0, root);
+        EXPECT_EQ(index.data().toString().toStdString(), sections[static_cast<size_t>(row)]) << row;
+        EXPECT_EQ(model.parent(index), root);
+        EXPECT_EQ(index.row(), row);
+    }
+    EXPECT_FALSE(model.index(last + 1, 0, root).isValid());
 }
 
 TEST_F(ViewInputTest, TheFilterDialogShowsTheSymbolsOfATypedSectionAndDisablesFind) {
