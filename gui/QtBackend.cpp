@@ -136,6 +136,7 @@ int QtBackend::TrackPopupMenu(const tarnui::PopupMenuRequest& request) {
     QMenu menu(dialogParent_);
     FillMenu(menu, *request.menu);
     QAction* chosen = menu.exec(QPoint(request.position.x, request.position.y));
+    ScheduleFlush();  // the command chosen runs next; see PressKey
     return chosen != nullptr ? chosen->data().toInt() : 0;
 }
 
@@ -185,6 +186,9 @@ void QtBackend::AfterEachChange(QObject* owner, std::function<void()> action) {
 }
 
 bool QtBackend::PressKey(uint32_t key, unsigned modifiers) {
+    // A command a key runs may change only the host's state (a toolbar shown or hidden):
+    // the widgets that follow it look again either way.
+    ScheduleFlush();
     if (tarnui::KeyDown(key, modifiers)) {
         tarnui::KeyUp(key, modifiers);
         return true;
@@ -211,9 +215,8 @@ void QtBackend::WindowDestroyed(tarnui::Window& window) {
         listener->WindowGone();
     }
     pending_.erase(&window);
-    if (afterChanges_ && !flushScheduled_) {
-        flushScheduled_ = true;
-        QTimer::singleShot(0, &lifetime_, [this] { Flush(); });
+    if (afterChanges_) {
+        ScheduleFlush();
     }
 }
 
@@ -228,6 +231,10 @@ void QtBackend::WindowChanged(tarnui::Window& window, uint32_t changes) {
         lastChanged_ = &window;
         lastPending_ = &bits;
     }
+    ScheduleFlush();
+}
+
+void QtBackend::ScheduleFlush() {
     if (!flushScheduled_) {
         flushScheduled_ = true;
         QTimer::singleShot(0, &lifetime_, [this] { Flush(); });

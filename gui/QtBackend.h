@@ -80,6 +80,7 @@ public:
     bool MeasureText(const tarnui::Font& font, std::string_view text, int& width) override;
 
 private:
+    void ScheduleFlush();
     void Flush();
 
     QWidget* dialogParent_ = nullptr;
