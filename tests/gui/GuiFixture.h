@@ -21,6 +21,7 @@ class GuiTest : public ::testing::Test {
 protected:
     tarngui::QtBackend backend;
     tarnui::ScopedBackend use{backend};
+    QObject steps_;  // the pending WhenShown steps
 
     static std::string Demo() {
         return std::string(TARN_SOURCE_DIR) + "/examples/demo/demo.tarnws";
@@ -57,9 +58,9 @@ protected:
     }
 
     // Runs `step` on the event loop until it says it is done (a modal widget it waits for
-    // has appeared), at most for a few seconds.
-    static void WhenShown(std::function<bool()> step) {
-        auto* timer = new QTimer;
+    // has appeared), at most for a few seconds and never after the test.
+    void WhenShown(std::function<bool()> step) {
+        auto* timer = new QTimer(&steps_);
         auto tries = std::make_shared<int>(0);
         QObject::connect(timer, &QTimer::timeout, [timer, tries, step] {
             if (step() || ++*tries > 300) {
