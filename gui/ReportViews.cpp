@@ -151,6 +151,8 @@ QVariant ListModel::headerData(int section, Qt::Orientation orientation, int rol
 
 ListView::ListView(QtBackend& backend, tarnui::ListControl& list, QWidget* parent)
     : QTableView(parent), backend_(backend), list_(&list), model_(&list) {
+    // Before the rows come: changing it later resizes every row one by one.
+    verticalHeader()->setDefaultSectionSize(list.ItemHeight());
     setModel(&model_);
     setSelectionMode(QAbstractItemView::NoSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -214,7 +216,9 @@ void ListView::ApplyColumns() {
 void ListView::ApplyAppearance() {
     const QFont font = ToQFont(list_->ListFont());
     setFont(font);
-    verticalHeader()->setDefaultSectionSize(list_->ItemHeight());
+    if (verticalHeader()->defaultSectionSize() != list_->ItemHeight()) {
+        verticalHeader()->setDefaultSectionSize(list_->ItemHeight());
+    }
     horizontalHeader()->setFixedHeight(list_->HeaderHeight());
     horizontalHeader()->setVisible((list_->GetListStyle() & tarnui::kLvsNoColumnHeader) == 0);
     QPalette p = palette();
