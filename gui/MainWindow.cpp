@@ -16,6 +16,7 @@
 #include "gui/OptionsDialog.h"
 #include "gui/ReportViews.h"
 #include "gui/SourceViewer.h"
+#include "gui/ViewToolbar.h"
 #include "host/cli/HostSession.h"
 #include "host/cli/session/MapSession.h"
 #include "host/lib/WorkspaceClients.h"
@@ -45,29 +46,40 @@ tarnui::Control* ReportControlIn(tarnui::Window& window) {
 // A pane on screen: its size goes to the pane window, which passes it on to its view.
 class PaneWidget : public QDockWidget {
 public:
-    PaneWidget(QtBackend& backend, tarnhost::DockingFramework& docking, tarnui::Window& pane,
-               const QString& caption, QWidget* parent)
+    PaneWidget(QtBackend& backend, tarnhost::DockingFramework& docking, ToolbarResources resources,
+               tarnui::Window& pane, const QString& caption, QWidget* parent)
         : QDockWidget(caption, parent), docking_(docking), pane_(&pane) {
         setObjectName(caption + QString::number(reinterpret_cast<quintptr>(&pane)));
         setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable |
                     QDockWidget::DockWidgetFloatable);
         tarnui::Control* control = ReportControlIn(pane);
         if (auto* list = dynamic_cast<tarnui::ListControl*>(control)) {
-            setWidget(new ListView(backend, *list, this));
+            view_ = new ListView(backend, *list, this);
         } else if (auto* tree = dynamic_cast<tarnui::TreeControl*>(control)) {
-            setWidget(new TreeView(backend, *tree, this));
+            view_ = new TreeView(backend, *tree, this);
         } else {
-            setWidget(new QLabel(this));
+            view_ = new QLabel(this);
         }
+        sized_ = view_;
+        if (auto* items = dynamic_cast<QAbstractItemView*>(view_)) {
+            sized_ = items->viewport();
+        }
+        sized_->installEventFilter(this);
+        setWidget(WithViewToolbar(new ViewToolbar(backend, docking, std::move(resources), pane),
+                                  view_, this));
     }
     void Forget() { pane_ = nullptr; }
 
 protected:
-    void resizeEvent(QResizeEvent* e) override {
-        QDockWidget::resizeEvent(e);
-        if (pane_ != nullptr && widget() != nullptr) {
-            pane_->MoveWindow({0, 0, widget()->width(), widget()->height()});
+    // The view's size goes to the pane window: for a list or tree the size that gives its
+    // control the rows the widget shows.
+    bool eventFilter(QObject* watched, QEvent* e) override {
+        if (watched == sized_ && e->type() == QEvent::Resize && pane_ != nullptr) {
+            auto* items = dynamic_cast<QAbstractItemView*>(view_);
+            const QSize size = items != nullptr ? ControlClientSize(*items) : view_->size();
+            pane_->MoveWindow({0, 0, size.width(), size.height()});
         }
+        return QDockWidget::eventFilter(watched, e);
     }
     void closeEvent(QCloseEvent* e) override {
         // The docking framework and the component decide; the dock follows their state.
@@ -83,6 +95,8 @@ protected:
 private:
     tarnhost::DockingFramework& docking_;
     tarnui::Window* pane_;
+    QWidget* view_ = nullptr;
+    QWidget* sized_ = nullptr;  // the widget whose resizing resizes the pane
 };
 
 }  // namespace
@@ -360,7 +374,9 @@ void MainWindow::SyncPanes() {
             docks_.erase(it);
             continue;
         }
-        auto* dock = new PaneWidget(backend_, docking, *pane->window,
+        ToolbarResources resources{[this](int id) { return session_->ComponentString(id); },
+                                   [this](int id) { return session_->ComponentBitmap(id); }};
+        auto* dock = new PaneWidget(backend_, docking, std::move(resources), *pane->window,
                                     QString::fromStdString(pane->caption), this);
         addDockWidget(
             pane->dockBar == kDockBarBottom ? Qt::BottomDockWidgetArea : Qt::TopDockWidgetArea,

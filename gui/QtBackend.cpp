@@ -1,12 +1,15 @@
 #include "gui/QtBackend.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFontMetrics>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 
 #include "gui/DialogWidget.h"
+#include "gui/HelpTopics.h"
+#include "gui/HelpWindow.h"
 #include "gui/QtPrinting.h"
 #include "platform/dialogs/MessageBox.h"
 #include "platform/menus/PopupMenu.h"
@@ -28,13 +31,16 @@ QFont ToQFont(const tarnui::Font& font) {
 }
 
 QtBackend::QtBackend() = default;
-QtBackend::~QtBackend() = default;
+QtBackend::~QtBackend() {
+    delete help_;
+}
 
 void QtBackend::Listen(const tarnui::Window& window, ChangeListener* listener) {
     listeners_[&window] = listener;
 }
 
 void QtBackend::Forget(const tarnui::Window& window) {
+    lastChanged_ = nullptr;
     listeners_.erase(&window);
     pending_.erase(&window);
 }
@@ -130,6 +136,7 @@ int QtBackend::TrackPopupMenu(const tarnui::PopupMenuRequest& request) {
     QMenu menu(dialogParent_);
     FillMenu(menu, *request.menu);
     QAction* chosen = menu.exec(QPoint(request.position.x, request.position.y));
+    ScheduleFlush();  // the command chosen runs next; see PressKey
     return chosen != nullptr ? chosen->data().toInt() : 0;
 }
 
@@ -148,11 +155,40 @@ std::unique_ptr<tarnui::PrintJob> QtBackend::StartPrintJob(const tarnui::DeviceS
     return StartQtPrintJob(settings, documentName);
 }
 
-bool QtBackend::ShowHelp(const tarnui::HelpRequest&) {
-    return false;
+QString QtBackend::HelpFolder() const {
+    return helpFolder_.isEmpty() ? QDir(QCoreApplication::applicationDirPath()).filePath("help")
+                                 : helpFolder_;
+}
+
+HelpWindow* QtBackend::Help() const {
+    return static_cast<HelpWindow*>(help_.data());
+}
+
+bool QtBackend::ShowHelp(const tarnui::HelpRequest& request) {
+    const QUrl url = HelpTopics::Load(HelpFolder()).UrlFor(request);
+    if (url.isEmpty()) {
+        return false;
+    }
+    // Over a modal dialog the window must belong to it, or the dialog would block it.
+    QWidget* owner = QApplication::activeModalWidget() != nullptr
+                         ? QApplication::activeModalWidget()
+                         : dialogParent_;
+    if (help_ == nullptr || help_->parentWidget() != owner) {
+        delete help_;
+        help_ = new HelpWindow(owner);
+    }
+    Help()->ShowTopic(url);
+    return true;
+}
+
+void QtBackend::AfterEachChange(QObject* owner, std::function<void()> action) {
+    changeFollowers_.emplace_back(owner, std::move(action));
 }
 
 bool QtBackend::PressKey(uint32_t key, unsigned modifiers) {
+    // A command a key runs may change only the host's state (a toolbar shown or hidden):
+    // the widgets that follow it look again either way.
+    ScheduleFlush();
     if (tarnui::KeyDown(key, modifiers)) {
         tarnui::KeyUp(key, modifiers);
         return true;
@@ -178,25 +214,39 @@ void QtBackend::WindowDestroyed(tarnui::Window& window) {
         Forget(window);
         listener->WindowGone();
     }
+    if (&window == lastChanged_) {
+        lastChanged_ = nullptr;
+    }
     pending_.erase(&window);
-    if (afterChanges_ && !flushScheduled_) {
-        flushScheduled_ = true;
-        QTimer::singleShot(0, &flushContext_, [this] { Flush(); });
+    if (afterChanges_) {
+        ScheduleFlush();
     }
 }
 
 void QtBackend::WindowChanged(tarnui::Window& window, uint32_t changes) {
-    if (listeners_.count(&window) != 0) {
-        pending_[&window] |= changes;
+    if (&window == lastChanged_) {  // a burst on one control: a list being filled
+        *lastPending_ |= changes;
+        return;
     }
+    if (listeners_.count(&window) != 0) {
+        uint32_t& bits = pending_[&window];
+        bits |= changes;
+        lastChanged_ = &window;
+        lastPending_ = &bits;
+    }
+    ScheduleFlush();
+}
+
+void QtBackend::ScheduleFlush() {
     if (!flushScheduled_) {
         flushScheduled_ = true;
-        QTimer::singleShot(0, &flushContext_, [this] { Flush(); });
+        QTimer::singleShot(0, &lifetime_, [this] { Flush(); });
     }
 }
 
 void QtBackend::Flush() {
     flushScheduled_ = false;
+    lastChanged_ = nullptr;
     auto pending = std::move(pending_);
     pending_.clear();
     for (const auto& [window, changes] : pending) {
@@ -206,6 +256,12 @@ void QtBackend::Flush() {
     }
     if (afterChanges_) {
         afterChanges_();
+    }
+    std::erase_if(changeFollowers_, [](const auto& f) { return f.first == nullptr; });
+    for (size_t i = 0; i < changeFollowers_.size(); ++i) {
+        if (changeFollowers_[i].first != nullptr) {
+            changeFollowers_[i].second();
+        }
     }
 }
 

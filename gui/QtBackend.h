@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QFont>
+#include <QPointer>
 #include <QTimer>
 #include <functional>
 #include <map>
@@ -16,6 +17,8 @@
 class QWidget;
 
 namespace tarngui {
+
+class HelpWindow;
 
 // A widget that shows one platform window; told once per event-loop turn what changed.
 class ChangeListener {
@@ -48,6 +51,15 @@ public:
     bool PressKey(uint32_t key, unsigned modifiers);
     // Answers the print dialog itself with a PDF file (scripted runs, tests); "" asks.
     void SetPrintToFile(std::string path) { printToFile_ = std::move(path); }
+    // The folder of the help pages and their topics table; the "help" folder beside the
+    // program unless set.
+    void SetHelpFolder(QString folder) { helpFolder_ = std::move(folder); }
+    QString HelpFolder() const;
+    // The help window, once help was shown; null before.
+    HelpWindow* Help() const;
+    // Runs after each batch of changes as well (view toolbars follow their commands' state);
+    // the owner's destruction ends it.
+    void AfterEachChange(QObject* owner, std::function<void()> action);
 
     int ShowMessageBox(const tarnui::MessageBoxRequest& request) override;
     void RunModalDialog(tarnui::Dialog& dialog) override;
@@ -68,19 +80,27 @@ public:
     bool MeasureText(const tarnui::Font& font, std::string_view text, int& width) override;
 
 private:
+    void ScheduleFlush();
     void Flush();
 
     QWidget* dialogParent_ = nullptr;
     std::unordered_map<const tarnui::Window*, ChangeListener*> listeners_;
     std::unordered_map<const tarnui::Window*, uint32_t> pending_;
+    // The window changed last and its pending bits, while they are pending.
+    const tarnui::Window* lastChanged_ = nullptr;
+    uint32_t* lastPending_ = nullptr;
     bool flushScheduled_ = false;
-    QObject flushContext_;  // a flush still queued goes with the backend
     std::function<void()> afterChanges_;
     std::function<bool(uint32_t, unsigned)> unhandledKey_;
     std::map<std::pair<tarnui::Window*, int>, std::unique_ptr<QTimer>> timers_;
     std::map<std::pair<std::string, int>, tarnui::TextMetrics> metrics_;
     int beeps_ = 0;
     std::string printToFile_;
+    QString helpFolder_;
+    QPointer<QWidget> help_;  // a HelpWindow
+    std::vector<std::pair<QPointer<QObject>, std::function<void()>>> changeFollowers_;
+    // Calls queued for this backend die with it (a later backend may sit at the same place).
+    QObject lifetime_;
 };
 
 }  // namespace tarngui

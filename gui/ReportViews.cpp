@@ -5,11 +5,26 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <cstdlib>
 
 #include "gui/KeyMapping.h"
 #include "platform/graphics/ImageList.h"
 
 namespace tarngui {
+
+QSize ControlClientSize(const QAbstractItemView& view) {
+    QSize size = view.viewport()->size();
+    const QHeaderView* header = nullptr;
+    if (const auto* table = dynamic_cast<const QTableView*>(&view)) {
+        header = table->horizontalHeader();
+    } else if (const auto* tree = dynamic_cast<const QTreeView*>(&view)) {
+        header = tree->header();
+    }
+    if (header != nullptr && !header->isHidden()) {
+        size.rheight() += header->height();
+    }
+    return size;
+}
 
 QColor ToQColor(tarnui::Color c) {
     return QColor(tarnui::RedOf(c), tarnui::GreenOf(c), tarnui::BlueOf(c));
@@ -136,6 +151,8 @@ QVariant ListModel::headerData(int section, Qt::Orientation orientation, int rol
 
 ListView::ListView(QtBackend& backend, tarnui::ListControl& list, QWidget* parent)
     : QTableView(parent), backend_(backend), list_(&list), model_(&list) {
+    // Before the rows come: changing it later resizes every row one by one.
+    verticalHeader()->setDefaultSectionSize(list.ItemHeight());
     setModel(&model_);
     setSelectionMode(QAbstractItemView::NoSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -199,7 +216,9 @@ void ListView::ApplyColumns() {
 void ListView::ApplyAppearance() {
     const QFont font = ToQFont(list_->ListFont());
     setFont(font);
-    verticalHeader()->setDefaultSectionSize(list_->ItemHeight());
+    if (verticalHeader()->defaultSectionSize() != list_->ItemHeight()) {
+        verticalHeader()->setDefaultSectionSize(list_->ItemHeight());
+    }
     horizontalHeader()->setFixedHeight(list_->HeaderHeight());
     horizontalHeader()->setVisible((list_->GetListStyle() & tarnui::kLvsNoColumnHeader) == 0);
     QPalette p = palette();
@@ -228,12 +247,27 @@ void ListView::WindowChanged(uint32_t changes) {
     if ((changes & tarnui::kChangeImages) != 0) {
         emit model_.headerDataChanged(Qt::Horizontal, 0, std::max(0, model_.columnCount() - 1));
     }
+    ApplyScroll();
+    if ((changes & tarnui::kChangeFocus) != 0 && list_->HasFocus() && !hasFocus()) {
+        setFocus();
+    }
+}
+
+void ListView::ApplyScroll() {
+    const bool was = applying_;
     applying_ = true;
     verticalScrollBar()->setValue(list_->GetTopIndex());
     horizontalScrollBar()->setValue(list_->GetScrollX());
-    applying_ = false;
-    if ((changes & tarnui::kChangeFocus) != 0 && list_->HasFocus() && !hasFocus()) {
-        setFocus();
+    applying_ = was;
+}
+
+void ListView::updateGeometries() {
+    const bool was = applying_;
+    applying_ = true;
+    QTableView::updateGeometries();
+    applying_ = was;
+    if (list_ != nullptr) {
+        ApplyScroll();
     }
 }
 
@@ -309,6 +343,9 @@ QModelIndex TreeModel::IndexOf(tarnui::TreeItem item) const {
     if (tree_ == nullptr || item == 0 || !tree_->IsValid(item)) {
         return {};
     }
+    if (cursor_.item == item && cursor_.revision == tree_->Revision()) {
+        return createIndex(cursor_.row, 0, static_cast<quintptr>(item));
+    }
     int row = 0;
     for (tarnui::TreeItem s = tree_->GetPrevSiblingItem(item); s != 0;
          s = tree_->GetPrevSiblingItem(s)) {
@@ -317,15 +354,32 @@ QModelIndex TreeModel::IndexOf(tarnui::TreeItem item) const {
     return createIndex(row, 0, static_cast<quintptr>(item));
 }
 
+tarnui::TreeItem TreeModel::ChildAt(tarnui::TreeItem parent, int row) const {
+    const uint64_t revision = tree_->Revision();
+    int at = 0;
+    tarnui::TreeItem item = parent != 0 ? tree_->GetChildItem(parent) : tree_->GetRootItem();
+    if (cursor_.revision == revision && cursor_.parent == parent && cursor_.item != 0 &&
+        std::abs(row - cursor_.row) < row) {
+        at = cursor_.row;
+        item = cursor_.item;
+    }
+    for (; item != 0 && at < row; ++at) {
+        item = tree_->GetNextSiblingItem(item);
+    }
+    for (; item != 0 && at > row; --at) {
+        item = tree_->GetPrevSiblingItem(item);
+    }
+    if (item != 0) {
+        cursor_ = {revision, parent, row, item};
+    }
+    return item;
+}
+
 QModelIndex TreeModel::index(int row, int column, const QModelIndex& parent) const {
     if (tree_ == nullptr || row < 0) {
         return {};
     }
-    tarnui::TreeItem item =
-        parent.isValid() ? tree_->GetChildItem(ItemOf(parent)) : tree_->GetRootItem();
-    for (int r = 0; item != 0 && r < row; ++r) {
-        item = tree_->GetNextSiblingItem(item);
-    }
+    const tarnui::TreeItem item = ChildAt(parent.isValid() ? ItemOf(parent) : 0, row);
     return item != 0 ? createIndex(row, column, static_cast<quintptr>(item)) : QModelIndex();
 }
 
@@ -340,12 +394,16 @@ int TreeModel::rowCount(const QModelIndex& parent) const {
     if (tree_ == nullptr || parent.column() > 0) {
         return 0;
     }
+    const tarnui::TreeItem of = parent.isValid() ? ItemOf(parent) : 0;
+    if (count_.revision == tree_->Revision() && count_.parent == of) {
+        return count_.count;
+    }
     int rows = 0;
-    for (tarnui::TreeItem item = parent.isValid() ? tree_->GetChildItem(ItemOf(parent))
-                                                  : tree_->GetRootItem();
+    for (tarnui::TreeItem item = of != 0 ? tree_->GetChildItem(of) : tree_->GetRootItem();
          item != 0; item = tree_->GetNextSiblingItem(item)) {
         ++rows;
     }
+    count_ = {tree_->Revision(), of, rows};
     return rows;
 }
 

@@ -43,10 +43,13 @@ protected:
     void keyPressEvent(QKeyEvent* e) override;
     void focusInEvent(QFocusEvent* e) override;
     void contextMenuEvent(QContextMenuEvent* e) override;
+    // Qt lays the view out again: the rows shown stay the control's, whatever Qt chose.
+    void updateGeometries() override;
 
 private:
     void WindowChanged(uint32_t changes) override;
     void WindowGone() override;
+    void ApplyScroll();
     void ApplyColumns();
     void ApplyAppearance();
 
@@ -73,7 +76,25 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
 private:
+    // The child at a row of a parent (0: the top level). Qt asks for the children of one
+    // parent in order, so while the tree is unchanged each answer is a step from the last one
+    // (the tree links siblings; it has no index by row).
+    tarnui::TreeItem ChildAt(tarnui::TreeItem parent, int row) const;
+
+    struct ChildCursor {
+        uint64_t revision = ~uint64_t{0};
+        tarnui::TreeItem parent = 0;
+        int row = 0;
+        tarnui::TreeItem item = 0;
+    };
+    struct ChildCount {
+        uint64_t revision = ~uint64_t{0};
+        tarnui::TreeItem parent = 0;
+        int count = 0;
+    };
     tarnui::TreeControl* tree_;
+    mutable ChildCursor cursor_;
+    mutable ChildCount count_;
 };
 
 class TreeView : public QTreeView, private ChangeListener {
@@ -107,6 +128,10 @@ private:
     QPoint pressedAt_;
     tarnui::TreeItem pressedItem_ = 0;
 };
+
+// The client size the platform control needs for its rows and pages to be the ones the
+// view shows: the viewport and the header above it.
+QSize ControlClientSize(const QAbstractItemView& view);
 
 // A Qt colour from the platform's 0x00BBGGRR.
 QColor ToQColor(tarnui::Color c);

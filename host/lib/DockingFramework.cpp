@@ -259,6 +259,9 @@ HResult DockingFramework::LoadToolbar(const TarnId& component, int32_t handle,
         return kStatusFail;
     }
     toolbar->commands = buttons.commands;
+    toolbar->bitmap = buttons.bitmap;
+    toolbar->buttonWidth = buttons.buttonWidth;
+    toolbar->buttonHeight = buttons.buttonHeight;
     toolbar->loaded = true;
     return kStatusOk;
 }

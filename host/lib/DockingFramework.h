@@ -48,6 +48,8 @@ struct ToolbarState {
     std::string displayName;
     std::string identifier;
     std::vector<int> commands;  // 0 stands for a separator
+    int bitmap = 0;             // the component's bitmap of the button images, side by side
+    int buttonWidth = 0, buttonHeight = 0;
     bool loaded = false;
     bool shown = true;
     int customiseRequests = 0;  // the front end shows its customising dialog for each

@@ -187,6 +187,16 @@ bool ComboBox::OnKeyDown(const KeyEvent& key) {
         PressBackspace();
         return true;
     }
+    // Up and Down choose the item before or after the chosen one, as picking it would.
+    if (key.Is(kKeyUp) || key.Is(kKeyDown)) {
+        const int next = GetCurSel() + (key.Is(kKeyUp) ? -1 : 1);
+        if (GetCurSel() >= 0 && next >= 0 && next < GetCount()) {
+            ChooseItem(next);
+        } else if (GetCurSel() < 0 && GetCount() > 0) {
+            ChooseItem(0);
+        }
+        return true;
+    }
     return false;
 }
 

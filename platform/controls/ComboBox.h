@@ -47,7 +47,8 @@ public:
 
 protected:
     bool OnCreate() override;
-    // Backspace edits the text as PressBackspace.
+    // Backspace edits the text as PressBackspace; Up and Down choose the item before or after
+    // the chosen one (the first when none is), notifying as a pick from the drop-down does.
     bool OnKeyDown(const KeyEvent& key) override;
 
 private:

@@ -492,6 +492,40 @@ bool ListControl::ScrollBarInput(ScrollBarKind bar, ScrollAction action, int thu
     return true;
 }
 
+int ListControl::KeyTarget(uint32_t key) const {
+    const int last = GetItemCount() - 1;
+    const int focused = GetNextItem(-1, kLvniFocused);
+    const int perPage = GetCountPerPage();
+    const int bottom = std::min(last, topIndex_ + perPage - 1);
+    switch (key) {
+        case kKeyUp:
+            return focused < 0 ? 0 : std::max(0, focused - 1);
+        case kKeyDown:
+            return focused < 0 ? 0 : std::min(last, focused + 1);
+        case kKeyHome:
+            return 0;
+        case kKeyEnd:
+            return last;
+        case kKeyPageUp:
+            // First to the top row shown, then a page further up.
+            return focused < 0 || focused != topIndex_ ? topIndex_
+                                                       : std::max(0, focused - perPage + 1);
+        case kKeyPageDown:
+            return focused < 0 || focused != bottom ? bottom
+                                                    : std::min(last, focused + perPage - 1);
+        default:
+            return -1;
+    }
+}
+
+bool ListControl::OnKeyDown(const KeyEvent& key) {
+    if (key.modifiers != kModNone || !AcceptsInput() || GetItemCount() == 0) {
+        return false;
+    }
+    const int target = KeyTarget(key.key);
+    return target >= 0 && ClickItem(target);
+}
+
 bool ListControl::DragColumnDivider(int column, int width) {
     if (!AcceptsInput() || (listStyle_ & kLvsNoColumnHeader) != 0 || GetColumn(column) == nullptr) {
         return false;

@@ -193,6 +193,9 @@ public:
     bool DragColumnDivider(int column, int width);
 
 protected:
+    // Up, Down, Page Up, Page Down, Home and End move the focus and the selection as a click
+    // on the item they reach would; other keys (and keys with modifiers) go to the parent.
+    bool OnKeyDown(const KeyEvent& key) override;
     // A right click on the header; returns true when the control handled it itself.
     virtual bool OnHeaderRightClick(int column, Point screen);
     // Keep per-item and per-column state of derived classes in step.
@@ -210,6 +213,8 @@ private:
     };
 
     bool ValidItem(int item) const { return item >= 0 && item < GetItemCount(); }
+    // The item a navigation key moves the focus to; -1 for other keys.
+    int KeyTarget(uint32_t key) const;
     void ChangeState(int item, uint32_t state, uint32_t mask);
     void ClampTopIndex();
     void SetTopIndex(int top);

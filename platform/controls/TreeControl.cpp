@@ -929,6 +929,20 @@ bool TreeControl::OnKeyDown(const KeyEvent& key) {
         case kKeyEnd:
             target = lastShown();
             break;
+        case kKeyPageUp:
+        case kKeyPageDown: {
+            // A page of rows less one, so that the item left stays in sight.
+            target = at;
+            for (int n = 1; selected_ != 0 && n < GetVisibleCount(); ++n) {
+                const TreeItem next =
+                    key.key == kKeyPageUp ? GetPrevVisibleItem(target) : GetNextVisibleItem(target);
+                if (next == 0) {
+                    break;
+                }
+                target = next;
+            }
+            break;
+        }
         case kKeyLeft:
             if (IsExpanded(at) && ItemHasChildren(at)) {
                 return ClickButton(at);

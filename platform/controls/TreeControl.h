@@ -253,8 +253,8 @@ public:
 protected:
     virtual bool OnHeaderRightClick(int column, Point screen);
     // Escape while dragging cancels the drag. Without modifiers the arrows, Home and End
-    // move the selection (as clicks), Left and Right collapse and expand or go to the parent
-    // and the first child.
+    // move the selection (as clicks), Page Up and Page Down by a page of rows, Left and Right
+    // collapse and expand or go to the parent and the first child.
     bool OnKeyDown(const KeyEvent& key) override;
 
 private:

@@ -108,6 +108,18 @@ TEST_F(EditTest, DropDownListShowsOnlyItsItems) {
     EXPECT_EQ(combo.GetWindowText(), "File") << "a key jumps to the item it starts";
     EXPECT_EQ(combo.DeleteString(3), 3);
     EXPECT_EQ(combo.GetWindowText(), "") << "deleting the selected item clears the text";
+
+    // Arrow keys walk the items and stop at the ends.
+    combo.SetFocus();
+    const std::pair<uint32_t, const char*> steps[] = {
+        {kKeyDown, "Attribute"}, {kKeyDown, "Scope"}, {kKeyDown, "Section"},
+        {kKeyDown, "Section"},   {kKeyUp, "Scope"},   {kKeyUp, "Attribute"},
+        {kKeyUp, "Attribute"},
+    };
+    for (const auto& [key, text] : steps) {
+        EXPECT_TRUE(KeyDown(key, kModNone));
+        EXPECT_EQ(combo.GetWindowText(), text);
+    }
 }
 
 }  // namespace

@@ -211,5 +211,70 @@ TEST_F(ScreenContractTest, ArrowKeysWalkTheTreeAndCtrlArrowsAreLeftToTheParent) 
     }
 }
 
+TEST_F(ScreenContractTest, NavigationKeysMoveTheListsFocusAsClicksAndPageByWhatIsShown) {
+    ListControl list;
+    ASSERT_TRUE(list.Create(&parent, {0, 0, 200, 150}, 5, kLvsReport | kLvsSingleSel));
+    list.InsertColumn(0, "Name");
+    for (int i = 0; i < 40; ++i) {
+        list.InsertItem(i, "row " + std::to_string(i));
+    }
+    const int page = list.GetCountPerPage();
+    ASSERT_GT(page, 2);
+    list.SetFocus();
+    struct Step {
+        uint32_t key;
+        unsigned modifiers;
+        bool handled;
+        int focused;
+        int top;
+    };
+    const Step steps[] = {
+        {kKeyDown, kModNone, true, 0, 0},  // nothing focused: the first row
+        {kKeyDown, kModNone, true, 1, 0},
+        {kKeyUp, kModNone, true, 0, 0},
+        {kKeyUp, kModNone, true, 0, 0},
+        {kKeyPageDown, kModNone, true, page - 1, 0},  // to the last row shown
+        {kKeyPageDown, kModNone, true, 2 * page - 2, page - 1},
+        {kKeyPageUp, kModNone, true, page - 1, page - 1},  // to the top row shown
+        {kKeyPageUp, kModNone, true, 0, 0},
+        {kKeyEnd, kModNone, true, 39, 40 - page},
+        {kKeyDown, kModNone, true, 39, 40 - page},
+        {kKeyHome, kModNone, true, 0, 0},
+        {kKeyDown, kModShift, false, 0, 0},
+        {kKeyLeft, kModNone, false, 0, 0},
+    };
+    for (const Step& step : steps) {
+        EXPECT_EQ(KeyDown(step.key, step.modifiers), step.handled) << step.key;
+        EXPECT_EQ(list.GetNextItem(-1, kLvniFocused), step.focused) << step.key;
+        EXPECT_EQ(list.GetNextItem(-1, kLvniSelected), step.focused) << step.key;
+        EXPECT_EQ(list.GetSelectedCount(), 1) << step.key;
+        EXPECT_EQ(list.GetTopIndex(), step.top) << step.key;
+    }
+    // Each move told the parent as a click does: the row left and the row reached.
+    EXPECT_EQ(parent.OfCode(kNotifyItemChanged).size(), 2u * 8 + 1);
+
+    list.EnableWindow(false);
+    EXPECT_FALSE(KeyDown(kKeyDown, kModNone));
+}
+
+TEST_F(ScreenContractTest, PageKeysWalkATreeByAPageOfShownRows) {
+    TreeControl tree;
+    ASSERT_TRUE(tree.Create(&parent, {0, 0, 200, 100}, 9, kTvsHasButtons | kTvsLinesAtRoot));
+    std::vector<TreeItem> items;
+    for (int i = 0; i < 30; ++i) {
+        items.push_back(tree.InsertItem("item " + std::to_string(i)));
+    }
+    const int page = tree.GetVisibleCount();
+    tree.SetFocus();
+    ASSERT_TRUE(KeyDown(kKeyPageDown, kModNone));
+    EXPECT_EQ(tree.GetSelectedItem(), items[0]) << "nothing selected: the first row";
+    ASSERT_TRUE(KeyDown(kKeyPageDown, kModNone));
+    EXPECT_EQ(tree.GetSelectedItem(), items[static_cast<size_t>(page - 1)]);
+    ASSERT_TRUE(KeyDown(kKeyEnd, kModNone));
+    ASSERT_TRUE(KeyDown(kKeyPageUp, kModNone));
+    EXPECT_EQ(tree.GetSelectedItem(), items[static_cast<size_t>(30 - page)]);
+    EXPECT_EQ(tree.GetFirstVisibleItem(), items[static_cast<size_t>(30 - page)]);
+}
+
 }  // namespace
 }  // namespace tarnui

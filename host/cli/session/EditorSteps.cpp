@@ -7,6 +7,7 @@
 #include "platform/windows/Keys.h"
 #include "src/editor/CTarnMapSectionSettingTreeInstanceCtrl.h"
 #include "src/resources/ResourceIds.h"
+#include "src/views/CTarnMapListInstanceCtrl.h"
 
 namespace tarncli::session {
 namespace {
@@ -26,8 +27,12 @@ SettingTree* TreeView(ScriptContext& context, const std::string& name, std::stri
 // The key and its modifiers from "Delete", "F2", "Enter", "Ctrl+X", "Ctrl+Up", ...
 bool ParseKey(std::string text, tarnui::KeyEvent* key) {
     static const std::pair<const char*, uint32_t> kNamed[] = {
-        {"Delete", tarnui::kKeyDelete}, {"Enter", tarnui::kKeyReturn}, {"F2", tarnui::kKeyF2},
-        {"Escape", tarnui::kKeyEscape}, {"Up", tarnui::kKeyUp},        {"Down", tarnui::kKeyDown},
+        {"Delete", tarnui::kKeyDelete}, {"Enter", tarnui::kKeyReturn},
+        {"F2", tarnui::kKeyF2},         {"Escape", tarnui::kKeyEscape},
+        {"Up", tarnui::kKeyUp},         {"Down", tarnui::kKeyDown},
+        {"Left", tarnui::kKeyLeft},     {"Right", tarnui::kKeyRight},
+        {"PageUp", tarnui::kKeyPageUp}, {"PageDown", tarnui::kKeyPageDown},
+        {"Home", tarnui::kKeyHome},     {"End", tarnui::kKeyEnd},
     };
     key->modifiers = tarnui::kModNone;
     for (const auto& [prefix, modifier] :
@@ -74,19 +79,25 @@ std::string EditMode(ScriptContext& context, const StepArguments& args) {
 
 std::string Key(ScriptContext& context, const StepArguments& args) {
     std::string error;
-    SettingTree* tree = TreeView(context, args[0], &error);
-    if (tree == nullptr) {
+    const MapViewName* info = nullptr;
+    CTarnDebugInstanceDataCtrlEx* view = context.View(args[0], &info, &error);
+    if (view == nullptr) {
         return error;
     }
     tarnui::KeyEvent key;
     if (!ParseKey(args[1], &key)) {
         return "no key \"" + args[1] +
-               "\"; name Delete, Enter, F2, Escape, Up, Down, a letter, "
-               "with Ctrl+ or Shift+ before it";
+               "\"; name Delete, Enter, F2, Escape, Up, Down, Left, Right, PageUp, PageDown, "
+               "Home, End, a letter, with Ctrl+ or Shift+ before it";
     }
-    tree->TreeCtrl().SetFocus();
+    // The key goes to the view's list or tree, as when it holds the focus on screen.
+    if (auto* tree = dynamic_cast<CTarnMapTreeInstanceCtrl*>(view)) {
+        tree->TreeCtrl().SetFocus();
+    } else if (auto* list = dynamic_cast<CTarnMapListInstanceCtrl*>(view)) {
+        list->List().SetFocus();
+    }
     if (!tarnui::PressKey(key.key, key.modifiers)) {
-        context.Note("refused: the tree took no " + args[1]);
+        context.Note("refused: the " + args[0] + " took no " + args[1]);
     }
     return {};
 }

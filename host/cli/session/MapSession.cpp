@@ -91,4 +91,9 @@ std::string MapSession::ComponentString(int id) {
     return tarnui::LoadString(id);
 }
 
+const tarnui::BitmapResource* MapSession::ComponentBitmap(int id) {
+    const ScopedComponentState resources;
+    return tarnui::FindBitmapResource(id);
+}
+
 }  // namespace tarncli::session

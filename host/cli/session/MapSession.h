@@ -49,6 +49,8 @@ public:
     void SetHostLock(bool on);
     bool HostLock();
     std::string ComponentString(int id);
+    // A bitmap of the component's resources (toolbar button images); null when there is none.
+    const tarnui::BitmapResource* ComponentBitmap(int id);
 
 private:
     MapSession() = default;

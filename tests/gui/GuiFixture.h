@@ -1,0 +1,75 @@
+// What the desktop front end's tests share: a Qt backend in use, the demo workspace, the
+// widgets of the open views, and answering modal widgets that a step opens.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTimer>
+#include <functional>
+#include <string>
+
+#include "gui/MainWindow.h"
+#include "gui/ReportViews.h"
+#include "gui/ViewToolbar.h"
+#include "host/cli/session/MapSession.h"
+#include "src/shell/framework/CTarnDebugInstanceDataCtrlEx.h"
+
+namespace gui_testing {
+
+class GuiTest : public ::testing::Test {
+protected:
+    tarngui::QtBackend backend;
+    tarnui::ScopedBackend use{backend};
+    QObject steps_;  // the pending WhenShown steps
+
+    static std::string Demo() {
+        return std::string(TARN_SOURCE_DIR) + "/examples/demo/demo.tarnws";
+    }
+
+    // The Qt widget of a widget type whose platform control lies in the named view.
+    template <typename View>
+    static View* ViewWidget(tarngui::MainWindow& window, const std::string& viewName) {
+        const tarnui::Window* view = window.Session()->FindView(viewName);
+        for (auto* widget : window.findChildren<View*>()) {
+            if (widget->Control() != nullptr && widget->Control()->GetParent() == view) {
+                return widget;
+            }
+        }
+        return nullptr;
+    }
+
+    // The toolbar button of a command in the pane of the named view's widget.
+    template <typename View>
+    static QAction* ToolbarButton(tarngui::MainWindow& window, const std::string& viewName,
+                                  int command) {
+        View* view = ViewWidget<View>(window, viewName);
+        if (view == nullptr) {
+            return nullptr;
+        }
+        for (auto* bar : view->parentWidget()->template findChildren<tarngui::ViewToolbar*>()) {
+            for (QAction* a : bar->actions()) {
+                if (a->data().toInt() == command) {
+                    return a;
+                }
+            }
+        }
+        return nullptr;
+    }
+
+    // Runs `step` on the event loop until it says it is done (a modal widget it waits for
+    // has appeared), at most for a few seconds and never after the test.
+    void WhenShown(std::function<bool()> step) {
+        auto* timer = new QTimer(&steps_);
+        auto tries = std::make_shared<int>(0);
+        QObject::connect(timer, &QTimer::timeout, [timer, tries, step] {
+            if (step() || ++*tries > 300) {
+                timer->stop();
+                timer->deleteLater();
+            }
+        });
+        timer->start(10);
+    }
+};
+
+}  // namespace gui_testing
