@@ -30,6 +30,20 @@ uint32_t HostValueReader::Address(std::string_view text) {
 }
 
 uint32_t HostValueReader::Number(std::string_view text) {
+    if (text.empty() || text.size() > sizeof(uint64_t)) {
+        return ConvertNumber(text);
+    }
+    uint64_t bytes = 0;
+    for (size_t i = 0; i < text.size(); ++i)
+        bytes |= uint64_t{static_cast<unsigned char>(text[i])} << (8 * i);
+    CachedNumber& slot = numbers_[(bytes * 0x9E3779B97F4A7C15ull) >> (64 - kCacheBits)];
+    if (slot.size != text.size() || slot.text != bytes) {
+        slot = CachedNumber{bytes, static_cast<uint32_t>(text.size()), ConvertNumber(text)};
+    }
+    return slot.value;
+}
+
+uint32_t HostValueReader::ConvertNumber(std::string_view text) {
     uint32_t value = 0;
     if (service_ == nullptr || Failed(service_->TextToNumber(Widen(text), 16, &value))) {
         return 0;

@@ -1,7 +1,10 @@
 // Reads the numbers of the map listing through the host's value conversion service, which
-// alone knows the number syntax. A text that is not a number reads as 0.
+// alone knows the number syntax. A text that is not a number reads as 0. Sizes repeat from row
+// to row, so the reader asks the service once per distinct short size text.
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string_view>
 
@@ -23,7 +26,19 @@ public:
     uint32_t AddressLimit();
 
 private:
+    // A short size text and what the service made of it.
+    struct CachedNumber {
+        uint64_t text = 0;  // its bytes, the first lowest, zero after its end
+        uint32_t size = 0;  // 0 for an empty slot
+        uint32_t value = 0;
+    };
+    static constexpr int kCacheBits = 8;
+    static constexpr size_t kCachedNumbers = size_t{1} << kCacheBits;
+
     const WString& Widen(std::string_view text);
+    uint32_t ConvertNumber(std::string_view text);
+
+    std::array<CachedNumber, kCachedNumbers> numbers_{};
 
     IBraeValueConversion* service_;
     WString scratch_;  // reused for every conversion, so reading a number allocates nothing
