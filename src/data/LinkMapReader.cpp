@@ -206,7 +206,7 @@ void LinkMapReader::ReadSymbolValues(std::string_view line) {
     const uint32_t address = values_.Address(words[0]);
     const uint32_t size = values_.Number(words[1]);
     listing_.symbols.AddStored(symbol_.pendingName, address, size, AttributeId(words[2]),
-                         ScopeId(words[3]), symbol_.section, symbol_.file);
+                               ScopeId(words[3]), symbol_.section, symbol_.file);
 }
 
 void LinkMapReader::ReadOptionsLine(std::string_view line) {
