@@ -60,8 +60,27 @@ private:
     bool isPair_ = false;
 };
 
+inline constexpr CharSet kTrimmedBlanks{" \t\r\n\v\f"};
+
 // Removes space, tab, carriage return, line feed, vertical tab and form feed from both ends.
-std::string_view TrimBlanks(std::string_view text);
+// Inline: every line of a listing passes here.
+inline std::string_view TrimBlanks(std::string_view text) {
+    size_t begin = 0;
+    size_t end = text.size();
+    // Listing lines are indented by long runs of spaces: skip them eight at a time.
+    constexpr uint64_t kEightSpaces = 0x2020202020202020ull;
+    for (uint64_t word; end - begin >= 8; begin += 8) {
+        std::memcpy(&word, text.data() + begin, sizeof word);
+        if (word != kEightSpaces) {
+            break;
+        }
+    }
+    while (begin < end && kTrimmedBlanks.Has(text[begin]))
+        ++begin;
+    while (end > begin && kTrimmedBlanks.Has(text[end - 1]))
+        --end;
+    return text.substr(begin, end - begin);
+}
 
 // Removes every leading and trailing occurrence of one character.
 std::string_view TrimChar(std::string_view text, char c);
@@ -136,8 +155,14 @@ inline size_t SplitWords(std::string_view text, const CharSet& separators,
         size_t i = 0;
         for (; i + 8 <= n; i += 8)
             separator |= separators.Of8(data + base + i) << i;
-        for (; i < n; ++i)
-            separator |= uint64_t{separators.Has(data[base + i])} << i;
+        if (i < n && base + n >= 8) {
+            // The last few bytes: the end of the eight bytes that end here, which overlap
+            // bytes already tested.
+            separator |= (separators.Of8(data + base + n - 8) >> (8 - (n - i))) << i;
+        } else {
+            for (; i < n; ++i)
+                separator |= uint64_t{separators.Has(data[base + i])} << i;
+        }
         // Bit i: the byte before byte i is a separator (or the text's start).
         const uint64_t before = separator << 1 | (inWord ? 0 : 1);
         uint64_t starts = ~separator & before;
