@@ -1,5 +1,6 @@
 #include "host/lib/ValueConversion.h"
 
+#include <algorithm>
 #include <array>
 
 namespace tarnhost {
@@ -71,6 +72,22 @@ HResult ParseNumber(std::u16string_view text, int32_t radix, uint32_t* value) {
     }
     if (text.empty()) {
         return kStatusFail;
+    }
+    if (text.size() <= (radix == 16 ? 8u : 9u)) {
+        // Too few digits to overflow: one check for a character that is no digit, at the end.
+        uint32_t shortResult = 0;
+        int highest = 0;
+        for (char16_t c : text) {
+            const int digit = DigitValue(c);
+            highest = std::max(highest, digit);
+            const auto d = static_cast<uint32_t>(digit);
+            shortResult = radix == 16 ? (shortResult << 4 | d) : shortResult * 10 + d;
+        }
+        if (highest >= radix) {
+            return kStatusFail;
+        }
+        *value = shortResult;
+        return kStatusOk;
     }
     uint64_t result = 0;
     bool overflow = false;

@@ -9,13 +9,13 @@ namespace linkmap {
 const WString& HostValueReader::Widen(std::string_view text) {
     scratch_.resize(text.size());
     char16_t* out = scratch_.data();
-    bool ascii = true;
+    unsigned char all = 0;  // every byte or-ed: below 0x80 for a text of ASCII only
     for (size_t i = 0; i < text.size(); ++i) {
         const auto byte = static_cast<unsigned char>(text[i]);
-        ascii = ascii && byte < 0x80;
+        all |= byte;
         out[i] = static_cast<char16_t>(byte);
     }
-    if (!ascii) {
+    if (all >= 0x80) {
         scratch_ = tarnui::Utf8ToUtf16(text);
     }
     return scratch_;
@@ -27,20 +27,6 @@ uint32_t HostValueReader::Address(std::string_view text) {
         return 0;
     }
     return value;
-}
-
-uint32_t HostValueReader::Number(std::string_view text) {
-    if (text.empty() || text.size() > sizeof(uint64_t)) {
-        return ConvertNumber(text);
-    }
-    uint64_t bytes = 0;
-    for (size_t i = 0; i < text.size(); ++i)
-        bytes |= uint64_t{static_cast<unsigned char>(text[i])} << (8 * i);
-    CachedNumber& slot = numbers_[(bytes * 0x9E3779B97F4A7C15ull) >> (64 - kCacheBits)];
-    if (slot.size != text.size() || slot.text != bytes) {
-        slot = CachedNumber{bytes, static_cast<uint32_t>(text.size()), ConvertNumber(text)};
-    }
-    return slot.value;
 }
 
 uint32_t HostValueReader::ConvertNumber(std::string_view text) {
