@@ -72,6 +72,10 @@ inline std::string_view TrimBlanks(std::string_view text) {
     for (uint64_t word; end - begin >= 8; begin += 8) {
         std::memcpy(&word, text.data() + begin, sizeof word);
         if (word != kEightSpaces) {
+            if constexpr (std::endian::native == std::endian::little) {
+                // Past the spaces this word starts with, to its first other byte.
+                begin += static_cast<size_t>(std::countr_zero(word ^ kEightSpaces)) / 8;
+            }
             break;
         }
     }

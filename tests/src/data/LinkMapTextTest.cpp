@@ -37,6 +37,27 @@ TEST(LinkMapText, SplitWordsAgreesWithTheWordVisit) {
     }
 }
 
+// Trimming, which skips spaces a word at a time, against the plain definition.
+TEST(LinkMapText, TrimBlanksRemovesEveryBlankAtBothEnds) {
+    std::mt19937 random(11);
+    const std::string alphabet = "    \t\r\v\fxy";
+    const std::string_view blanks = " \t\r\n\v\f";
+    for (size_t length = 0; length <= 40; ++length) {
+        for (int trial = 0; trial < 50; ++trial) {
+            // Listing lines begin with long runs of spaces.
+            std::string text(random() % 20, ' ');
+            for (size_t i = 0; i < length; ++i)
+                text += alphabet[random() % alphabet.size()];
+            const size_t first = text.find_first_not_of(blanks);
+            const std::string expected =
+                first == std::string::npos
+                    ? std::string()
+                    : text.substr(first, text.find_last_not_of(blanks) - first + 1);
+            ASSERT_EQ(TrimBlanks(text), expected) << '"' << text << '"';
+        }
+    }
+}
+
 TEST(LinkMapText, FoldedWordsMatchOnlyTheSameLettersInAnyCase) {
     EXPECT_EQ(FoldedWord("FuNc"), FoldedWord("func"));
     EXPECT_EQ(FoldedWord("G"), FoldedWord("g"));
