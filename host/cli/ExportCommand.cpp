@@ -8,6 +8,7 @@
 
 #include "host/cli/Arguments.h"
 #include "host/cli/HostSession.h"
+#include "host/cli/RowWriter.h"
 #include "host/cli/TableWriter.h"
 #include "src/data/CTarnMapDataManager.h"
 
@@ -30,19 +31,36 @@ void WriteSections(CTarnMapDataManager& data, const ExportArguments& args, std::
     CLinkMapInfo::FreeSectionRows(rows);
 }
 
+const std::vector<std::string> kSymbolColumns{"name",  "address", "size", "attribute",
+                                              "scope", "section", "file"};
+
 // The symbols are read in place: a copy of every row would double the memory of a large
-// listing.
+// listing. Rows is a TableWriter or, for tsv, the plain RowWriter that writes the same text.
+template <class Rows>
+void WriteSymbolRows(const CLinkMapInfo& linkMap, const std::string& section, Rows& rows) {
+    linkMap.VisitSymbols(section, [&](const LinkMapSymbolView& row) {
+        rows.Text(row.name).Hex(row.address).Hex(row.size).Text(row.attribute);
+        rows.Text(row.scope).Text(row.section).Text(row.file).EndRow();
+    });
+}
+
 void WriteSymbols(CTarnMapDataManager& data, const ExportArguments& args, std::ostream& out) {
     CLinkMapInfo& linkMap = *data.LinkMap();
     if (args.symbolSort) {
         linkMap.SortSymbols(*args.symbolSort, args.sortDirection);
     }
-    auto table = TableWriter::Create(
-        args.format, out, {"name", "address", "size", "attribute", "scope", "section", "file"});
-    linkMap.VisitSymbols(args.section.value_or(std::string()), [&](const LinkMapSymbolView& row) {
-        table->Text(row.name).Hex(row.address).Hex(row.size).Text(row.attribute);
-        table->Text(row.scope).Text(row.section).Text(row.file).EndRow();
-    });
+    const std::string section = args.section.value_or(std::string());
+    if (args.format == OutputFormat::kTsv) {
+        // A large export: fields go straight into the row writer's block.
+        RowWriter rows(out);
+        for (const std::string& column : kSymbolColumns)
+            rows.Text(column);
+        rows.EndRow();
+        WriteSymbolRows(linkMap, section, rows);
+        return;
+    }
+    auto table = TableWriter::Create(args.format, out, kSymbolColumns);
+    WriteSymbolRows(linkMap, section, *table);
     table->Finish();
 }
 

@@ -2,8 +2,6 @@
 
 #include <ostream>
 
-#include "host/cli/TextFields.h"
-
 namespace tarncli {
 namespace {
 
@@ -20,51 +18,17 @@ RowWriter::~RowWriter() {
     Flush();
 }
 
-char* RowWriter::Room(size_t size) {
-    if (capacity_ - used_ < size) {
-        WriteOut();
-        if (capacity_ < size) {  // a text longer than a block
-            capacity_ = size;
-            buffer_ = std::make_unique_for_overwrite<char[]>(capacity_);
-        }
+void RowWriter::MakeRoom(size_t size) {
+    WriteOut();
+    if (capacity_ < size) {  // a text longer than a block
+        capacity_ = size;
+        buffer_ = std::make_unique_for_overwrite<char[]>(capacity_);
     }
-    return buffer_.get() + used_;
 }
 
 void RowWriter::WriteOut() {
     out_.write(buffer_.get(), static_cast<std::streamsize>(used_));
     used_ = 0;
-}
-
-RowWriter& RowWriter::Text(std::string_view text) {
-    // Room for a tab and every character escaped.
-    char* const start = Room(2 * text.size() + 1);
-    char* at = start;
-    if (rowStarted_) {
-        *at++ = '\t';
-    }
-    rowStarted_ = true;
-    at = WriteEscaped(at, text);
-    used_ += static_cast<size_t>(at - start);
-    return *this;
-}
-
-RowWriter& RowWriter::Hex(uint32_t value) {
-    char* const start = Room(9);
-    char* at = start;
-    if (rowStarted_) {
-        *at++ = '\t';
-    }
-    rowStarted_ = true;
-    at = WriteHex(at, value);
-    used_ += static_cast<size_t>(at - start);
-    return *this;
-}
-
-void RowWriter::EndRow() {
-    *Room(1) = '\n';
-    ++used_;
-    rowStarted_ = false;
 }
 
 void RowWriter::Row(std::initializer_list<std::string_view> texts) {

@@ -7,6 +7,7 @@
 #include <ostream>
 
 #include "host/cli/RowWriter.h"
+#include "host/cli/TextFields.h"
 
 namespace tarncli {
 namespace {
@@ -165,6 +166,10 @@ TableWriter& TableWriter::Text(std::string_view text) {
 TableWriter& TableWriter::Hex(uint64_t value) {
     if (DecimalNumbers()) {
         Put(Kind::kNumber, std::to_string(value));
+    } else if (value <= 0xFFFFFFFFu) {
+        char text[8];
+        WriteHex(text, static_cast<uint32_t>(value));
+        Put(Kind::kNumber, std::string_view(text, sizeof text));
     } else {
         char text[24];
         std::snprintf(text, sizeof text, "%08" PRIX64, value);

@@ -4,6 +4,7 @@
 // return as \r), so that every row stays one line.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <initializer_list>
 #include <string>
@@ -11,7 +12,9 @@
 
 namespace tarncli {
 
-// The escaped text written at out, which has room for twice the text; returns its end.
+// The escaped text written at out, which has room for twice the text and kEscapeSlack more
+// bytes (the end of a short text is written a word at a time); returns its end.
+inline constexpr size_t kEscapeSlack = 8;
 char* WriteEscaped(char* out, std::string_view text);
 // The 8 digits written at out; returns their end.
 char* WriteHex(char* out, uint32_t value);

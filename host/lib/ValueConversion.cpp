@@ -1,5 +1,6 @@
 #include "host/lib/ValueConversion.h"
 
+#include <algorithm>
 #include <array>
 
 namespace tarnhost {
@@ -9,14 +10,22 @@ bool IsBlank(char16_t c) {
     return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n';
 }
 
+// The value of each character as a digit; 99 for a character that is none.
+constexpr std::array<uint8_t, 128> kDigitValues = [] {
+    std::array<uint8_t, 128> values{};
+    for (auto& v : values)
+        v = 99;
+    for (int c = '0'; c <= '9'; ++c)
+        values[static_cast<size_t>(c)] = static_cast<uint8_t>(c - '0');
+    for (int c = 'a'; c <= 'f'; ++c)
+        values[static_cast<size_t>(c)] = static_cast<uint8_t>(c - 'a' + 10);
+    for (int c = 'A'; c <= 'F'; ++c)
+        values[static_cast<size_t>(c)] = static_cast<uint8_t>(c - 'A' + 10);
+    return values;
+}();
+
 int DigitValue(char16_t c) {
-    if (c >= u'0' && c <= u'9')
-        return c - u'0';
-    if (c >= u'a' && c <= u'f')
-        return c - u'a' + 10;
-    if (c >= u'A' && c <= u'F')
-        return c - u'A' + 10;
-    return 99;
+    return c < kDigitValues.size() ? kDigitValues[c] : 99;
 }
 
 // Writes prefix and the upper-case hexadecimal digits of value, at least minDigits of them, into
@@ -64,6 +73,22 @@ HResult ParseNumber(std::u16string_view text, int32_t radix, uint32_t* value) {
     if (text.empty()) {
         return kStatusFail;
     }
+    if (text.size() <= (radix == 16 ? 8u : 9u)) {
+        // Too few digits to overflow: one check for a character that is no digit, at the end.
+        uint32_t shortResult = 0;
+        int highest = 0;
+        for (char16_t c : text) {
+            const int digit = DigitValue(c);
+            highest = std::max(highest, digit);
+            const auto d = static_cast<uint32_t>(digit);
+            shortResult = radix == 16 ? (shortResult << 4 | d) : shortResult * 10 + d;
+        }
+        if (highest >= radix) {
+            return kStatusFail;
+        }
+        *value = shortResult;
+        return kStatusOk;
+    }
     uint64_t result = 0;
     bool overflow = false;
     for (char16_t c : text) {
@@ -71,7 +96,8 @@ HResult ParseNumber(std::u16string_view text, int32_t radix, uint32_t* value) {
         if (digit >= radix) {
             return kStatusFail;
         }
-        result = result * static_cast<uint64_t>(radix) + static_cast<uint64_t>(digit);
+        const auto d = static_cast<uint64_t>(digit);
+        result = radix == 16 ? (result << 4 | d) : result * 10 + d;
         if (result > 0xFFFFFFFFull) {
             overflow = true;  // keep scanning: a malformed text is reported as such
             result = 0xFFFFFFFFull + 1;

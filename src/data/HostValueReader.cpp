@@ -9,13 +9,13 @@ namespace linkmap {
 const WString& HostValueReader::Widen(std::string_view text) {
     scratch_.resize(text.size());
     char16_t* out = scratch_.data();
-    bool ascii = true;
+    unsigned char all = 0;  // every byte or-ed: below 0x80 for a text of ASCII only
     for (size_t i = 0; i < text.size(); ++i) {
         const auto byte = static_cast<unsigned char>(text[i]);
-        ascii = ascii && byte < 0x80;
+        all |= byte;
         out[i] = static_cast<char16_t>(byte);
     }
-    if (!ascii) {
+    if (all >= 0x80) {
         scratch_ = tarnui::Utf8ToUtf16(text);
     }
     return scratch_;
@@ -29,7 +29,7 @@ uint32_t HostValueReader::Address(std::string_view text) {
     return value;
 }
 
-uint32_t HostValueReader::Number(std::string_view text) {
+uint32_t HostValueReader::ConvertNumber(std::string_view text) {
     uint32_t value = 0;
     if (service_ == nullptr || Failed(service_->TextToNumber(Widen(text), 16, &value))) {
         return 0;

@@ -31,22 +31,34 @@ void LinkMapReader::ExpectListingSize(uintmax_t bytes) {
 
 // AttributeText and ScopeText as stored numbers; a word of the four or two is not looked up.
 SymbolTable::TextId LinkMapReader::AttributeId(std::string_view word) {
-    if (EqualsIgnoreCase(word, "func"))
-        return function_;
-    if (EqualsIgnoreCase(word, "data"))
-        return data_;
-    if (EqualsIgnoreCase(word, "entry"))
-        return entry_;
-    if (EqualsIgnoreCase(word, "none"))
-        return none_;
+    if (word.size() <= 5) {
+        switch (FoldedWord(word)) {
+            case FoldedWord("func"):
+                return function_;
+            case FoldedWord("data"):
+                return data_;
+            case FoldedWord("entry"):
+                return entry_;
+            case FoldedWord("none"):
+                return none_;
+            default:
+                break;
+        }
+    }
     return listing_.symbols.Intern(word);
 }
 
 SymbolTable::TextId LinkMapReader::ScopeId(std::string_view word) {
-    if (EqualsIgnoreCase(word, "g"))
-        return global_;
-    if (EqualsIgnoreCase(word, "l"))
-        return local_;
+    if (word.size() == 1) {
+        switch (FoldedWord(word)) {
+            case FoldedWord("g"):
+                return global_;
+            case FoldedWord("l"):
+                return local_;
+            default:
+                break;
+        }
+    }
     return listing_.symbols.Intern(word);
 }
 
@@ -107,7 +119,7 @@ void LinkMapReader::Enter(State state) {
     } else if (state == State::kSymbolList) {
         symbol_.section = empty_;
         symbol_.file = empty_;
-        symbol_.pendingName.clear();
+        symbol_.pendingName = {};
         symbol_.namePending = false;
         symbol_.skipAfterFile = false;
         symbol_.skipAfterBlank = false;
@@ -162,7 +174,9 @@ void LinkMapReader::ReadSymbolLine(std::string_view raw, std::string_view line) 
     } else if (line.empty()) {
         symbol_.skipAfterBlank = true;
     } else if (!symbol_.namePending) {
-        symbol_.pendingName.assign(line);
+        // Stored at once, so that the row takes it without a second copy; a name whose values
+        // line turns out malformed only leaves its bytes unused in the store.
+        symbol_.pendingName = listing_.symbols.StoreName(line);
         symbol_.namePending = true;
     } else {
         symbol_.namePending = false;
@@ -191,8 +205,8 @@ void LinkMapReader::ReadSymbolValues(std::string_view line) {
     }
     const uint32_t address = values_.Address(words[0]);
     const uint32_t size = values_.Number(words[1]);
-    listing_.symbols.Add(symbol_.pendingName, address, size, AttributeId(words[2]),
-                         ScopeId(words[3]), symbol_.section, symbol_.file);
+    listing_.symbols.AddStored(symbol_.pendingName, address, size, AttributeId(words[2]),
+                               ScopeId(words[3]), symbol_.section, symbol_.file);
 }
 
 void LinkMapReader::ReadOptionsLine(std::string_view line) {

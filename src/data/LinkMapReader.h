@@ -46,7 +46,7 @@ private:
     struct SymbolMemory {
         SymbolTable::TextId section = 0;
         SymbolTable::TextId file = 0;
-        std::string pendingName;
+        std::string_view pendingName;  // already in the symbol table's text store
         bool namePending = false;
         bool skipAfterFile = false;
         bool skipAfterBlank = false;

@@ -2,8 +2,12 @@
 // case-blind comparison. They work on views of the caller's text.
 #pragma once
 
+#include <algorithm>
 #include <array>
+#include <bit>
 #include <cstddef>
+#include <cstdint>
+#include <cstring>
 #include <span>
 #include <string_view>
 #include <vector>
@@ -16,15 +20,71 @@ public:
     constexpr explicit CharSet(std::string_view chars) {
         for (char c : chars)
             table_[static_cast<unsigned char>(c)] = true;
+        if (!chars.empty() && chars.size() <= 2) {
+            pair_ = {chars.front(), chars.back()};
+            isPair_ = true;
+        }
     }
     constexpr bool Has(char c) const { return table_[static_cast<unsigned char>(c)]; }
 
+    // Which of eight bytes, read as one little-endian number, are in the set: bit i for byte i.
+    uint64_t Of8(const char* bytes) const {
+        if constexpr (std::endian::native == std::endian::little) {
+            if (isPair_) {
+                uint64_t word;
+                std::memcpy(&word, bytes, sizeof word);
+                return HighBitsToMask(Equal(word, pair_[0]) | Equal(word, pair_[1]));
+            }
+        }
+        uint64_t mask = 0;
+        for (int i = 0; i < 8; ++i)
+            mask |= uint64_t{Has(bytes[i])} << i;
+        return mask;
+    }
+
 private:
+    // The high bit of every byte of word that equals c, and no other bit.
+    static uint64_t Equal(uint64_t word, char c) {
+        constexpr uint64_t kLow7 = 0x7F7F7F7F7F7F7F7Full;
+        const uint64_t t = word ^ (0x0101010101010101ull * static_cast<unsigned char>(c));
+        return ~(((t & kLow7) + kLow7) | t | kLow7);
+    }
+    // Gathers the high bits of the eight bytes into the low eight bits, byte 0's lowest.
+    static uint64_t HighBitsToMask(uint64_t highBits) {
+        return ((highBits >> 7) * 0x0102040810204080ull) >> 56;
+    }
+
     std::array<bool, 256> table_{};
+    // A set of one or two characters is also tested eight bytes at a time.
+    std::array<char, 2> pair_{};
+    bool isPair_ = false;
 };
 
+inline constexpr CharSet kTrimmedBlanks{" \t\r\n\v\f"};
+
 // Removes space, tab, carriage return, line feed, vertical tab and form feed from both ends.
-std::string_view TrimBlanks(std::string_view text);
+// Inline: every line of a listing passes here.
+inline std::string_view TrimBlanks(std::string_view text) {
+    size_t begin = 0;
+    size_t end = text.size();
+    // Listing lines are indented by long runs of spaces: skip them eight at a time.
+    constexpr uint64_t kEightSpaces = 0x2020202020202020ull;
+    for (uint64_t word; end - begin >= 8; begin += 8) {
+        std::memcpy(&word, text.data() + begin, sizeof word);
+        if (word != kEightSpaces) {
+            if constexpr (std::endian::native == std::endian::little) {
+                // Past the spaces this word starts with, to its first other byte.
+                begin += static_cast<size_t>(std::countr_zero(word ^ kEightSpaces)) / 8;
+            }
+            break;
+        }
+    }
+    while (begin < end && kTrimmedBlanks.Has(text[begin]))
+        ++begin;
+    while (end > begin && kTrimmedBlanks.Has(text[end - 1]))
+        --end;
+    return text.substr(begin, end - begin);
+}
 
 // Removes every leading and trailing occurrence of one character.
 std::string_view TrimChar(std::string_view text, char c);
@@ -44,6 +104,16 @@ inline bool EqualsIgnoreCase(std::string_view a, std::string_view b) {
         }
     }
     return true;
+}
+
+// A word of up to eight bytes as one number with every byte's case bit set: two such numbers
+// are equal exactly when the words are equal ignoring case, provided one word holds letters
+// only (setting the bit turns no other byte into a letter, and no byte into zero).
+constexpr uint64_t FoldedWord(std::string_view word) {
+    uint64_t folded = 0;
+    for (size_t i = 0; i < word.size() && i < 8; ++i)
+        folded |= uint64_t{static_cast<unsigned char>(word[i] | 0x20)} << (8 * i);
+    return folded;
 }
 
 inline bool StartsWith(std::string_view text, std::string_view prefix) {
@@ -74,25 +144,59 @@ void ForEachWord(std::string_view text, const CharSet& separators, Visit&& visit
 
 // Stores the first out.size() words of the text and returns how many words it holds, counting
 // no further than out.size() + 1, so a long line costs no more than the words it needs.
+// The text is taken 64 bytes at a time: a bit mask of the separators among them gives the words'
+// starts and ends without a branch per character.
 inline size_t SplitWords(std::string_view text, const CharSet& separators,
                          std::span<std::string_view> out) {
-    const char* at = text.data();
-    const char* const end = at + text.size();
+    const char* const data = text.data();
+    const size_t size = text.size();
     size_t count = 0;
-    for (;;) {
-        while (at != end && separators.Has(*at))
-            ++at;
-        if (at == end) {
-            return count;
+    bool inWord = false;
+    size_t wordBegin = 0;
+    for (size_t base = 0; base < size; base += 64) {
+        const size_t n = std::min<size_t>(64, size - base);
+        uint64_t separator = n < 64 ? ~uint64_t{0} << n : 0;  // past the end counts as one
+        size_t i = 0;
+        for (; i + 8 <= n; i += 8)
+            separator |= separators.Of8(data + base + i) << i;
+        if (i < n && base + n >= 8) {
+            // The last few bytes: the end of the eight bytes that end here, which overlap
+            // bytes already tested.
+            separator |= (separators.Of8(data + base + n - 8) >> (8 - (n - i))) << i;
+        } else {
+            for (; i < n; ++i)
+                separator |= uint64_t{separators.Has(data[base + i])} << i;
         }
-        if (count == out.size()) {
-            return count + 1;
+        // Bit i: the byte before byte i is a separator (or the text's start).
+        const uint64_t before = separator << 1 | (inWord ? 0 : 1);
+        uint64_t starts = ~separator & before;
+        uint64_t ends = separator & ~before;
+        for (;;) {
+            if (!inWord) {
+                if (starts == 0) {
+                    break;
+                }
+                if (count == out.size()) {
+                    return count + 1;
+                }
+                wordBegin = base + static_cast<size_t>(std::countr_zero(starts));
+                starts &= starts - 1;
+                inWord = true;
+            } else {
+                if (ends == 0) {
+                    break;
+                }
+                const size_t wordEnd = base + static_cast<size_t>(std::countr_zero(ends));
+                ends &= ends - 1;
+                out[count++] = std::string_view(data + wordBegin, wordEnd - wordBegin);
+                inWord = false;
+            }
         }
-        const char* const begin = at;
-        while (at != end && !separators.Has(*at))
-            ++at;
-        out[count++] = std::string_view(begin, static_cast<size_t>(at - begin));
     }
+    if (inWord) {  // a word that runs to the end of a text of whole 64-byte pieces
+        out[count++] = std::string_view(data + wordBegin, size - wordBegin);
+    }
+    return count;
 }
 
 // The words of a text cut at one separator character, for callers that keep them all.

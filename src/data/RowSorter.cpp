@@ -50,13 +50,19 @@ struct TextEntry {
 // Up to eight bytes of a text from offset on, first byte highest, zero where the text has
 // ended: such numbers order as the bytes do, except that an end and a zero byte look alike.
 uint64_t Chunk(const TextEntry& entry, size_t offset) {
-    unsigned char bytes[8] = {};
-    if (offset < entry.size) {
-        std::memcpy(bytes, entry.data + offset, std::min<size_t>(8, entry.size - offset));
-    }
+    const size_t count = offset < entry.size ? std::min<size_t>(8, entry.size - offset) : 0;
     uint64_t value = 0;
-    for (unsigned char b : bytes)
-        value = value << 8 | b;
+    if (count == 8) {  // read as one word (the loop below becomes a byte swap)
+        unsigned char bytes[8];
+        std::memcpy(bytes, entry.data + offset, 8);
+        for (unsigned char b : bytes)
+            value = value << 8 | b;
+        return value;
+    }
+    for (size_t i = 0; i < 8; ++i) {
+        const auto byte = i < count ? static_cast<unsigned char>(entry.data[offset + i]) : 0;
+        value = value << 8 | byte;
+    }
     return value;
 }
 

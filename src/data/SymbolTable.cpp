@@ -1,9 +1,27 @@
 #include "src/data/SymbolTable.h"
 
+#include <cstring>
+
 #include "src/data/LinkMapRowOrder.h"
 #include "src/data/RowSorter.h"
 
 namespace linkmap {
+
+size_t SymbolTable::TextHash::operator()(std::string_view text) const {
+    constexpr uint64_t kMultiplier = 0x9E3779B97F4A7C15ull;
+    uint64_t hash = text.size();
+    size_t at = 0;
+    for (; at + 8 <= text.size(); at += 8) {
+        uint64_t chunk;
+        std::memcpy(&chunk, text.data() + at, 8);
+        hash = (hash ^ chunk) * kMultiplier;
+    }
+    uint64_t tail = 0;
+    for (size_t i = 0; at + i < text.size(); ++i)
+        tail |= uint64_t{static_cast<unsigned char>(text[at + i])} << (8 * i);
+    hash = (hash ^ tail) * kMultiplier;
+    return static_cast<size_t>(hash ^ (hash >> 29));
+}
 
 SymbolTable::TextId SymbolTable::Intern(std::string_view text) {
     const auto found = textIds_.find(text);
@@ -22,16 +40,6 @@ std::optional<SymbolTable::TextId> SymbolTable::FindText(std::string_view text) 
         return std::nullopt;
     }
     return found->second;
-}
-
-void SymbolTable::Add(std::string_view name, uint32_t address, uint32_t size, TextId attribute,
-                      TextId scope, TextId section, TextId file) {
-    const std::string_view stored = arena_.Store(name);
-    records_.push_back(Record{stored.data(),
-                              static_cast<uint32_t>(stored.size()),
-                              address,
-                              size,
-                              {attribute, scope, section, file}});
 }
 
 void SymbolTable::Clear() {
@@ -83,24 +91,15 @@ void SymbolTable::Sort(SymbolColumn column, RowSortDirection direction) {
         ranking = RankKeys(records_.size(), key.IsText(),
                            [&](size_t i) { return KeyOfRow(fields, records_[i], key); });
     }
-    auto order = QuicksortOrder(std::move(ranking), direction);
-    // Moves the records into place along the permutation's cycles, without a second array:
-    // position i takes the record at order[i]; a position done is marked by order[i] == i.
-    for (size_t start = 0; start < order.size(); ++start) {
-        if (order[start] == start) {
-            continue;
-        }
-        const Record first = records_[start];
-        size_t at = start;
-        while (order[at] != start) {
-            const size_t from = order[at];
-            records_[at] = records_[from];
-            order[at] = static_cast<uint32_t>(at);
-            at = from;
-        }
-        records_[at] = first;
-        order[at] = static_cast<uint32_t>(at);
-    }
+    const auto order = QuicksortOrder(std::move(ranking), direction);
+    // Gathers the records into a new array: the reads are independent of one another, so the
+    // processor overlaps their cache misses, where following the permutation's cycles in place
+    // would wait for each in turn.
+    std::vector<Record> sorted;
+    sorted.reserve(records_.size());
+    for (const uint32_t from : order)
+        sorted.push_back(records_[from]);
+    records_.swap(sorted);
 }
 
 }  // namespace linkmap

@@ -26,7 +26,20 @@ public:
     std::optional<TextId> FindText(std::string_view text) const;
 
     void Add(std::string_view name, uint32_t address, uint32_t size, TextId attribute, TextId scope,
-             TextId section, TextId file);
+             TextId section, TextId file) {
+        AddStored(StoreName(name), address, size, attribute, scope, section, file);
+    }
+    // A name kept in the table's own store, for AddStored.
+    std::string_view StoreName(std::string_view name) { return arena_.Store(name); }
+    // Add for a name that StoreName returned.
+    void AddStored(std::string_view storedName, uint32_t address, uint32_t size, TextId attribute,
+                   TextId scope, TextId section, TextId file) {
+        records_.push_back(Record{storedName.data(),
+                                  static_cast<uint32_t>(storedName.size()),
+                                  address,
+                                  size,
+                                  {attribute, scope, section, file}});
+    }
     void Clear();
     void Reserve(size_t rows) { records_.reserve(rows); }
 
@@ -68,9 +81,15 @@ private:
         }
     };
 
+    // A hash of all of a text's bytes taken eight at a time: cheaper than the library's for the
+    // short names of sections and files.
+    struct TextHash {
+        size_t operator()(std::string_view text) const;
+    };
+
     TextArena arena_;
     std::vector<std::string_view> texts_;
-    std::unordered_map<std::string_view, TextId> textIds_;
+    std::unordered_map<std::string_view, TextId, TextHash> textIds_;
     std::vector<Record> records_;
 };
 

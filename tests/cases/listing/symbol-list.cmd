@@ -17,4 +17,6 @@ show symbols "SECTION= and FILE= keep a pending name" "${s}  _s\nSECTION=Q\nFILE
 show symbols "commas and spaces split the values" "${s}  _s\n1,1,,data , g,0\n"
 show symbols "four value words drop the symbol and its name" "${s}  _a\n  1 1 data g\n  _b\n  2 2 data g 0\n"
 show symbols "values that are no numbers read as 0" "${s}  _s\n  ZZ 100000000 data g 0\n"
+show symbols "values far along a long line" "${s}  _s\n  10 4 data g                                                          0\n  _t\n                                                              20 8 func l 1\n"
+show symbols "a sixth word far along a long line drops the symbol" "${s}  _s\n  10 4 data g 0                                                                      9\n  _t\n  2 2 data g 0\n"
 show symbols "six value words drop the symbol and its name" "${s}  _a\n  1 1 data g 0 9\n  _b\n  2 2 data g 0\n"
