@@ -6,7 +6,9 @@
 #include <QDateTime>
 #include <QFileSystemWatcher>
 #include <QTimer>
+#include <functional>
 #include <string>
+#include <vector>
 
 namespace tarncli::session {
 class MapSession;
@@ -22,6 +24,10 @@ public:
     // Follows the listing the data manager read last (nothing before the first load).
     void Follow();
     int LockCycles() const { return lockCycles_; }
+    // Called after each reload, once the views have been refreshed.
+    void AddReloadListener(std::function<void()> listener) {
+        listeners_.push_back(std::move(listener));
+    }
 
 private:
     void Changed();
@@ -34,6 +40,7 @@ private:
     QDateTime stamp_;
     qint64 size_ = -1;
     int lockCycles_ = 0;
+    std::vector<std::function<void()>> listeners_;
 };
 
 }  // namespace tarngui

@@ -84,6 +84,8 @@ private:
 MainWindow::MainWindow(QtBackend& backend) : backend_(backend) {
     setWindowTitle("TarnMap");
     resize(1100, 720);
+    buildPanes_ = std::make_unique<BuildPanes>(
+        *this, [this](const std::string& view) { return OpenMapWindow(view); });
     setDockNestingEnabled(true);
     setCentralWidget(nullptr);
     BuildMenus();
@@ -117,6 +119,7 @@ void MainWindow::BuildMenus() {
             OpenListing(path.toStdString());
         }
     });
+    file->addAction("Compare &With Listing...", this, [this] { buildPanes_->ChooseAndCompare(); });
     file->addAction("&Close Workspace", this, [this] { CloseWorkspace(); });
     file->addSeparator();
     file->addAction("&Quit", QKeySequence::Quit, this, [this] { close(); });
@@ -136,6 +139,8 @@ void MainWindow::BuildMenus() {
         if (view_->isEmpty()) {
             view_->addAction("(no windows open)")->setEnabled(false);
         }
+        view_->addSeparator();
+        view_->addAction("&Memory Usage", this, [this] { buildPanes_->ShowUsage(); });
     });
 
     QMenu* window = menuBar()->addMenu("&Window");
@@ -203,6 +208,7 @@ bool MainWindow::Start(std::unique_ptr<tarnhost::SubstituteHost> host, const std
         return false;
     }
     watcher_ = std::make_unique<ListingWatcher>(*session_);
+    buildPanes_->Attach(session_.get(), watcher_.get());
     const tarnhost::Workspace* ws = session_->Host().OpenWorkspace();
     statusBar()->showMessage(ws != nullptr ? "Workspace open" : "Ready");
     SyncPanes();
@@ -245,6 +251,7 @@ void MainWindow::CloseWorkspace() {
         delete bar;
     }
     toolbars_.clear();
+    buildPanes_->Attach(nullptr, nullptr);
     watcher_.reset();
     session_.reset();
     statusBar()->showMessage("No workspace open");

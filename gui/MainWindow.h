@@ -10,6 +10,7 @@
 #include <memory>
 #include <string>
 
+#include "gui/BuildPanes.h"
 #include "gui/ListingWatcher.h"
 #include "gui/QtBackend.h"
 
@@ -40,6 +41,7 @@ public:
     void SetUnattended(bool on) { unattended_ = on; }
     tarncli::session::MapSession* Session() const { return session_.get(); }
     ListingWatcher* Watcher() const { return watcher_.get(); }
+    BuildPanes& Panes() { return *buildPanes_; }
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -60,6 +62,7 @@ private:
     QMenu* view_ = nullptr;
     bool unattended_ = false;
     std::map<int32_t, QToolBar*> toolbars_;
+    std::unique_ptr<BuildPanes> buildPanes_;
 };
 
 }  // namespace tarngui
