@@ -1,5 +1,6 @@
 #include "host/cli/RowWriter.h"
 
+#include <algorithm>
 #include <ostream>
 
 #include "host/cli/TextFields.h"
@@ -57,6 +58,18 @@ RowWriter& RowWriter::Hex(uint32_t value) {
     }
     rowStarted_ = true;
     at = WriteHex(at, value);
+    used_ += static_cast<size_t>(at - start);
+    return *this;
+}
+
+RowWriter& RowWriter::Plain(std::string_view text) {
+    char* const start = Room(text.size() + 1);
+    char* at = start;
+    if (rowStarted_) {
+        *at++ = '\t';
+    }
+    rowStarted_ = true;
+    at = std::copy(text.begin(), text.end(), at);
     used_ += static_cast<size_t>(at - start);
     return *this;
 }

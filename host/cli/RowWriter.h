@@ -19,6 +19,8 @@ public:
 
     RowWriter& Text(std::string_view text);
     RowWriter& Hex(uint32_t value);
+    // A field that needs no escaping, such as a number already formatted.
+    RowWriter& Plain(std::string_view text);
     void EndRow();
     // A whole row of texts, such as a header.
     void Row(std::initializer_list<std::string_view> texts);

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QTest>
+#include <filesystem>
 
 #include "gui/MainWindow.h"
 #include "gui/UsageBar.h"
@@ -59,6 +60,30 @@ TEST_F(BuildPanesTest, EachDemoAreaIsABarWithItsFiguresAndABlockClickSelectsThat
     const QRect last = ram.BlockRect(ram.Blocks().size() - 1);
     QTest::mouseClick(&ram, Qt::LeftButton, {}, QPoint(last.right() + 20, last.center().y()));
     EXPECT_EQ(list->List().GetNextItem(-1, tarnui::kLvniSelected), row);
+}
+
+TEST_F(BuildPanesTest, TheUsageFollowsTheListingWhenABuildRewritesIt) {
+    const auto dir = std::filesystem::temp_directory_path() / "tarnmap-gui-usage";
+    const std::filesystem::path builds = std::string(TARN_TEST_DATA_DIR) + "/builds";
+    std::filesystem::create_directories(dir);
+    for (const char* file : {"old.tarnws", "old.map"}) {
+        std::filesystem::copy_file(builds / file, dir / file,
+                                   std::filesystem::copy_options::overwrite_existing);
+    }
+    ASSERT_TRUE(window.OpenWorkspace(dir / "old.tarnws"));
+    window.Panes().ShowUsage();
+    tarngui::MemoryUsagePane& pane = *window.Panes().Usage();
+    ASSERT_EQ(pane.AreaCount(), 2);
+    EXPECT_TRUE(pane.Figures(0).startsWith("used 0x380 of 0x800")) << pane.Figures(0).toStdString();
+
+    std::filesystem::copy_file(builds / "new.map", dir / "old.map",
+                               std::filesystem::copy_options::overwrite_existing);
+    for (int waited = 0; waited < 3000 && window.Watcher()->LockCycles() == 0; waited += 50) {
+        QTest::qWait(50);
+    }
+    EXPECT_TRUE(pane.Figures(0).startsWith("used 0x478 of 0x800")) << pane.Figures(0).toStdString();
+    window.CloseWorkspace();
+    std::filesystem::remove_all(dir);
 }
 
 TEST_F(BuildPanesTest, ComparingTheFirstFirmwareBuildWithTheSecondListsTheChanges) {
