@@ -24,20 +24,20 @@ void BuildPanes::Attach(tarncli::session::MapSession* session, ListingWatcher* w
     session_ = session;
     watcher_ = watcher;
     if (watcher_ != nullptr) {
-        watcher_->AddReloadListener([this] { Refresh(); });
+        watcher_->AddReloadListener([this] { Refresh(true); });
     }
-    Refresh();
+    Refresh(false);
 }
 
-void BuildPanes::Refresh() {
+void BuildPanes::Refresh(bool reread) {
     if (usage_ != nullptr) {
-        usage_->Refresh(session_);
+        usage_->Refresh(session_, reread);
         if (watcher_ != nullptr) {
             watcher_->Follow();  // the pane may have read the listing first
         }
     }
     if (compare_ != nullptr && !compare_->Path().empty()) {
-        compare_->Refresh(session_);
+        compare_->Refresh(session_, reread && usage_ == nullptr);
     }
 }
 
@@ -50,7 +50,7 @@ void BuildPanes::ShowUsage() {
     }
     usage_->parentWidget()->show();
     usage_->parentWidget()->raise();
-    Refresh();
+    Refresh(false);
 }
 
 void BuildPanes::SelectSection(const std::string& name, uint32_t start) {

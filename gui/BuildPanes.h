@@ -30,7 +30,8 @@ public:
     ComparePane* Compare() const { return compare_; }
 
 private:
-    void Refresh();
+    // Measures again; reread after a rebuild.
+    void Refresh(bool reread);
     // Selects the section in the section list, opening the list first when it is not open.
     void SelectSection(const std::string& name, uint32_t start);
     QDockWidget* MakeDock(const QString& title, QWidget* content);

@@ -97,12 +97,14 @@ ComparePane::ComparePane(QWidget* parent)
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
 }
 
-bool ComparePane::Compare(tarncli::session::MapSession* session, const std::string& path) {
+bool ComparePane::Compare(tarncli::session::MapSession* session, const std::string& path,
+                          bool reread) {
     path_ = path;
     model_.SetRows({});
     std::string error;  // the host's makers add to it: it starts empty
-    const auto older =
-        session != nullptr ? tarncli::session::CurrentBuild(*session, true, &error) : std::nullopt;
+    const auto older = session != nullptr
+                           ? tarncli::session::CurrentBuild(*session, true, reread, &error)
+                           : std::nullopt;
     if (session == nullptr) {
         error = "no workspace open";
     }

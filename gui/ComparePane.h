@@ -44,9 +44,13 @@ public:
     explicit ComparePane(QWidget* parent = nullptr);
 
     // Compares the session's build with the build at path; false with the reason shown.
-    bool Compare(tarncli::session::MapSession* session, const std::string& path);
-    // Compares again with the same file (after the open build was reloaded).
-    void Refresh(tarncli::session::MapSession* session) { Compare(session, path_); }
+    // reread: the open build was rebuilt.
+    bool Compare(tarncli::session::MapSession* session, const std::string& path,
+                 bool reread = false);
+    // Compares again with the same file.
+    void Refresh(tarncli::session::MapSession* session, bool reread) {
+        Compare(session, path_, reread);
+    }
     const std::string& Path() const { return path_; }
     const DiffModel& Model() const { return model_; }
     QString Summary() const { return summary_->text(); }

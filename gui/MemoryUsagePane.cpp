@@ -30,15 +30,16 @@ MemoryUsagePane::MemoryUsagePane(QWidget* parent) : QScrollArea(parent) {
     setWidgetResizable(true);
 }
 
-void MemoryUsagePane::Refresh(tarncli::session::MapSession* session) {
+void MemoryUsagePane::Refresh(tarncli::session::MapSession* session, bool reread) {
     bars_.clear();
     figures_.clear();
     auto* content = new QWidget;
     auto* grid = new QGridLayout(content);
     grid->setColumnStretch(1, 1);
     std::string error = session != nullptr ? "" : "No workspace open";
-    const auto build =
-        session != nullptr ? tarncli::session::CurrentBuild(*session, false, &error) : std::nullopt;
+    const auto build = session != nullptr
+                           ? tarncli::session::CurrentBuild(*session, false, reread, &error)
+                           : std::nullopt;
     int row = 0;
     if (!build) {
         grid->addWidget(new QLabel(QString::fromStdString(error)), row++, 0, 1, 3);

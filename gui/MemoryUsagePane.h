@@ -28,8 +28,9 @@ public:
     void OnSectionClicked(std::function<void(const std::string& name, uint32_t start)> clicked) {
         clicked_ = std::move(clicked);
     }
-    // Measures the session's build again (null: shows that nothing is open).
-    void Refresh(tarncli::session::MapSession* session);
+    // Measures the session's build again (null: shows that nothing is open); reread after a
+    // rebuild.
+    void Refresh(tarncli::session::MapSession* session, bool reread = false);
     int AreaCount() const { return static_cast<int>(bars_.size()); }
     UsageBar* Bar(int area) const { return bars_.at(static_cast<size_t>(area)); }
     QString Figures(int area) const { return figures_.at(static_cast<size_t>(area))->text(); }

@@ -8,10 +8,13 @@
 
 namespace tarncli::session {
 
-std::optional<SessionBuild> CurrentBuild(MapSession& session, bool withSymbols,
+std::optional<SessionBuild> CurrentBuild(MapSession& session, bool withSymbols, bool reread,
                                          std::string* error) {
     CTarnMapDataManager& data = session.Sink().DataManager();
-    if (session.ListingPath().empty() && !LoadLinkMap(session.Host(), data, error)) {
+    // The sink reloads the link map after a rebuild only for its open Map windows.
+    const bool windowOpen = session.Sink().SectionWindowOpen() || session.Sink().SymbolWindowOpen();
+    const bool read = session.ListingPath().empty() || (reread && !windowOpen);
+    if (read && !LoadLinkMap(session.Host(), data, error)) {
         return std::nullopt;
     }
     SessionBuild build;

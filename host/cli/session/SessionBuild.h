@@ -21,8 +21,10 @@ struct SessionBuild {
     std::vector<UsageArea> areas;
 };
 
-// Reads the link map first when no view has; nothing with the reason when it cannot be read.
-std::optional<SessionBuild> CurrentBuild(MapSession& session, bool withSymbols, std::string* error);
+// Reads the link map first when no view has, or when reread (after a rebuild) and no Map
+// window is open to have read it again; nothing with the reason when it cannot be read.
+std::optional<SessionBuild> CurrentBuild(MapSession& session, bool withSymbols, bool reread,
+                                         std::string* error);
 
 // Clicks the section list's row of the section of that name that starts at that address, as
 // a person's click selects it; false when the list is not open or does not show that row.
