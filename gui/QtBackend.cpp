@@ -181,7 +181,7 @@ void QtBackend::WindowDestroyed(tarnui::Window& window) {
     pending_.erase(&window);
     if (afterChanges_ && !flushScheduled_) {
         flushScheduled_ = true;
-        QTimer::singleShot(0, [this] { Flush(); });
+        QTimer::singleShot(0, &flushContext_, [this] { Flush(); });
     }
 }
 
@@ -191,7 +191,7 @@ void QtBackend::WindowChanged(tarnui::Window& window, uint32_t changes) {
     }
     if (!flushScheduled_) {
         flushScheduled_ = true;
-        QTimer::singleShot(0, [this] { Flush(); });
+        QTimer::singleShot(0, &flushContext_, [this] { Flush(); });
     }
 }
 

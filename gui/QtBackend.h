@@ -74,6 +74,7 @@ private:
     std::unordered_map<const tarnui::Window*, ChangeListener*> listeners_;
     std::unordered_map<const tarnui::Window*, uint32_t> pending_;
     bool flushScheduled_ = false;
+    QObject flushContext_;  // a flush still due when the backend goes is dropped with it
     std::function<void()> afterChanges_;
     std::function<bool(uint32_t, unsigned)> unhandledKey_;
     std::map<std::pair<tarnui::Window*, int>, std::unique_ptr<QTimer>> timers_;
