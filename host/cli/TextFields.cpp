@@ -1,6 +1,8 @@
 #include "host/cli/TextFields.h"
 
 #include <array>
+#include <cstdint>
+#include <cstring>
 
 namespace tarncli {
 namespace {
@@ -15,10 +17,31 @@ constexpr std::array<char, 256> kEscapeLetters = [] {
     return letters;
 }();
 
+// Whether any of the eight bytes is below 0x20 or a backslash: those are the only ones that may
+// need escaping, so a block without them is copied whole.
+bool MayNeedEscaping(uint64_t bytes) {
+    constexpr uint64_t kOnes = 0x0101010101010101u;
+    constexpr uint64_t kHighs = 0x8080808080808080u;
+    const uint64_t backslashes = bytes ^ (kOnes * '\\');
+    const uint64_t below = (bytes - kOnes * 0x20) & ~bytes;
+    const uint64_t zero = (backslashes - kOnes) & ~backslashes;
+    return ((below | zero) & kHighs) != 0;
+}
+
 }  // namespace
 
 char* WriteEscaped(char* out, std::string_view text) {
-    for (char c : text) {
+    size_t at = 0;
+    for (; at + 8 <= text.size(); at += 8) {
+        uint64_t bytes;
+        std::memcpy(&bytes, text.data() + at, 8);
+        if (MayNeedEscaping(bytes)) {
+            break;
+        }
+        std::memcpy(out, &bytes, 8);
+        out += 8;
+    }
+    for (char c : text.substr(at)) {
         const char letter = kEscapeLetters[static_cast<unsigned char>(c)];
         if (letter == 0) {
             *out++ = c;
