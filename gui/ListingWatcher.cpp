@@ -55,6 +55,9 @@ void ListingWatcher::Quiet() {
     if (QFileInfo::exists(path_) && !watcher_.files().contains(path_)) {
         watcher_.addPath(path_);  // a replaced file drops out of the watch
     }
+    for (const auto& listener : listeners_) {
+        listener();
+    }
 }
 
 }  // namespace tarngui

@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace tarncli::session {
 class MapSession;
@@ -26,6 +27,10 @@ public:
     // Runs the reload at lock off, e.g. inside a busy indication; without one it just runs.
     using AroundReload = std::function<void(const std::function<void()>& reload)>;
     void SetAroundReload(AroundReload around) { aroundReload_ = std::move(around); }
+    // Called after each reload, once the views have been refreshed.
+    void AddReloadListener(std::function<void()> listener) {
+        listeners_.push_back(std::move(listener));
+    }
 
 private:
     void Changed();
@@ -39,6 +44,7 @@ private:
     qint64 size_ = -1;
     int lockCycles_ = 0;
     AroundReload aroundReload_;
+    std::vector<std::function<void()>> listeners_;
 };
 
 }  // namespace tarngui

@@ -104,6 +104,8 @@ private:
 MainWindow::MainWindow(QtBackend& backend) : backend_(backend) {
     setWindowTitle("TarnMap");
     resize(1100, 720);
+    buildPanes_ = std::make_unique<BuildPanes>(
+        *this, [this](const std::string& view) { return OpenMapWindow(view); });
     setDockNestingEnabled(true);
     setCentralWidget(nullptr);
     BuildMenus();
@@ -138,6 +140,7 @@ void MainWindow::BuildMenus() {
         }
     });
     file->addAction("&Save Workspace", QKeySequence::Save, this, [this] { SaveWorkspace(); });
+    file->addAction("Compare &With Listing...", this, [this] { buildPanes_->ChooseAndCompare(); });
     file->addAction("&Close Workspace", this, [this] {
         if (MayCloseWorkspace()) {
             CloseWorkspace();
@@ -170,6 +173,8 @@ void MainWindow::BuildMenus() {
         if (view_->isEmpty()) {
             view_->addAction("(no windows open)")->setEnabled(false);
         }
+        view_->addSeparator();
+        view_->addAction("&Memory Usage", this, [this] { buildPanes_->ShowUsage(); });
     });
 
     QMenu* window = menuBar()->addMenu("&Window");
@@ -248,6 +253,7 @@ bool MainWindow::Start(std::unique_ptr<tarnhost::SubstituteHost> host, const std
         const BusyIndication busy(statusBar(), "Reading the rebuilt map listing");
         reload();
     });
+    buildPanes_->Attach(session_.get(), watcher_.get());
     const tarnhost::Workspace* ws = session_->Host().OpenWorkspace();
     if (ws != nullptr) {
         // The component restores the Map windows saved with the workspace and reads their data.
@@ -297,6 +303,7 @@ void MainWindow::CloseWorkspace() {
         delete bar;
     }
     toolbars_.clear();
+    buildPanes_->Attach(nullptr, nullptr);
     watcher_.reset();
     session_.reset();
     statusBar()->showMessage("No workspace open");

@@ -10,6 +10,7 @@
 #include <memory>
 #include <string>
 
+#include "gui/BuildPanes.h"
 #include "gui/ListingWatcher.h"
 #include "gui/QtBackend.h"
 #include "gui/RecentWorkspaces.h"
@@ -54,6 +55,7 @@ public:
     void SetUnattended(bool on) { unattended_ = on; }
     tarncli::session::MapSession* Session() const { return session_.get(); }
     ListingWatcher* Watcher() const { return watcher_.get(); }
+    BuildPanes& Panes() { return *buildPanes_; }
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -78,6 +80,7 @@ private:
     RecentWorkspaces recent_;
     SourceViewer* source_ = nullptr;
     std::map<int32_t, QToolBar*> toolbars_;
+    std::unique_ptr<BuildPanes> buildPanes_;
 };
 
 }  // namespace tarngui

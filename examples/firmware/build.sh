@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds the example firmware with Debian's gcc-arm-none-eabi (firmware.elf, firmware.map)
+# Builds the example firmware with Debian's gcc-arm-none-eabi (firmware.elf, firmware.map, and
+# the linker's own memory usage table, firmware.memory-usage, that tarnmap usage is checked with)
 # and, where clang and ld.lld are installed, with them too (firmware-lld.elf, -lld.map).
 # The GNU build's map and ELF file are committed, so the demo runs without a cross compiler.
 # Paths in the outputs are relative to this directory, so that the build is the same anywhere.
@@ -16,7 +17,8 @@ for s in "${SOURCES[@]}"; do
 done
 arm-none-eabi-ar rcs obj/libuart.a obj/uart.o
 arm-none-eabi-gcc "${CFLAGS[@]}" -nostdlib -T firmware.ld -o firmware.elf \
-    obj/startup.o obj/main.o -Lobj -luart -Wl,-Map=firmware.map,--build-id=none
+    obj/startup.o obj/main.o -Lobj -luart -Wl,-Map=firmware.map,--build-id=none \
+    -Wl,--print-memory-usage | tee firmware.memory-usage
 echo "built firmware.elf and firmware.map with $(arm-none-eabi-gcc --version | head -1)"
 
 if command -v clang >/dev/null && command -v ld.lld >/dev/null; then

@@ -2,73 +2,170 @@
 
 #include <algorithm>
 #include <string_view>
-#include <unordered_map>
 
 namespace tarncli {
 namespace {
-
-struct Key {
-    std::string_view name;
-    std::string_view file;
-    friend bool operator==(const Key&, const Key&) = default;
-};
-
-struct KeyHash {
-    size_t operator()(const Key& key) const {
-        const std::hash<std::string_view> hash;
-        return hash(key.name) ^ (hash(key.file) * 0x9E3779B97F4A7C15u);
-    }
-};
-
-struct Sizes {
-    std::optional<uint64_t> oldSize;
-    std::optional<uint64_t> newSize;
-};
 
 uint64_t Magnitude(int64_t value) {
     return value < 0 ? uint64_t{0} - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
 }
 
-// Sizes by name and file; the keys are views into the rows, which outlive the table.
+// Eight bytes of a name from offset on, big-endian and padded with zero bytes, so that
+// prefixes compare as the names do byte by byte (equal ones say nothing).
+uint64_t NamePrefix(std::string_view name, size_t offset) {
+    uint64_t prefix = 0;
+    for (size_t i = 0; i < 8; ++i) {
+        const size_t at = offset + i;
+        prefix = (prefix << 8) | (at < name.size() ? static_cast<unsigned char>(name[at]) : 0u);
+    }
+    return prefix;
+}
+
+uint64_t HashOf(std::string_view name, std::string_view file) {
+    const std::hash<std::string_view> hash;
+    return hash(name) ^ (hash(file) * 0x9E3779B97F4A7C15u);
+}
+
+// Sizes by name and file, in an open-addressed table of indices into a dense list of entries:
+// two builds of 100k symbols each make 200k entries, which a node-based map would allocate
+// one by one and visit scattered over the heap. The keys are views into the rows, which
+// outlive the table.
 class SizeTable {
 public:
-    explicit SizeTable(size_t expected) { sizes_.reserve(expected); }
-
-    void Add(std::string_view name, std::string_view file, uint64_t size, bool isNew) {
-        Sizes& sizes = sizes_[Key{name, file}];
-        std::optional<uint64_t>& slot = isNew ? sizes.newSize : sizes.oldSize;
-        slot = slot.value_or(0) + size;
+    explicit SizeTable(size_t expected) {
+        size_t capacity = 16;
+        while (capacity < 2 * expected) {
+            capacity *= 2;
+        }
+        slots_.assign(capacity, 0);
+        entries_.reserve(expected);
     }
 
-    std::vector<SizeChange> Changes() const {
-        struct Ranked {
-            uint64_t magnitude;
-            SizeChange change;
-        };
+    void Add(std::string_view name, std::string_view file, uint64_t size, bool isNew) {
+        AddHashed(HashOf(name, file), name, file, size, isNew);
+    }
+
+    // The same for many: the hashes first, so that the slot of a row a little ahead can be
+    // fetched while this one goes in (the slots of 200k rows are far beyond the caches).
+    void AddAll(const std::vector<SymbolSize>& symbols, bool isNew) {
+        std::vector<uint64_t> hashes(symbols.size());
+        for (size_t i = 0; i < symbols.size(); ++i) {
+            hashes[i] = HashOf(symbols[i].name, symbols[i].file);
+        }
+        constexpr size_t kPrefetchDistance = 16;
+        for (size_t i = 0; i < symbols.size(); ++i) {
+            if (i + kPrefetchDistance < symbols.size()) {
+                __builtin_prefetch(&slots_[hashes[i + kPrefetchDistance] & (slots_.size() - 1)]);
+            }
+            AddHashed(hashes[i], symbols[i].name, symbols[i].file, symbols[i].size, isNew);
+        }
+    }
+
+    // The changed entries by the absolute difference (largest first), then name and file.
+    // The table is done with: its slots go first, so that the lists below can take their room.
+    std::vector<SizeChange> TakeChanges() {
+        std::vector<uint64_t>().swap(slots_);
         std::vector<Ranked> ranked;
-        for (const auto& [key, sizes] : sizes_) {
-            if (sizes.oldSize != sizes.newSize) {
-                const SizeChange change{key.name, key.file, sizes.oldSize, sizes.newSize};
-                ranked.push_back({Magnitude(change.Difference()), change});
+        ranked.reserve(entries_.size());
+        for (size_t i = 0; i < entries_.size(); ++i) {
+            const Entry& entry = entries_[i];
+            if (entry.oldSize != entry.newSize) {
+                const int64_t difference = static_cast<int64_t>(entry.newSize.value_or(0)) -
+                                           static_cast<int64_t>(entry.oldSize.value_or(0));
+                ranked.push_back({Magnitude(difference), entry.prefix, static_cast<uint32_t>(i)});
             }
         }
-        std::sort(ranked.begin(), ranked.end(), [](const Ranked& a, const Ranked& b) {
+        std::sort(ranked.begin(), ranked.end(), [this](const Ranked& a, const Ranked& b) {
             if (a.magnitude != b.magnitude) {
                 return a.magnitude > b.magnitude;
             }
-            const int byName = a.change.name.compare(b.change.name);
-            return byName != 0 ? byName < 0 : a.change.file < b.change.file;
+            if (a.prefix != b.prefix) {
+                return a.prefix < b.prefix;
+            }
+            const Entry& x = entries_[a.index];
+            const Entry& y = entries_[b.index];
+            const int byName = x.name.compare(y.name);
+            return byName != 0 ? byName < 0 : x.file < y.file;
         });
         std::vector<SizeChange> changes;
         changes.reserve(ranked.size());
         for (const Ranked& r : ranked) {
-            changes.push_back(r.change);
+            const Entry& entry = entries_[r.index];
+            changes.push_back({entry.name, entry.file, entry.oldSize, entry.newSize});
         }
         return changes;
     }
 
 private:
-    std::unordered_map<Key, Sizes, KeyHash> sizes_;
+    struct Entry {
+        std::string_view name;
+        std::string_view file;
+        std::pair<uint64_t, uint64_t> prefix;  // the name's first 16 bytes, as NamePrefix
+        std::optional<uint64_t> oldSize;
+        std::optional<uint64_t> newSize;
+    };
+
+    // A slot holds the upper half of its entry's hash beside the entry's index + 1 (0: empty),
+    // so that a probe rarely has to visit an entry that is not the one looked for.
+    static uint64_t SlotOf(uint64_t hash, size_t index) {
+        return (hash & 0xFFFFFFFF00000000u) | (index + 1);
+    }
+
+    void AddHashed(uint64_t hash, std::string_view name, std::string_view file, uint64_t size,
+                   bool isNew) {
+        Entry& entry = Find(hash, name, file);
+        std::optional<uint64_t>& slot = isNew ? entry.newSize : entry.oldSize;
+        slot = slot.value_or(0) + size;
+    }
+
+    // The entry of that name and file, made when new (linear probing; the table doubles
+    // before it is more than half full, which the expected size given avoids).
+    Entry& Find(uint64_t hash, std::string_view name, std::string_view file) {
+        const size_t mask = slots_.size() - 1;
+        for (size_t at = hash & mask;; at = (at + 1) & mask) {
+            const uint64_t slot = slots_[at];
+            if (slot == 0) {
+                if (2 * (entries_.size() + 1) > slots_.size()) {
+                    Grow();
+                    return Find(hash, name, file);
+                }
+                slots_[at] = SlotOf(hash, entries_.size());
+                // The prefix is taken while the name is at hand: the sort needs it later.
+                return entries_.emplace_back(
+                    Entry{name, file, {NamePrefix(name, 0), NamePrefix(name, 8)}, {}, {}});
+            }
+            if ((slot ^ hash) >> 32 == 0) {
+                Entry& entry = entries_[(slot & 0xFFFFFFFFu) - 1];
+                if (entry.name == name && entry.file == file) {
+                    return entry;
+                }
+            }
+        }
+    }
+
+    void Grow() {
+        slots_.assign(slots_.size() * 2, 0);
+        const size_t mask = slots_.size() - 1;
+        for (size_t i = 0; i < entries_.size(); ++i) {
+            const uint64_t hash = HashOf(entries_[i].name, entries_[i].file);
+            size_t at = hash & mask;
+            while (slots_[at] != 0) {
+                at = (at + 1) & mask;
+            }
+            slots_[at] = SlotOf(hash, i);
+        }
+    }
+
+    // What the sort compares, held in place: most comparisons end before they need the
+    // names themselves, which lie scattered over the models' memory.
+    struct Ranked {
+        uint64_t magnitude;
+        std::pair<uint64_t, uint64_t> prefix;
+        uint32_t index;
+    };
+
+    std::vector<uint64_t> slots_;
+    std::vector<Entry> entries_;
 };
 
 void AddSections(SizeTable& table, const LinkMapSectionRows& rows, bool isNew) {
@@ -80,9 +177,7 @@ void AddSections(SizeTable& table, const LinkMapSectionRows& rows, bool isNew) {
 }
 
 void AddSymbols(SizeTable& table, const std::vector<SymbolSize>& symbols, bool isNew) {
-    for (const SymbolSize& symbol : symbols) {
-        table.Add(symbol.name, symbol.file, symbol.size, isNew);
-    }
+    table.AddAll(symbols, isNew);
 }
 
 }  // namespace
@@ -97,7 +192,7 @@ BuildDiff DiffBuilds(const LinkMapSectionRows& oldSections,
     SizeTable symbols(oldSymbols.size() + newSymbols.size());
     AddSymbols(symbols, oldSymbols, false);
     AddSymbols(symbols, newSymbols, true);
-    return {sections.Changes(), symbols.Changes()};
+    return {sections.TakeChanges(), symbols.TakeChanges()};
 }
 
 }  // namespace tarncli

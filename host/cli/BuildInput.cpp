@@ -19,6 +19,27 @@ BuildSource SourceOfPath(const std::string& path) {
     return source;
 }
 
+std::vector<SymbolSize> SymbolSizes(CTarnMapDataManager& data) {
+    std::vector<SymbolSize> symbols;
+    symbols.reserve(static_cast<size_t>(data.GetSymbolCount({})));
+    data.LinkMap()->VisitSymbols({}, [&](const LinkMapSymbolView& row) {
+        symbols.push_back({row.name, row.file, row.size});
+    });
+    return symbols;
+}
+
+std::vector<UsageArea> UsageAreas(tarnhost::SubstituteHost& host, CTarnMapDataManager& data) {
+    if (auto regions = MapMemoryRegions(*host.OpenWorkspace())) {
+        return std::move(*regions);
+    }
+    data.LoadMemoryMap();
+    std::vector<UsageArea> areas;
+    for (const auto& area : data.MemoryMap()->GetAreas()) {
+        areas.push_back({area->kind, area->startAddress, area->endAddress});
+    }
+    return areas;
+}
+
 std::optional<LoadedBuild> LoadBuild(const BuildSource& source, bool withSymbols, std::ostream& err,
                                      std::string* error) {
     LoadedBuild build;
@@ -39,19 +60,9 @@ std::optional<LoadedBuild> LoadBuild(const BuildSource& source, bool withSymbols
     }
     data.GetSections(0, data.GetSectionCount(), build.sections);
     if (withSymbols) {
-        build.symbols.reserve(static_cast<size_t>(data.GetSymbolCount({})));
-        data.LinkMap()->VisitSymbols({}, [&](const LinkMapSymbolView& row) {
-            build.symbols.push_back({row.name, row.file, row.size});
-        });
+        build.symbols = SymbolSizes(data);
     }
-    if (auto regions = MapMemoryRegions(*host.OpenWorkspace())) {
-        build.areas = std::move(*regions);
-        return build;
-    }
-    data.LoadMemoryMap();
-    for (const auto& area : data.MemoryMap()->GetAreas()) {
-        build.areas.push_back({area->kind, area->startAddress, area->endAddress});
-    }
+    build.areas = UsageAreas(host, data);
     return build;
 }
 

@@ -36,6 +36,13 @@ struct LoadedBuild {
     std::vector<UsageArea> areas;
 };
 
+// The sizes of the model's symbols, as views into its rows (valid until it reads again).
+std::vector<SymbolSize> SymbolSizes(CTarnMapDataManager& data);
+
+// The areas usage is measured against: a GNU ld or lld map's memory regions by name, else the
+// memory description's areas, named by their kind (read into the model when need be).
+std::vector<UsageArea> UsageAreas(tarnhost::SubstituteHost& host, CTarnMapDataManager& data);
+
 // Reads the build; workspace warnings go to err. On failure returns nothing and sets error.
 std::optional<LoadedBuild> LoadBuild(const BuildSource& source, bool withSymbols, std::ostream& err,
                                      std::string* error);

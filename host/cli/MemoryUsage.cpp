@@ -38,16 +38,21 @@ MemoryUsage ComputeMemoryUsage(const std::vector<UsageArea>& areas,
     const std::vector<size_t> owner = FirstContainingAreas(areaRanges, starts);
 
     MemoryUsage usage;
+    for (const UsageArea& area : areas) {
+        AreaUsage& added = usage.areas.emplace_back();
+        added.area = area;
+    }
     std::vector<AddressRangeList> extents(areas.size());
     for (size_t i = 0; i < placed.size(); ++i) {
         if (owner[i] == kNoContainingArea) {
             usage.outside.push_back(placed[i]);
         } else {
             extents[owner[i]].push_back(Extent(*placed[i]));
+            usage.areas[owner[i]].sections.push_back(placed[i]);
         }
     }
     for (size_t a = 0; a < areas.size(); ++a) {
-        AreaUsage result{areas[a]};
+        AreaUsage& result = usage.areas[a];
         const AddressRangeList covered = SortAndMergeRanges(std::move(extents[a]));
         for (const AddressRange& range : covered) {
             result.used += RangeBytes(range);
@@ -56,9 +61,25 @@ MemoryUsage ComputeMemoryUsage(const std::vector<UsageArea>& areas,
             result.free += RangeBytes(gap);
             result.largestGap = std::max(result.largestGap, RangeBytes(gap));
         }
-        usage.areas.push_back(std::move(result));
     }
     return usage;
+}
+
+std::vector<AreaTotal> AreaTotals(const std::vector<UsageArea>& oldAreas,
+                                  const LinkMapSectionRows& oldSections,
+                                  const std::vector<UsageArea>& newAreas,
+                                  const LinkMapSectionRows& newSections) {
+    const std::vector<UsageArea>& areas = newAreas.empty() ? oldAreas : newAreas;
+    const MemoryUsage before = ComputeMemoryUsage(areas, oldSections);
+    const MemoryUsage after = ComputeMemoryUsage(areas, newSections);
+    std::vector<AreaTotal> totals;
+    for (size_t a = 0; a < areas.size(); ++a) {
+        totals.push_back({areas[a].name, before.areas[a].used, after.areas[a].used});
+    }
+    const std::vector<UsageArea> everything = {{"total", 0, 0xFFFFFFFFu}};
+    totals.push_back({"total", ComputeMemoryUsage(everything, oldSections).areas[0].used,
+                      ComputeMemoryUsage(everything, newSections).areas[0].used});
+    return totals;
 }
 
 }  // namespace tarncli

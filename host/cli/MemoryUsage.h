@@ -24,6 +24,7 @@ struct AreaUsage {
     uint64_t used = 0;        // bytes of the sections that start in the area, overlaps once
     uint64_t free = 0;        // bytes of the area that no such section covers
     uint64_t largestGap = 0;  // the longest run of such bytes
+    std::vector<const tagLinkMapSectionInfo*> sections;  // those counted here, in the order given
 
     double Percent() const { return 100.0 * static_cast<double>(used) / area.Size(); }
     bool Over() const { return used > area.Size(); }
@@ -39,5 +40,23 @@ struct MemoryUsage {
 // and sections of size zero take no part. The sections must outlive the result.
 MemoryUsage ComputeMemoryUsage(const std::vector<UsageArea>& areas,
                                const LinkMapSectionRows& sections);
+
+// The bytes one area holds in two builds.
+struct AreaTotal {
+    std::string name;
+    uint64_t oldBytes = 0;
+    uint64_t newBytes = 0;
+
+    int64_t Difference() const {
+        return static_cast<int64_t>(newBytes) - static_cast<int64_t>(oldBytes);
+    }
+};
+
+// The bytes each area holds in both builds, measured against the new build's areas (the old
+// build's when the new one has none); then all sections' bytes as the last row, "total".
+std::vector<AreaTotal> AreaTotals(const std::vector<UsageArea>& oldAreas,
+                                  const LinkMapSectionRows& oldSections,
+                                  const std::vector<UsageArea>& newAreas,
+                                  const LinkMapSectionRows& newSections);
 
 }  // namespace tarncli

@@ -1,5 +1,6 @@
 #include "host/cli/RowWriter.h"
 
+#include <algorithm>
 #include <ostream>
 
 namespace tarncli {

@@ -2,6 +2,7 @@
 // collected in a large buffer and written to the stream a block at a time.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <initializer_list>
 #include <iosfwd>
@@ -40,6 +41,18 @@ public:
         }
         rowStarted_ = true;
         at = WriteHex(at, value);
+        used_ += static_cast<size_t>(at - start);
+        return *this;
+    }
+    // A field that needs no escaping, such as a number already formatted.
+    RowWriter& Plain(std::string_view text) {
+        char* at = Room(text.size() + 1);
+        char* const start = at;
+        if (rowStarted_) {
+            *at++ = '\t';
+        }
+        rowStarted_ = true;
+        at = std::copy(text.begin(), text.end(), at);
         used_ += static_cast<size_t>(at - start);
         return *this;
     }

@@ -1,8 +1,10 @@
 #include "host/cli/TableWriter.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cinttypes>
 #include <cstdio>
+#include <iterator>
 #include <nlohmann/json.hpp>
 #include <ostream>
 
@@ -14,6 +16,16 @@ namespace {
 
 constexpr size_t kBlockSize = 64 * 1024;
 
+// At least 8 upper-case hexadecimal digits, more when the value needs them.
+char* WriteWideHex(char* out, uint64_t value) {
+    if (value <= 0xFFFFFFFFu) {
+        return WriteHex(out, static_cast<uint32_t>(value));
+    }
+    char* const end = std::to_chars(out, out + 16, value, 16).ptr;
+    std::transform(out, end, out, [](char c) { return c >= 'a' ? static_cast<char>(c - 32) : c; });
+    return end;
+}
+
 // Tab-separated rows through the command line's row writer, which escapes the texts.
 class TsvWriter final : public TableWriter {
 public:
@@ -21,8 +33,12 @@ public:
         : TableWriter(out, std::move(columns)), rows_(out) {}
 
 private:
-    void Field(size_t /*column*/, Kind /*kind*/, std::string_view text) override {
-        rows_.Text(text);
+    void Field(size_t /*column*/, Kind kind, std::string_view text) override {
+        if (kind == Kind::kText) {
+            rows_.Text(text);
+        } else {
+            rows_.Plain(text);
+        }
     }
     void RowEnd() override { rows_.EndRow(); }
     void TableEnd() override { rows_.Flush(); }
@@ -164,30 +180,25 @@ TableWriter& TableWriter::Text(std::string_view text) {
 }
 
 TableWriter& TableWriter::Hex(uint64_t value) {
-    if (DecimalNumbers()) {
-        Put(Kind::kNumber, std::to_string(value));
-    } else if (value <= 0xFFFFFFFFu) {
-        char text[8];
-        WriteHex(text, static_cast<uint32_t>(value));
-        Put(Kind::kNumber, std::string_view(text, sizeof text));
-    } else {
-        char text[24];
-        std::snprintf(text, sizeof text, "%08" PRIX64, value);
-        Put(Kind::kNumber, text);
-    }
+    char text[24];
+    const char* const end = DecimalNumbers() ? std::to_chars(text, std::end(text), value).ptr
+                                             : WriteWideHex(text, value);
+    Put(Kind::kNumber, {text, static_cast<size_t>(end - text)});
     return *this;
 }
 
 TableWriter& TableWriter::SignedHex(int64_t value) {
+    char text[24];
+    const char* end = nullptr;
     if (DecimalNumbers()) {
-        Put(Kind::kNumber, std::to_string(value));
+        end = std::to_chars(text, std::end(text), value).ptr;
     } else {
         const uint64_t magnitude =
             value < 0 ? uint64_t{0} - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
-        char text[24];
-        std::snprintf(text, sizeof text, "%c%08" PRIX64, value < 0 ? '-' : '+', magnitude);
-        Put(Kind::kNumber, text);
+        text[0] = value < 0 ? '-' : '+';
+        end = WriteWideHex(text + 1, magnitude);
     }
+    Put(Kind::kNumber, {text, static_cast<size_t>(end - text)});
     return *this;
 }
 

@@ -1,6 +1,7 @@
 #include "host/cli/TextFields.h"
 
 #include <array>
+#include <cstdint>
 #include <cstring>
 
 namespace tarncli {

@@ -62,8 +62,11 @@ TEST_F(FrontEndTest, BothMapWindowsOpenAsDocksAndAHeaderClickSortsTheList) {
     EXPECT_EQ(window.findChildren<QDockWidget*>().size(), 4);
 
     tarngui::ListView* symbols = nullptr;
-    for (auto* view : window.findChildren<tarngui::ListView*>()) {
-        if (view->Control()->GetParent() == window.Session()->FindView("symbol-list")) {
+    // ListView has no meta-object of its own, so findChild cannot tell it from other tables.
+    for (auto* table : window.findChildren<QTableView*>()) {
+        auto* view = dynamic_cast<tarngui::ListView*>(table);
+        if (view != nullptr &&
+            view->Control()->GetParent() == window.Session()->FindView("symbol-list")) {
             symbols = view;
         }
     }

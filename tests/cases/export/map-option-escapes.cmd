@@ -19,6 +19,8 @@ sixteen_bytes_\\
   0000001C 4 func,g 0
 größe_straße_über_alle_maße
   00000020 4 func,g 0
+a_longer_symbol\name	with a tab past the first eight bytes
+  00000024 4 func,g 0
 MAP
 "$TARNMAP" export sections --map odd.map
 "$TARNMAP" export symbols --map odd.map

@@ -33,18 +33,4 @@ gcc -O1 -fno-pie -fno-asynchronous-unwind-tables -ffreestanding -c prog.c
 gcc -nostdlib -static -no-pie -o prog.elf prog.o -Wl,-T,link.ld -Wl,-Map=prog.map \
     -Wl,--build-id=none -Wl,--print-memory-usage >ld.txt
 "$TARNMAP" usage --map prog.map --format json >usage.json
-python3 - <<'PY'
-import json, re
-units = {"B": 1, "KB": 1 << 10, "MB": 1 << 20, "GB": 1 << 30}
-ld = {}
-for line in open("ld.txt"):
-    m = re.match(r"\s*(\S+):\s+(\d+) (\w+)\s+(\d+) (\w+)\s+([\d.]+)%", line)
-    if m:
-        ld[m[1]] = (int(m[2]) * units[m[3]], int(m[4]) * units[m[5]], float(m[6]))
-ours = {row["name"]: row for row in json.load(open("usage.json")) if row["record"] == "area"}
-for name in sorted(ld.keys() | ours.keys()):
-    used, size, percent = ld.get(name, (None, None, None))
-    row = ours.get(name, {})
-    same = (row.get("used"), row.get("size")) == (used, size) and abs(row["percent"] - percent) < 0.06
-    print(name, "agrees with ld" if same else f"differs: ld {ld.get(name)}, tarnmap {row}")
-PY
+"$CASE_DIR/compare-with-ld" ld.txt usage.json

@@ -1,0 +1,124 @@
+// The Memory Usage and Compare panes on Qt's offscreen platform (the application is the one
+// FrontEndTest.cpp makes for the whole run).
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTest>
+#include <filesystem>
+
+#include "gui/MainWindow.h"
+#include "gui/UsageBar.h"
+#include "host/cli/session/MapSession.h"
+#include "platform/controls/ListControl.h"
+#include "src/views/CTarnMapSectionListInstanceCtrl.h"
+
+namespace {
+
+class BuildPanesTest : public ::testing::Test {
+protected:
+    tarngui::QtBackend backend;
+    tarnui::ScopedBackend use{backend};
+    tarngui::MainWindow window{backend};
+};
+
+TEST_F(BuildPanesTest, EachDemoAreaIsABarWithItsFiguresAndABlockClickSelectsThatSection) {
+    window.show();
+    ASSERT_TRUE(window.OpenWorkspace(std::string(TARN_SOURCE_DIR) + "/examples/demo/demo.tarnws"));
+    window.Panes().ShowUsage();
+    tarngui::MemoryUsagePane& pane = *window.Panes().Usage();
+    // As "tarnmap usage" prints them for the demo (tests/cases/usage/demo.out).
+    const char* const figures[] = {
+        "used 0x22A0 of 0x8000 (27.1 %), free 0x5D60, largest gap 0x59E0",
+        "used 0xD08 of 0x4000 (20.4 %), free 0x32F8, largest gap 0x1E00",
+        "used 0x0 of 0x1000 (0.0 %), free 0x1000, largest gap 0x1000",
+        "used 0x0 of 0x3000 (0.0 %), free 0x3000, largest gap 0x3000",
+        "used 0x400 of 0x10000 (1.6 %), free 0xFC00, largest gap 0xFC00"};
+    ASSERT_EQ(pane.AreaCount(), 5);
+    for (int area = 0; area < 5; ++area) {
+        EXPECT_EQ(pane.Figures(area).toStdString(), figures[area]) << "area " << area;
+    }
+    EXPECT_TRUE(pane.Bar(2)->Blocks().empty());
+
+    // The second block of the RAM bar, clicked: the section list opens with it selected.
+    QApplication::processEvents();
+    tarngui::UsageBar& ram = *pane.Bar(1);
+    ASSERT_GE(ram.Blocks().size(), 2u);
+    const tarngui::UsageBlock block = ram.Blocks()[1];
+    const QRect at = ram.BlockRect(1);
+    ASSERT_EQ(ram.BlockAt(at.center()), 1);
+    EXPECT_TRUE(tarngui::BlockDescription(block).startsWith(QString::fromStdString(block.name)));
+    QTest::mouseClick(&ram, Qt::LeftButton, {}, at.center());
+    auto* list =
+        dynamic_cast<CTarnMapSectionListInstanceCtrl*>(window.Session()->FindView("section-list"));
+    ASSERT_NE(list, nullptr);
+    const int row = list->List().GetNextItem(-1, tarnui::kLvniSelected);
+    ASSERT_GE(row, 0);
+    EXPECT_EQ(list->Rows()[static_cast<size_t>(row)]->name, block.name);
+    EXPECT_EQ(list->Rows()[static_cast<size_t>(row)]->startAddress, block.start);
+
+    // A click on the gap after the last block selects nothing new.
+    const QRect last = ram.BlockRect(ram.Blocks().size() - 1);
+    QTest::mouseClick(&ram, Qt::LeftButton, {}, QPoint(last.right() + 20, last.center().y()));
+    EXPECT_EQ(list->List().GetNextItem(-1, tarnui::kLvniSelected), row);
+}
+
+TEST_F(BuildPanesTest, TheUsageFollowsTheListingWhenABuildRewritesIt) {
+    const auto dir = std::filesystem::temp_directory_path() / "tarnmap-gui-usage";
+    const std::filesystem::path builds = std::string(TARN_TEST_DATA_DIR) + "/builds";
+    std::filesystem::create_directories(dir);
+    for (const char* file : {"old.tarnws", "old.map"}) {
+        std::filesystem::copy_file(builds / file, dir / file,
+                                   std::filesystem::copy_options::overwrite_existing);
+    }
+    ASSERT_TRUE(window.OpenWorkspace(dir / "old.tarnws"));
+    window.Panes().ShowUsage();
+    tarngui::MemoryUsagePane& pane = *window.Panes().Usage();
+    ASSERT_EQ(pane.AreaCount(), 2);
+    EXPECT_TRUE(pane.Figures(0).startsWith("used 0x380 of 0x800")) << pane.Figures(0).toStdString();
+
+    std::filesystem::copy_file(builds / "new.map", dir / "old.map",
+                               std::filesystem::copy_options::overwrite_existing);
+    for (int waited = 0; waited < 3000 && window.Watcher()->LockCycles() == 0; waited += 50) {
+        QTest::qWait(50);
+    }
+    EXPECT_TRUE(pane.Figures(0).startsWith("used 0x478 of 0x800")) << pane.Figures(0).toStdString();
+    window.CloseWorkspace();
+    std::filesystem::remove_all(dir);
+}
+
+TEST_F(BuildPanesTest, ComparingTheFirstFirmwareBuildWithTheSecondListsTheChanges) {
+    const std::string builds = std::string(TARN_TEST_DATA_DIR) + "/builds/";
+    ASSERT_TRUE(window.OpenWorkspace(builds + "old.tarnws"));
+    ASSERT_TRUE(window.Panes().CompareWith(builds + "new.tarnws"))
+        << window.Panes().Compare()->Summary().toStdString();
+    const QAbstractItemModel& model = window.Panes().Compare()->Model();
+    const auto row = [&](int r) {
+        QStringList cells;
+        for (int c = 0; c < model.columnCount(); ++c) {
+            cells << model.index(r, c).data().toString();
+        }
+        return cells.join("|").toStdString();
+    };
+    // As "tarnmap diff" prints them (tests/cases/diff/builds.out).
+    const char* const expected[] = {"section|P||00000340|00000418|+000000D8",
+                                    "section|B||000000A0|00000100|+00000060",
+                                    "section|C||00000040|00000060|+00000020",
+                                    "symbol|_crc32|main.obj||00000120|+00000120",
+                                    "symbol|_buffer|uart.obj|000000A0|00000100|+00000060",
+                                    "symbol|_legacy|main.obj|00000040||-00000040",
+                                    "symbol|_table|main.obj|00000020|00000040|+00000020",
+                                    "symbol|operator,(Vec, Vec)|main.obj||00000020|+00000020",
+                                    "symbol|_main|main.obj|00000100|00000110|+00000010",
+                                    "symbol|_helper|uart.obj|00000040|00000048|+00000008",
+                                    "area|On-Chip ROM||00000380|00000478|+000000F8",
+                                    "area|On-Chip RAM||000000C0|00000120|+00000060",
+                                    "total|total||00000450|000005A8|+00000158"};
+    ASSERT_EQ(model.rowCount(), static_cast<int>(std::size(expected)));
+    for (int r = 0; r < model.rowCount(); ++r) {
+        EXPECT_EQ(row(r), expected[r]);
+    }
+    EXPECT_FALSE(window.Panes().CompareWith(builds + "missing.tarnws"));
+    EXPECT_EQ(model.rowCount(), 0);
+}
+
+}  // namespace
