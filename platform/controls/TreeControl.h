@@ -14,8 +14,10 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <limits>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/controls/Control.h"
@@ -100,10 +102,12 @@ public:
     }
 
     // Items. InsertItem returns the new item, 0 when `parent` or `after` is not valid
-    // (`after` must be kTreeFirst, kTreeLast or a child of `parent`).
-    TreeItem InsertItem(std::string text, int image, int selectedImage, TreeItem parent = kTreeRoot,
+    // (`after` must be kTreeFirst, kTreeLast or a child of `parent`). The text is copied into
+    // the item's slot, whose storage a refill of an emptied tree takes over.
+    TreeItem InsertItem(std::string_view text, int image, int selectedImage,
+                        TreeItem parent = kTreeRoot, TreeItem after = kTreeLast);
+    TreeItem InsertItem(std::string_view text, TreeItem parent = kTreeRoot,
                         TreeItem after = kTreeLast);
-    TreeItem InsertItem(std::string text, TreeItem parent = kTreeRoot, TreeItem after = kTreeLast);
     // Deletes the item and its descendants; kTreeRoot deletes everything.
     bool DeleteItem(TreeItem item);
     bool DeleteAllItems() { return DeleteItem(kTreeRoot); }
@@ -293,6 +297,11 @@ private:
     bool IsWithin(TreeItem item, TreeItem ancestor) const;  // item == ancestor or below it
     // The visible rows, top to bottom (scroll position 0 first).
     std::vector<TreeItem> VisibleRows() const;
+    // The visible rows, counted up to `limit` at most.
+    int VisibleRowCount(int limit = std::numeric_limits<int>::max()) const;
+    // The row after a shown item, walking down through expanded items and up to the next
+    // sibling of an ancestor.
+    TreeItem NextShownItem(const Node* node) const;
     int RowOf(TreeItem item) const;  // -1 when not shown
     int MaxScrollVert() const;
     void ClampScroll();

@@ -1,5 +1,6 @@
 #include "src/editor/SectionListCheck.h"
 
+#include <array>
 #include <utility>
 
 #include "src/editor/CheckText.h"
@@ -13,15 +14,26 @@ using checktext::TrimWhiteSpace;
 
 namespace {
 
-bool IsLetter(char c) {
+constexpr bool IsLetter(char c) {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
 }
-bool IsDigit(char c) {
+constexpr bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
-bool IsNameSymbol(char c) {
+constexpr bool IsNameSymbol(char c) {
     return c == '$' || c == '*' || c == '_';
 }
+
+// The characters of a section name, as a table for the scan of a run of them.
+constexpr std::array<bool, 256> MakeNameCharacters() {
+    std::array<bool, 256> names{};
+    for (int c = 0; c < 256; ++c) {
+        const char ch = static_cast<char>(c);
+        names[c] = IsLetter(ch) || IsDigit(ch) || IsNameSymbol(ch);
+    }
+    return names;
+}
+constexpr std::array<bool, 256> kNameCharacter = MakeNameCharacters();
 
 // Scans a section list; the final checks of CheckSectionList follow a complete scan.
 class SectionListScanner {
@@ -36,6 +48,16 @@ public:
             previous_ = c;
         }
         return result;
+    }
+
+    // A run of name characters from `first` to `last`: the same as taking them one by one.
+    int TakeName(char first, char last) {
+        if (previous_ == ')' || (tokenEmpty_ && IsDigit(first))) {
+            return kCheckInvalidCharacter;
+        }
+        tokenEmpty_ = false;
+        previous_ = last;
+        return kCheckSuccess;
     }
 
     int depth() const { return depth_; }
@@ -155,6 +177,26 @@ std::string_view TrimRightView(std::string_view text, char c) {
     return last == std::string_view::npos ? std::string_view() : text.substr(0, last + 1);
 }
 
+// Only a text that is one parenthesised group as a whole loses its parentheses (all leading
+// "(" and trailing ")").
+std::string_view StripWholeGroup(std::string_view text) {
+    if (text.empty() || text.front() != '(') {
+        return text;
+    }
+    int depth = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '(') {
+            ++depth;
+        } else if (text[i] == ')') {
+            --depth;
+        }
+        if (depth == 0) {
+            return i + 1 == text.size() ? TrimRightView(TrimLeftView(text, '('), ')') : text;
+        }
+    }
+    return text;
+}
+
 // A ":" outside parentheses in a text that is already normal (normalising it again would not
 // change it).
 int HasTopLevelOverlayInNormal(std::string_view normal) {
@@ -174,50 +216,52 @@ int HasTopLevelOverlayInNormal(std::string_view normal) {
 }  // namespace
 
 void NormalizeSectionText(std::string& text) {
-    const std::string_view trimmed = TrimWhiteSpace(text);
-    bool blanks = trimmed.size() != text.size();
-    for (size_t i = 0; i < trimmed.size() && !blanks; ++i) {
-        blanks = IsBlankOrTab(trimmed[i]);
+    std::string storage;
+    const std::string_view normal = NormalSectionView(text, storage);
+    if (normal.size() != text.size()) {
+        text = std::string(normal);
     }
+}
+
+std::string_view NormalSectionView(std::string_view text, std::string& storage) {
+    std::string_view normal = TrimWhiteSpace(text);
     // Most texts are already normal: only one with white space to drop is copied.
-    if (blanks) {
-        std::string result;
-        result.reserve(trimmed.size());
-        for (char c : trimmed) {
+    if (checktext::HoldsEither(normal, ' ', '\t')) {
+        storage.clear();
+        storage.reserve(normal.size());
+        for (char c : normal) {
             if (!IsBlankOrTab(c)) {
-                result.push_back(c);
+                storage.push_back(c);
             }
         }
-        text = std::move(result);
+        normal = storage;
     }
-    if (!text.empty() && text.front() == '(') {
-        int depth = 0;
-        for (size_t i = 0; i < text.size(); ++i) {
-            if (text[i] == '(') {
-                ++depth;
-            } else if (text[i] == ')') {
-                --depth;
-            }
-            if (depth == 0) {
-                // Only a text that is one group as a whole loses its parentheses.
-                if (i + 1 == text.size()) {
-                    TrimLeft(text, '(');
-                    TrimRight(text, ')');
-                }
-                break;
-            }
-        }
-    }
+    return StripWholeGroup(normal);
 }
 
 int CheckSectionList(std::string_view text, bool overlayAllowed, bool partialAllowed,
                      bool colonAllowed) {
     const std::string_view trimmed = TrimWhiteSpace(text);
     SectionListScanner scanner(partialAllowed, colonAllowed);
-    for (char c : trimmed) {
-        if (const int error = scanner.Take(c); error != kCheckSuccess) {
+    for (size_t i = 0; i < trimmed.size();) {
+        // Names make up most of a list: a run of name characters is taken at once.
+        if (kNameCharacter[static_cast<unsigned char>(trimmed[i])]) {
+            size_t end = i + 1;
+            while (end < trimmed.size() &&
+                   kNameCharacter[static_cast<unsigned char>(trimmed[end])]) {
+                ++end;
+            }
+            if (const int error = scanner.TakeName(trimmed[i], trimmed[end - 1]);
+                error != kCheckSuccess) {
+                return error;
+            }
+            i = end;
+            continue;
+        }
+        if (const int error = scanner.Take(trimmed[i]); error != kCheckSuccess) {
             return error;
         }
+        ++i;
     }
     if (trimmed.empty()) {
         return kCheckInvalidCharacter;
@@ -242,9 +286,8 @@ int HasTopLevelOverlay(std::string_view text) {
     if (text.find(':') == std::string_view::npos) {
         return 0;
     }
-    std::string normal(text);
-    NormalizeSectionText(normal);
-    return HasTopLevelOverlayInNormal(normal);
+    std::string storage;
+    return HasTopLevelOverlayInNormal(NormalSectionView(text, storage));
 }
 
 int HasParentheses(std::string_view text) {
@@ -258,64 +301,67 @@ int GetSectionTextKind(std::string_view text) {
     return text.find(',') != std::string_view::npos ? 1 : 0;
 }
 
-void SplitSectionList(std::string_view text, bool overlayAllowed, bool partialAllowed,
-                      std::vector<CLinkerSubSectionGroup>& groups) {
-    groups.clear();
+bool ForEachSectionGroup(std::string_view text, bool overlayAllowed, bool partialAllowed,
+                         const SectionGroupSink& take) {
     if (CheckSectionList(text, overlayAllowed, partialAllowed, true) != kCheckSuccess) {
-        return;
+        return false;
     }
-    std::string normal(text);
-    NormalizeSectionText(normal);
-    const bool topLevelOverlay = HasTopLevelOverlayInNormal(normal) != 0;
-    const bool hasGroups = normal.find('(') != std::string::npos;
+    std::string storage;
+    ForEachGroupOfValidText(NormalSectionView(text, storage), take);
+    return true;
+}
 
+void ForEachGroupOfValidText(std::string_view all, const SectionGroupSink& take) {
     uint32_t overlay = 0;
-    auto append = [&groups, &overlay](std::string_view view) {
-        std::string part(view);
-        NormalizeSectionText(part);
+    // A part of a normal text needs no trimming of white space: only a whole group's
+    // parentheses go.
+    const auto append = [&](std::string_view view) {
+        const std::string_view part = StripWholeGroup(view);
         if (!part.empty()) {
-            groups.emplace_back(std::move(part), overlay);
+            take(part, overlay);
         }
     };
-    const std::string_view all(normal);
-
-    // A token runs from `begin` to the character that ends it; each is normalised once when
-    // its group ends, so the walk stays linear.
     size_t begin = 0;
-    int depth = 0;
-    for (size_t i = 0; i < all.size(); ++i) {
-        const auto token = [&] { return all.substr(begin, i + 1 - begin); };
-        switch (all[i]) {
-            case '(':
-                ++depth;
-                if (!topLevelOverlay && hasGroups && depth == 1) {
-                    append(TrimRightView(TrimRightView(TrimLeftView(token(), ','), '('), ','));
-                    begin = i;
-                }
+    if (all.find('(') == std::string_view::npos) {
+        // Without "(" (and so without ")") everything stands at depth 0: a list with a ":" is
+        // cut at every ":", every part after the first an overlay member; else at every ",".
+        const bool topLevelOverlay = all.find(':') != std::string_view::npos;
+        const char cut = topLevelOverlay ? ':' : ',';
+        for (size_t i = all.find(cut); i != std::string_view::npos; i = all.find(cut, i + 1)) {
+            const std::string_view token = all.substr(begin, i + 1 - begin);
+            append(topLevelOverlay ? TrimRightView(token, ':')
+                                   : TrimRightView(TrimLeftView(token, ','), ','));
+            begin = i + 1;
+            overlay = topLevelOverlay ? 1 : 0;
+        }
+    } else {
+        // A valid text with "(" has no top-level ":" (each group holds the ":" of the text,
+        // which stand at one depth), and its groups do not nest: each "(" has its ")" before
+        // the next "(". The text before a group, the group and the rest are the parts.
+        for (size_t open = all.find('('); open != std::string_view::npos;
+             open = all.find('(', begin)) {
+            const size_t close = all.find(')', open);
+            if (close == std::string_view::npos) {
                 break;
-            case ')':
-                --depth;
-                if (!topLevelOverlay && hasGroups && depth == 0) {
-                    append(token());
-                    begin = i + 1;
-                }
-                break;
-            case ',':
-                if (!topLevelOverlay && !hasGroups && depth == 0) {
-                    append(TrimRightView(TrimLeftView(token(), ','), ','));
-                    begin = i + 1;
-                }
-                break;
-            case ':':
-                if (topLevelOverlay && depth == 0) {
-                    append(TrimRightView(token(), ':'));
-                    begin = i + 1;
-                    overlay = 1;
-                }
-                break;
-            default:
-                break;
+            }
+            append(TrimRightView(
+                TrimRightView(TrimLeftView(all.substr(begin, open + 1 - begin), ','), '('), ','));
+            append(all.substr(open, close + 1 - open));
+            begin = close + 1;
         }
     }
     append(TrimLeftView(all.substr(begin), ','));
+}
+
+bool SplitPartPassesCheck(std::string_view part, bool overlayAllowed) {
+    return overlayAllowed || HasTopLevelOverlayInNormal(part) == 0;
+}
+
+void SplitSectionList(std::string_view text, bool overlayAllowed, bool partialAllowed,
+                      std::vector<CLinkerSubSectionGroup>& groups) {
+    groups.clear();
+    ForEachSectionGroup(text, overlayAllowed, partialAllowed,
+                        [&groups](std::string_view part, uint32_t overlay) {
+                            groups.emplace_back(std::string(part), overlay);
+                        });
 }
