@@ -265,7 +265,9 @@ void CTarnMapSectionSettingTreeInstanceCtrl::OnEditMode() {
 
 void CTarnMapSectionSettingTreeInstanceCtrl::CommitOnClose(int /*finish*/) {
     const ScopedComponentState resources;
-    if (!EditMode() || !Modified()) {
+    // While the host builds nothing is set: a hidden tree keeps its edits for later, and a
+    // closing one has had them discarded by ConfirmCloseWhileLocked.
+    if (!EditMode() || !Modified() || EditingSuspended()) {
         return;
     }
     if (tarnui::MessageBoxFromString(kStrAskSetEditedSections,
