@@ -51,7 +51,7 @@ TreeControl::Node& TreeControl::NewSlot() {
     Node& node = blocks_[slots_ >> kBlockBits][slots_ & (kBlockSize - 1)];
     // It may still hold an item from before the tree was last emptied; the caller sets the
     // links, the text and the images.
-    node.more.clear();
+    node.more.reset();
     node.expanded = false;
     node.data = 0;
     node.firstChild = node.lastChild = 0;
@@ -308,10 +308,10 @@ bool TreeControl::SetItemText(TreeItem item, int column, std::string text) {
     if (column == 0) {
         n->text = std::move(text);
     } else {
-        if (static_cast<int>(n->more.size()) < column) {
-            n->more.resize(column);
+        if (static_cast<int>(n->MoreCount()) < column) {
+            n->More().resize(column);
         }
-        n->more[column - 1] = std::move(text);
+        n->More()[column - 1] = std::move(text);
     }
     NotifyChanged(kChangeItemsChanged);
     return true;
@@ -319,10 +319,10 @@ bool TreeControl::SetItemText(TreeItem item, int column, std::string text) {
 
 std::string TreeControl::GetItemText(TreeItem item, int column) const {
     const Node* n = Find(item);
-    if (n == nullptr || column < 0 || column > static_cast<int>(n->more.size())) {
+    if (n == nullptr || column < 0 || column > static_cast<int>(n->MoreCount())) {
         return {};
     }
-    return column == 0 ? n->text : n->more[column - 1];
+    return column == 0 ? n->text : (*n->more)[column - 1];
 }
 
 const std::string& TreeControl::ItemText(TreeItem item) const {
@@ -522,8 +522,8 @@ int TreeControl::InsertColumn(int index, std::string title, int width) {
     }
     columns_.insert(columns_.begin() + index, TreeColumn{std::move(title), std::max(0, width)});
     ForEachNode([index](Node& node) {
-        if (static_cast<int>(node.more.size()) >= index) {
-            node.more.insert(node.more.begin() + (index - 1), std::string());
+        if (static_cast<int>(node.MoreCount()) >= index) {
+            node.more->insert(node.more->begin() + (index - 1), std::string());
         }
     });
     NotifyChanged(kChangeColumns);
@@ -536,8 +536,8 @@ bool TreeControl::DeleteColumn(int index) {
     }
     columns_.erase(columns_.begin() + index);
     ForEachNode([index](Node& node) {
-        if (static_cast<int>(node.more.size()) >= index) {
-            node.more.erase(node.more.begin() + (index - 1));
+        if (static_cast<int>(node.MoreCount()) >= index) {
+            node.more->erase(node.more->begin() + (index - 1));
         }
     });
     NotifyChanged(kChangeColumns);

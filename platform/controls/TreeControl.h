@@ -267,11 +267,21 @@ private:
         TreeItem parent = 0;
         TreeItem firstChild = 0, lastChild = 0;
         TreeItem prev = 0, next = 0;
-        std::string text;               // column 0
-        std::vector<std::string> more;  // columns 1 on, as far as any was set
+        std::string text;  // column 0
+        // Columns 1 on, as far as any was set; most trees have one column, so the texts of
+        // the others are kept apart and a slot stays small.
+        std::unique_ptr<std::vector<std::string>> more;
+        intptr_t data = 0;
         int image = 0, selectedImage = 0;
         bool expanded = false;
-        intptr_t data = 0;
+
+        std::vector<std::string>& More() {
+            if (more == nullptr) {
+                more = std::make_unique<std::vector<std::string>>();
+            }
+            return *more;
+        }
+        size_t MoreCount() const { return more != nullptr ? more->size() : 0; }
     };
 
     // Items live in fixed-size blocks indexed by handle - base_ (so their addresses stay put

@@ -327,7 +327,15 @@ void ForEachGroupOfValidText(std::string_view all, const SectionGroupSink& take)
         // cut at every ":", every part after the first an overlay member; else at every ",".
         const bool topLevelOverlay = all.find(':') != std::string_view::npos;
         const char cut = topLevelOverlay ? ':' : ',';
-        for (size_t i = all.find(cut); i != std::string_view::npos; i = all.find(cut, i + 1)) {
+        // Parts are short (a name or a few): a plain loop finds the next cut sooner than a
+        // library search per part.
+        const auto next = [all, cut](size_t from) {
+            while (from < all.size() && all[from] != cut) {
+                ++from;
+            }
+            return from < all.size() ? from : std::string_view::npos;
+        };
+        for (size_t i = next(0); i != std::string_view::npos; i = next(i + 1)) {
             const std::string_view token = all.substr(begin, i + 1 - begin);
             append(topLevelOverlay ? TrimRightView(token, ':')
                                    : TrimRightView(TrimLeftView(token, ','), ','));
