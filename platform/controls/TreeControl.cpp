@@ -73,8 +73,8 @@ TreeItem TreeControl::InsertItem(std::string_view text, TreeItem parent, TreeIte
     return InsertItem(text, 0, 0, parent, after);
 }
 
-TreeItem TreeControl::InsertItem(std::string_view text, int image, int selectedImage, TreeItem parent,
-                                 TreeItem after) {
+TreeItem TreeControl::InsertItem(std::string_view text, int image, int selectedImage,
+                                 TreeItem parent, TreeItem after) {
     Node* parentNode = nullptr;
     if (parent != kTreeRoot && parent != 0) {
         parentNode = Find(parent);
@@ -278,8 +278,7 @@ std::vector<TreeItem> TreeControl::VisibleRows() const {
 
 int TreeControl::VisibleRowCount(int limit) const {
     int count = 0;
-    for (TreeItem item = firstTop_; item != 0 && count < limit;
-         item = NextShownItem(Find(item))) {
+    for (TreeItem item = firstTop_; item != 0 && count < limit; item = NextShownItem(Find(item))) {
         ++count;
     }
     return count;

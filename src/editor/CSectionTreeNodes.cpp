@@ -93,9 +93,7 @@ void CSectionTreeNodes::BuildParts(TreeItem item, std::string_view normal) {
     // a part lives in its parent's text, which stays as it is meanwhile.
     ForEachGroupOfValidText(normal, [this, item](std::string_view part, uint32_t overlay) {
         const bool hasParts = HasSectionParts(part);
-        const int kind = overlay != 0 ? kNodeOverlayMember
-                         : hasParts   ? kNodeSubList
-                                      : kNodeSection;
+        const int kind = overlay != 0 ? kNodeOverlayMember : hasParts ? kNodeSubList : kNodeSection;
         const TreeItem child = Insert(part, kind, item, tarnui::kTreeLast);
         if (hasParts && SplitPartPassesCheck(part, caps_.overlayAllowed)) {
             BuildParts(child, part);
