@@ -4,6 +4,7 @@
 
 #include "src/editor/AddressListCheck.h"
 #include "src/editor/CheckText.h"
+#include "src/editor/SectionGroupSplit.h"
 #include "src/editor/SectionListCheck.h"
 
 bool HasSectionParts(std::string_view text) {

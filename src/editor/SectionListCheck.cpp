@@ -5,12 +5,16 @@
 
 #include "src/editor/CheckText.h"
 #include "src/editor/SectionCheckErrors.h"
+#include "src/editor/SectionGroupSplit.h"
 
 using checktext::IsBlankOrTab;
 using checktext::IsWhiteSpace;
 using checktext::TrimLeft;
 using checktext::TrimRight;
 using checktext::TrimWhiteSpace;
+using sectionsplit::StripWholeGroup;
+using sectionsplit::TrimLeftView;
+using sectionsplit::TrimRightView;
 
 namespace {
 
@@ -65,16 +69,7 @@ public:
 
 private:
     int Classify(char c) {
-        if (IsLetter(c)) {
-            return AppendNameCharacter(c);
-        }
-        if (IsDigit(c)) {
-            // A name does not begin with a digit.
-            return tokenEmpty_ ? kCheckInvalidCharacter : AppendNameCharacter(c);
-        }
-        if (IsNameSymbol(c)) {
-            return AppendNameCharacter(c);
-        }
+        // Delimiters first: runs of name characters mostly arrive through TakeName.
         switch (c) {
             case ' ':
             case '\t':
@@ -89,8 +84,16 @@ private:
             case ':':
                 return Colon();
             default:
-                return kCheckInvalidCharacter;
+                break;
         }
+        if (IsDigit(c)) {
+            // A name does not begin with a digit.
+            return tokenEmpty_ ? kCheckInvalidCharacter : AppendNameCharacter(c);
+        }
+        if (IsLetter(c) || IsNameSymbol(c)) {
+            return AppendNameCharacter(c);
+        }
+        return kCheckInvalidCharacter;
     }
 
     int AppendNameCharacter(char) {
@@ -167,36 +170,6 @@ private:
     char previous_ = '\0';  // last character that is not white space
 };
 
-std::string_view TrimLeftView(std::string_view text, char c) {
-    const size_t keep = text.find_first_not_of(c);
-    return keep == std::string_view::npos ? std::string_view() : text.substr(keep);
-}
-
-std::string_view TrimRightView(std::string_view text, char c) {
-    const size_t last = text.find_last_not_of(c);
-    return last == std::string_view::npos ? std::string_view() : text.substr(0, last + 1);
-}
-
-// Only a text that is one parenthesised group as a whole loses its parentheses (all leading
-// "(" and trailing ")").
-std::string_view StripWholeGroup(std::string_view text) {
-    if (text.empty() || text.front() != '(') {
-        return text;
-    }
-    int depth = 0;
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '(') {
-            ++depth;
-        } else if (text[i] == ')') {
-            --depth;
-        }
-        if (depth == 0) {
-            return i + 1 == text.size() ? TrimRightView(TrimLeftView(text, '('), ')') : text;
-        }
-    }
-    return text;
-}
-
 // A ":" outside parentheses in a text that is already normal (normalising it again would not
 // change it).
 int HasTopLevelOverlayInNormal(std::string_view normal) {
@@ -246,9 +219,16 @@ int CheckSectionList(std::string_view text, bool overlayAllowed, bool partialAll
     for (size_t i = 0; i < trimmed.size();) {
         // Names make up most of a list: a run of name characters is taken at once.
         if (kNameCharacter[static_cast<unsigned char>(trimmed[i])]) {
+            const auto isName = [&trimmed](size_t at) {
+                return kNameCharacter[static_cast<unsigned char>(trimmed[at])];
+            };
             size_t end = i + 1;
-            while (end < trimmed.size() &&
-                   kNameCharacter[static_cast<unsigned char>(trimmed[end])]) {
+            // Four at a time while all four are name characters, then one by one.
+            while (end + 4 <= trimmed.size() &&
+                   (isName(end) & isName(end + 1) & isName(end + 2) & isName(end + 3))) {
+                end += 4;
+            }
+            while (end < trimmed.size() && isName(end)) {
                 ++end;
             }
             if (const int error = scanner.TakeName(trimmed[i], trimmed[end - 1]);
@@ -309,56 +289,6 @@ bool ForEachSectionGroup(std::string_view text, bool overlayAllowed, bool partia
     std::string storage;
     ForEachGroupOfValidText(NormalSectionView(text, storage), take);
     return true;
-}
-
-void ForEachGroupOfValidText(std::string_view all, const SectionGroupSink& take) {
-    uint32_t overlay = 0;
-    // A part of a normal text needs no trimming of white space: only a whole group's
-    // parentheses go.
-    const auto append = [&](std::string_view view) {
-        const std::string_view part = StripWholeGroup(view);
-        if (!part.empty()) {
-            take(part, overlay);
-        }
-    };
-    size_t begin = 0;
-    if (all.find('(') == std::string_view::npos) {
-        // Without "(" (and so without ")") everything stands at depth 0: a list with a ":" is
-        // cut at every ":", every part after the first an overlay member; else at every ",".
-        const bool topLevelOverlay = all.find(':') != std::string_view::npos;
-        const char cut = topLevelOverlay ? ':' : ',';
-        // Parts are short (a name or a few): a plain loop finds the next cut sooner than a
-        // library search per part.
-        const auto next = [all, cut](size_t from) {
-            while (from < all.size() && all[from] != cut) {
-                ++from;
-            }
-            return from < all.size() ? from : std::string_view::npos;
-        };
-        for (size_t i = next(0); i != std::string_view::npos; i = next(i + 1)) {
-            const std::string_view token = all.substr(begin, i + 1 - begin);
-            append(topLevelOverlay ? TrimRightView(token, ':')
-                                   : TrimRightView(TrimLeftView(token, ','), ','));
-            begin = i + 1;
-            overlay = topLevelOverlay ? 1 : 0;
-        }
-    } else {
-        // A valid text with "(" has no top-level ":" (each group holds the ":" of the text,
-        // which stand at one depth), and its groups do not nest: each "(" has its ")" before
-        // the next "(". The text before a group, the group and the rest are the parts.
-        for (size_t open = all.find('('); open != std::string_view::npos;
-             open = all.find('(', begin)) {
-            const size_t close = all.find(')', open);
-            if (close == std::string_view::npos) {
-                break;
-            }
-            append(TrimRightView(
-                TrimRightView(TrimLeftView(all.substr(begin, open + 1 - begin), ','), '('), ','));
-            append(all.substr(open, close + 1 - open));
-            begin = close + 1;
-        }
-    }
-    append(TrimLeftView(all.substr(begin), ','));
 }
 
 bool SplitPartPassesCheck(std::string_view part, bool overlayAllowed) {

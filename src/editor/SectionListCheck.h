@@ -41,8 +41,6 @@ void SplitSectionList(std::string_view text, bool overlayAllowed, bool partialAl
 using SectionGroupSink = std::function<void(std::string_view text, uint32_t overlay)>;
 bool ForEachSectionGroup(std::string_view text, bool overlayAllowed, bool partialAllowed,
                          const SectionGroupSink& take);
-// The same split of a text that passed the check (with colon allowed) and is normal.
-void ForEachGroupOfValidText(std::string_view normal, const SectionGroupSink& take);
 // Whether a part that the split of a valid text gave passes the check as well (with the same
 // flags and colon allowed): its names and delimiters passed already, so only a top-level ":"
 // where overlays are not allowed fails.
