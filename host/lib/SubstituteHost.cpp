@@ -28,7 +28,8 @@ SubstituteHost::SubstituteHost(std::unique_ptr<Workspace> workspace, Options opt
 void SubstituteHost::SetWorkspace(std::unique_ptr<Workspace> workspace) {
     for (const TarnId& id :
          {kIdLinkerSettingService, kIdLinkerOptionService, kIdMemoryResourceService,
-          kIdWorkspaceDataService, kIdWorkspaceSaveService, kIdProjectInformationService}) {
+          kIdWorkspaceDataService, kIdWorkspaceSaveService, kIdProjectInformationService,
+          kIdMemoryMapService}) {
         host_.RemoveService(id);
     }
     linkerSettings_.reset();
@@ -44,8 +45,12 @@ void SubstituteHost::SetWorkspace(std::unique_ptr<Workspace> workspace) {
 }
 
 void SubstituteHost::MakeWorkspaceServices() {
+    memoryMapSetting_.SetWorkspace(workspace_.get());
     if (workspace_ == nullptr) {
         return;
+    }
+    if (memoryMapSetting_.Available()) {
+        host_.AddService<IBraeMemoryMapSetting>(kIdMemoryMapService, &memoryMapSetting_);
     }
     linkerSettings_ = std::make_unique<LinkerSettingService>(*workspace_);
     linkerOptions_ = std::make_unique<LinkerOptionService>(

@@ -11,6 +11,7 @@
 #include "host/lib/ErrorService.h"
 #include "host/lib/HostWindowService.h"
 #include "host/lib/LinkerServices.h"
+#include "host/lib/MemoryMapSettingService.h"
 #include "host/lib/MemoryResourceService.h"
 #include "host/lib/OptionsService.h"
 #include "host/lib/PlaceholderServices.h"
@@ -64,6 +65,9 @@ public:
     SourceLookupService& SourceLookup() { return sourceLookup_; }
     // The requests to open a source line; the front end shows them.
     SourceDisplayService& SourceDisplay() { return sourceDisplay_; }
+    // The requests for the device's memory map settings; offered while the open workspace
+    // names its device.
+    MemoryMapSettingService& MemoryMapSetting() { return memoryMapSetting_; }
 
     // Set after the linker option service took new section settings; the front end tells
     // the components and clears it.
@@ -90,6 +94,7 @@ private:
     HostWindowService windows_;
     DockingFramework docking_;
     SourceDisplayService sourceDisplay_;
+    MemoryMapSettingService memoryMapSetting_;
     std::unique_ptr<WorkspaceDataService> workspaceData_;
     std::unique_ptr<ProjectInfoService> projectInfo_;
     bool sectionSettingsChanged_ = false;

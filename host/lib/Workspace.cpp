@@ -319,7 +319,12 @@ std::optional<SourceLocation> Workspace::SourceOf(uint32_t address) const {
 }
 
 bool Workspace::Commit(WorkspaceFile changed, std::string* error) {
-    if (!IsInMemory() && !WriteFileAtomically(path_, changed.Render(), error)) {
+    const std::string text = changed.Render();
+    // A change that leaves the text as it was is no change: the file is not even rewritten.
+    if (text == file_.Render()) {
+        return true;
+    }
+    if (!IsInMemory() && !WriteFileAtomically(path_, text, error)) {
         return false;
     }
     file_ = std::move(changed);

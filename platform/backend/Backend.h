@@ -21,6 +21,7 @@ namespace tarnui {
 
 class Dialog;
 class Window;
+struct Cursor;
 class PrintJob;
 struct MessageBoxRequest;
 struct PopupMenuRequest;
@@ -50,6 +51,9 @@ public:
     virtual void WindowDestroyed(Window& /*window*/) {}
     // What changed in a window or control (Changes.h bits); its Revision() has advanced.
     virtual void WindowChanged(Window& /*window*/, uint32_t /*changes*/) {}
+    // The mouse cursor to show changed (Cursor.h): the arrow, or a resource's image with its
+    // hot spot.
+    virtual void CursorChanged(const Cursor& /*cursor*/) {}
 
     // The main loop. Messages were posted to an empty queue: the backend calls
     // Window::PumpMessages from its event loop soon. A timer was set (or set again with a

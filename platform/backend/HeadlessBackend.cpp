@@ -80,6 +80,7 @@ std::string HeadlessBackend::Transcript() const {
 void HeadlessBackend::ClearRecord() {
     events_.clear();
     documents_.clear();
+    cursors_.clear();
 }
 
 void HeadlessBackend::Refuse(std::string what) {

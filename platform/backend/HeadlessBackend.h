@@ -12,6 +12,7 @@
 #include "platform/backend/Backend.h"
 #include "platform/backend/HeadlessRecord.h"
 #include "platform/backend/HeadlessScript.h"
+#include "platform/windows/Cursor.h"
 
 namespace tarnui {
 
@@ -26,6 +27,8 @@ public:
     bool ShowedMessage(std::string_view text) const;
     int BeepCount() const;
     const std::vector<PrintedDocument>& Documents() const { return documents_; }
+    // Every cursor shown, in order (the arrow as id 0).
+    const std::vector<Cursor>& Cursors() const { return cursors_; }
     std::string Transcript() const;
     void ClearRecord();
 
@@ -44,6 +47,7 @@ public:
     bool ShowHelp(const HelpRequest& request) override;
     void Beep() override;
     void WindowShown(Window& window, bool shown) override;
+    void CursorChanged(const Cursor& cursor) override { cursors_.push_back(cursor); }
 
 private:
     friend class HeadlessPrintJob;
@@ -52,6 +56,7 @@ private:
     HeadlessScript script_;
     std::vector<ShownEvent> events_;
     std::vector<PrintedDocument> documents_;
+    std::vector<Cursor> cursors_;
     bool printerAvailable_ = true;
     bool helpAvailable_ = true;
 };

@@ -49,7 +49,12 @@ TreeControl::Node& TreeControl::NewSlot() {
         blocks_.push_back(std::make_unique<Node[]>(kBlockSize));
     }
     Node& node = blocks_[slots_ >> kBlockBits][slots_ & (kBlockSize - 1)];
-    node = Node{};  // it may still hold an item from before the tree was last emptied
+    // It may still hold an item from before the tree was last emptied; the caller sets the
+    // links, the text and the images.
+    node.more.reset();
+    node.expanded = false;
+    node.data = 0;
+    node.firstChild = node.lastChild = 0;
     ++slots_;
     return node;
 }
@@ -64,12 +69,12 @@ void TreeControl::DropAllSlots() {
 
 // ---- items --------------------------------------------------------------------------------
 
-TreeItem TreeControl::InsertItem(std::string text, TreeItem parent, TreeItem after) {
-    return InsertItem(std::move(text), 0, 0, parent, after);
+TreeItem TreeControl::InsertItem(std::string_view text, TreeItem parent, TreeItem after) {
+    return InsertItem(text, 0, 0, parent, after);
 }
 
-TreeItem TreeControl::InsertItem(std::string text, int image, int selectedImage, TreeItem parent,
-                                 TreeItem after) {
+TreeItem TreeControl::InsertItem(std::string_view text, int image, int selectedImage,
+                                 TreeItem parent, TreeItem after) {
     Node* parentNode = nullptr;
     if (parent != kTreeRoot && parent != 0) {
         parentNode = Find(parent);
@@ -81,35 +86,32 @@ TreeItem TreeControl::InsertItem(std::string text, int image, int selectedImage,
     }
     TreeItem& first = parentNode != nullptr ? parentNode->firstChild : firstTop_;
     TreeItem& last = parentNode != nullptr ? parentNode->lastChild : lastTop_;
-    TreeItem prev = 0;
-    if (after == kTreeFirst) {
-        prev = 0;
-    } else if (after == kTreeLast) {
-        prev = last;
-    } else {
-        const Node* sibling = Find(after);
-        if (sibling == nullptr || sibling->parent != parent) {
+    Node* prevNode = nullptr;  // slots stay put while items are added
+    if (after == kTreeLast) {
+        prevNode = last != 0 ? Find(last) : nullptr;
+    } else if (after != kTreeFirst) {
+        prevNode = Find(after);
+        if (prevNode == nullptr || prevNode->parent != parent) {
             return 0;
         }
-        prev = after;
     }
 
     Node* node = &NewSlot();
     node->id = nextId_++;
     node->parent = parent;
-    node->text = std::move(text);
+    node->text.assign(text);
     node->image = image;
     node->selectedImage = selectedImage;
-    node->prev = prev;
-    node->next = prev != 0 ? Find(prev)->next : first;
+    node->prev = prevNode != nullptr ? prevNode->id : 0;
+    node->next = prevNode != nullptr ? prevNode->next : first;
     const TreeItem id = node->id;
     if (node->next != 0) {
         Find(node->next)->prev = id;
     } else {
         last = id;
     }
-    if (prev != 0) {
-        Find(prev)->next = id;
+    if (prevNode != nullptr) {
+        prevNode->next = id;
     } else {
         first = id;
     }
@@ -236,6 +238,10 @@ TreeItem TreeControl::GetNextVisibleItem(TreeItem item) const {
     if (n == nullptr || !IsShown(item)) {
         return 0;
     }
+    return NextShownItem(n);
+}
+
+TreeItem TreeControl::NextShownItem(const Node* n) const {
     if (n->expanded && n->firstChild != 0) {
         return n->firstChild;
     }
@@ -264,10 +270,18 @@ TreeItem TreeControl::GetPrevVisibleItem(TreeItem item) const {
 
 std::vector<TreeItem> TreeControl::VisibleRows() const {
     std::vector<TreeItem> rows;
-    for (TreeItem item = firstTop_; item != 0; item = GetNextVisibleItem(item)) {
+    for (TreeItem item = firstTop_; item != 0; item = NextShownItem(Find(item))) {
         rows.push_back(item);
     }
     return rows;
+}
+
+int TreeControl::VisibleRowCount(int limit) const {
+    int count = 0;
+    for (TreeItem item = firstTop_; item != 0 && count < limit; item = NextShownItem(Find(item))) {
+        ++count;
+    }
+    return count;
 }
 
 int TreeControl::RowOf(TreeItem item) const {
@@ -275,7 +289,7 @@ int TreeControl::RowOf(TreeItem item) const {
         return -1;
     }
     int row = 0;
-    for (TreeItem i = firstTop_; i != 0; i = GetNextVisibleItem(i), ++row) {
+    for (TreeItem i = firstTop_; i != 0; i = NextShownItem(Find(i)), ++row) {
         if (i == item) {
             return row;
         }
@@ -293,10 +307,10 @@ bool TreeControl::SetItemText(TreeItem item, int column, std::string text) {
     if (column == 0) {
         n->text = std::move(text);
     } else {
-        if (static_cast<int>(n->more.size()) < column) {
-            n->more.resize(column);
+        if (static_cast<int>(n->MoreCount()) < column) {
+            n->More().resize(column);
         }
-        n->more[column - 1] = std::move(text);
+        n->More()[column - 1] = std::move(text);
     }
     NotifyChanged(kChangeItemsChanged);
     return true;
@@ -304,10 +318,10 @@ bool TreeControl::SetItemText(TreeItem item, int column, std::string text) {
 
 std::string TreeControl::GetItemText(TreeItem item, int column) const {
     const Node* n = Find(item);
-    if (n == nullptr || column < 0 || column > static_cast<int>(n->more.size())) {
+    if (n == nullptr || column < 0 || column > static_cast<int>(n->MoreCount())) {
         return {};
     }
-    return column == 0 ? n->text : n->more[column - 1];
+    return column == 0 ? n->text : (*n->more)[column - 1];
 }
 
 const std::string& TreeControl::ItemText(TreeItem item) const {
@@ -469,11 +483,18 @@ int TreeControl::GetVisibleCount() const {
 }
 
 int TreeControl::MaxScrollVert() const {
-    return std::max(0, static_cast<int>(VisibleRows().size()) - GetVisibleCount());
+    return std::max(0, VisibleRowCount() - GetVisibleCount());
 }
 
 void TreeControl::ClampScroll() {
-    scrollVert_ = std::clamp(scrollVert_, 0, MaxScrollVert());
+    // Rows are counted only as far as the position needs: with that many the position
+    // stands, and a large tree scrolled to the top is not walked at all.
+    const int rowsNeeded = scrollVert_ + GetVisibleCount();
+    if (scrollVert_ <= 0) {
+        scrollVert_ = 0;
+    } else if (const int rows = VisibleRowCount(rowsNeeded); rows < rowsNeeded) {
+        scrollVert_ = std::max(0, rows - GetVisibleCount());
+    }
     if (scrollVert_ != shownScrollVert_) {
         shownScrollVert_ = scrollVert_;
         NotifyChanged(kChangeScroll);
@@ -500,8 +521,8 @@ int TreeControl::InsertColumn(int index, std::string title, int width) {
     }
     columns_.insert(columns_.begin() + index, TreeColumn{std::move(title), std::max(0, width)});
     ForEachNode([index](Node& node) {
-        if (static_cast<int>(node.more.size()) >= index) {
-            node.more.insert(node.more.begin() + (index - 1), std::string());
+        if (static_cast<int>(node.MoreCount()) >= index) {
+            node.more->insert(node.more->begin() + (index - 1), std::string());
         }
     });
     NotifyChanged(kChangeColumns);
@@ -514,8 +535,8 @@ bool TreeControl::DeleteColumn(int index) {
     }
     columns_.erase(columns_.begin() + index);
     ForEachNode([index](Node& node) {
-        if (static_cast<int>(node.more.size()) >= index) {
-            node.more.erase(node.more.begin() + (index - 1));
+        if (static_cast<int>(node.MoreCount()) >= index) {
+            node.more->erase(node.more->begin() + (index - 1));
         }
     });
     NotifyChanged(kChangeColumns);

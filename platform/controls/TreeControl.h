@@ -14,8 +14,10 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <limits>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/controls/Control.h"
@@ -100,10 +102,12 @@ public:
     }
 
     // Items. InsertItem returns the new item, 0 when `parent` or `after` is not valid
-    // (`after` must be kTreeFirst, kTreeLast or a child of `parent`).
-    TreeItem InsertItem(std::string text, int image, int selectedImage, TreeItem parent = kTreeRoot,
+    // (`after` must be kTreeFirst, kTreeLast or a child of `parent`). The text is copied into
+    // the item's slot, whose storage a refill of an emptied tree takes over.
+    TreeItem InsertItem(std::string_view text, int image, int selectedImage,
+                        TreeItem parent = kTreeRoot, TreeItem after = kTreeLast);
+    TreeItem InsertItem(std::string_view text, TreeItem parent = kTreeRoot,
                         TreeItem after = kTreeLast);
-    TreeItem InsertItem(std::string text, TreeItem parent = kTreeRoot, TreeItem after = kTreeLast);
     // Deletes the item and its descendants; kTreeRoot deletes everything.
     bool DeleteItem(TreeItem item);
     bool DeleteAllItems() { return DeleteItem(kTreeRoot); }
@@ -263,11 +267,21 @@ private:
         TreeItem parent = 0;
         TreeItem firstChild = 0, lastChild = 0;
         TreeItem prev = 0, next = 0;
-        std::string text;               // column 0
-        std::vector<std::string> more;  // columns 1 on, as far as any was set
+        std::string text;  // column 0
+        // Columns 1 on, as far as any was set; most trees have one column, so the texts of
+        // the others are kept apart and a slot stays small.
+        std::unique_ptr<std::vector<std::string>> more;
+        intptr_t data = 0;
         int image = 0, selectedImage = 0;
         bool expanded = false;
-        intptr_t data = 0;
+
+        std::vector<std::string>& More() {
+            if (more == nullptr) {
+                more = std::make_unique<std::vector<std::string>>();
+            }
+            return *more;
+        }
+        size_t MoreCount() const { return more != nullptr ? more->size() : 0; }
     };
 
     // Items live in fixed-size blocks indexed by handle - base_ (so their addresses stay put
@@ -293,6 +307,11 @@ private:
     bool IsWithin(TreeItem item, TreeItem ancestor) const;  // item == ancestor or below it
     // The visible rows, top to bottom (scroll position 0 first).
     std::vector<TreeItem> VisibleRows() const;
+    // The visible rows, counted up to `limit` at most.
+    int VisibleRowCount(int limit = std::numeric_limits<int>::max()) const;
+    // The row after a shown item, walking down through expanded items and up to the next
+    // sibling of an ancestor.
+    TreeItem NextShownItem(const Node* node) const;
     int RowOf(TreeItem item) const;  // -1 when not shown
     int MaxScrollVert() const;
     void ClampScroll();

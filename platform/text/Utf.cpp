@@ -42,9 +42,20 @@ void AppendUtf16(std::u16string& out, char32_t cp) {
 }  // namespace
 
 std::u16string Utf8ToUtf16(std::string_view text) {
-    std::u16string out;
+    // Most texts are plain ASCII: their leading ASCII run is widened in one pass.
+    size_t ascii = 0;
+    while (ascii < text.size() && static_cast<uint8_t>(text[ascii]) < 0x80) {
+        ++ascii;
+    }
+    std::u16string out(ascii, u'\0');
+    for (size_t k = 0; k < ascii; ++k) {
+        out[k] = static_cast<char16_t>(text[k]);
+    }
+    if (ascii == text.size()) {
+        return out;
+    }
     out.reserve(text.size());
-    size_t i = 0;
+    size_t i = ascii;
     while (i < text.size()) {
         const auto lead = static_cast<uint8_t>(text[i]);
         if (lead < 0x80) {

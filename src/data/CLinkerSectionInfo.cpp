@@ -165,6 +165,7 @@ int CLinkerSectionInfo::GetEntries(LinkerSectionRows& rows) const {
 
 int CLinkerSectionInfo::SetEntries(const LinkerSectionRows& rows) {
     FreeLinkerSectionRows(entries_);
+    entries_.reserve(rows.size());
     for (const auto& row : rows) {
         if (row != nullptr) {
             entries_.push_back(std::make_unique<tagLinkerSectionInfo>(*row));

@@ -3,16 +3,12 @@
 #include <utility>
 
 #include "src/editor/AddressListCheck.h"
+#include "src/editor/CheckText.h"
+#include "src/editor/SectionGroupSplit.h"
 #include "src/editor/SectionListCheck.h"
 
-bool HasSectionParts(const std::string& text) {
-    // A plain loop: find_first_of searches the set once per character.
-    for (char c : text) {
-        if (c == ',' || c == ':') {
-            return true;
-        }
-    }
-    return false;
+bool HasSectionParts(std::string_view text) {
+    return checktext::HoldsEither(text, ',', ':');
 }
 
 int CSectionTreeNodes::Kind(TreeItem item) const {
@@ -59,8 +55,9 @@ bool CSectionTreeNodes::IsWithin(TreeItem item, TreeItem ancestor) const {
     return false;
 }
 
-TreeItem CSectionTreeNodes::Insert(std::string text, int kind, TreeItem parent, TreeItem after) {
-    return tree_.InsertItem(std::move(text), kind, kind, parent, after);
+TreeItem CSectionTreeNodes::Insert(std::string_view text, int kind, TreeItem parent,
+                                   TreeItem after) {
+    return tree_.InsertItem(text, kind, kind, parent, after);
 }
 
 TreeItem CSectionTreeNodes::CopySubtree(TreeItem source, TreeItem parent, TreeItem after) {
@@ -84,21 +81,25 @@ void CSectionTreeNodes::DeleteChildren(TreeItem item) {
 void CSectionTreeNodes::BuildChildren(TreeItem item) {
     DeleteChildren(item);
     const std::string& text = Text(item);  // unchanged while its children are inserted
-    if (!HasSectionParts(text)) {
+    if (!HasSectionParts(text) ||
+        CheckSectionList(text, caps_.overlayAllowed, caps_.partialAllowed, true) != 0) {
         return;
     }
-    std::vector<CLinkerSubSectionGroup> parts;
-    SplitSectionList(text, caps_.overlayAllowed, caps_.partialAllowed, parts);
-    for (CLinkerSubSectionGroup& part : parts) {
-        const bool hasParts = HasSectionParts(part.text);
-        const int kind = part.overlay != 0 ? kNodeOverlayMember
-                         : hasParts        ? kNodeSubList
-                                           : kNodeSection;
-        const TreeItem child = Insert(std::move(part.text), kind, item, tarnui::kTreeLast);
-        if (hasParts) {
-            BuildChildren(child);
+    std::string storage;
+    BuildParts(item, NormalSectionView(text, storage));
+}
+
+void CSectionTreeNodes::BuildParts(TreeItem item, std::string_view normal) {
+    // Each part goes into the tree as the split finds it, its own parts beneath it at once;
+    // a part lives in its parent's text, which stays as it is meanwhile.
+    ForEachGroupOfValidText(normal, [this, item](std::string_view part, uint32_t overlay) {
+        const bool hasParts = HasSectionParts(part);
+        const int kind = overlay != 0 ? kNodeOverlayMember : hasParts ? kNodeSubList : kNodeSection;
+        const TreeItem child = Insert(part, kind, item, tarnui::kTreeLast);
+        if (hasParts && SplitPartPassesCheck(part, caps_.overlayAllowed)) {
+            BuildParts(child, part);
         }
-    }
+    });
 }
 
 std::string CSectionTreeNodes::ComposeChildren(TreeItem parent, TreeItem replaced,
@@ -181,10 +182,10 @@ void CSectionTreeNodes::SelectAtTop(TreeItem item) {
 TreeItem CSectionTreeNodes::AppendGroup(const tagLinkerSectionInfo& entry) {
     std::string address = JoinAddressList(caps_.rangeAllowed, caps_.severalAllowed,
                                           entry.startAddresses, entry.endAddresses);
-    const TreeItem group = Insert(std::move(address), kNodeGroup, Root(), tarnui::kTreeLast);
-    std::string sections = entry.sections;
-    NormalizeSectionText(sections);
-    const TreeItem list = Insert(std::move(sections), kNodeSectionList, group, tarnui::kTreeLast);
+    const TreeItem group = Insert(address, kNodeGroup, Root(), tarnui::kTreeLast);
+    std::string storage;
+    const TreeItem list = Insert(NormalSectionView(entry.sections, storage), kNodeSectionList,
+                                 group, tarnui::kTreeLast);
     tree_.Expand(group, tarnui::TreeExpand::Expand);
     BuildChildren(list);
     return list;

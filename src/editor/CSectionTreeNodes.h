@@ -5,6 +5,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/controls/TreeControl.h"
@@ -41,7 +42,7 @@ public:
     // Whether the item is `ancestor` or lies beneath it.
     bool IsWithin(TreeItem item, TreeItem ancestor) const;
 
-    TreeItem Insert(std::string text, int kind, TreeItem parent, TreeItem after);
+    TreeItem Insert(std::string_view text, int kind, TreeItem parent, TreeItem after);
     // A copy of the item with all its descendants, texts, kinds and expansion.
     TreeItem CopySubtree(TreeItem source, TreeItem parent, TreeItem after);
     void DeleteChildren(TreeItem item);
@@ -69,9 +70,12 @@ public:
     void Rebuild(const LinkerSectionRows& entries, const std::string& rootText);
 
 private:
+    // The parts of a normal text that passed the check, beneath `item`.
+    void BuildParts(TreeItem item, std::string_view normal);
+
     tarnui::TreeControl& tree_;
     const SectionCapabilities& caps_;
 };
 
 // Whether a section text holds "," or ":" and so has parts.
-bool HasSectionParts(const std::string& text);
+bool HasSectionParts(std::string_view text);

@@ -265,7 +265,9 @@ void CTarnMapSectionSettingTreeInstanceCtrl::OnEditMode() {
 
 void CTarnMapSectionSettingTreeInstanceCtrl::CommitOnClose(int /*finish*/) {
     const ScopedComponentState resources;
-    if (!EditMode() || !Modified()) {
+    // While the host builds nothing is set: a hidden tree keeps its edits for later, and a
+    // closing one has had them discarded by ConfirmCloseWhileLocked.
+    if (!EditMode() || !Modified() || EditingSuspended()) {
         return;
     }
     if (tarnui::MessageBoxFromString(kStrAskSetEditedSections,
@@ -460,7 +462,7 @@ bool CTarnMapSectionSettingTreeInstanceCtrl::BeginDrag(TreeItem item) {
     dragging_ = true;
     draggedItem_ = item;
     dragImage_ = TreeCtrl().CreateDragImage(item);
-    dragCursor_ = 0;
+    savedCursor_ = tarnui::GetCursor();
     return true;
 }
 
@@ -470,7 +472,7 @@ bool CTarnMapSectionSettingTreeInstanceCtrl::DragOver(TreeItem target) {
     }
     TreeCtrl().SelectDropTarget(target);
     const bool acceptable = editor_.IsDropAcceptable(draggedItem_, target);
-    dragCursor_ = acceptable ? 0 : kCursorNoDrop;
+    tarnui::SetCursor(acceptable ? savedCursor_ : tarnui::LoadCursorResource(kCursorNoDrop));
     return acceptable;
 }
 
@@ -482,7 +484,7 @@ bool CTarnMapSectionSettingTreeInstanceCtrl::EndDrag(TreeItem target) {
     dragging_ = false;
     draggedItem_ = 0;
     dragImage_.reset();
-    dragCursor_ = 0;
+    tarnui::SetCursor(savedCursor_);
     TreeCtrl().SelectDropTarget(0);
     return target != 0 && editor_.Drop(dragged, target);
 }

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "platform/graphics/ImageList.h"
+#include "platform/windows/Cursor.h"
 #include "src/data/CLinkerSectionInfo.h"
 #include "src/editor/CSectionTreeEditor.h"
 #include "src/editor/CSectionTreeNodes.h"
@@ -58,9 +59,9 @@ public:
     bool BeginDrag(TreeItem item);
     bool DragOver(TreeItem target);
     bool EndDrag(TreeItem target);
+    // While dragging the platform's cursor is the no-drop cursor over a refused target and
+    // the cursor from before the drag elsewhere; the drag's end puts that one back.
     bool IsDragging() const { return dragging_; }
-    // The cursor shown while dragging: 0 normal, the no-drop cursor over a refused target.
-    int DragCursor() const { return dragCursor_; }
 
     // Validates and writes the tree to the model; false (after the message) on a fault.
     bool Commit();
@@ -98,5 +99,5 @@ private:
     std::unique_ptr<tarnui::ImageList> dragImage_;
     TreeItem draggedItem_ = 0;
     std::string previousLabel_;
-    int dragCursor_ = 0;
+    tarnui::Cursor savedCursor_;
 };

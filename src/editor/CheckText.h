@@ -1,6 +1,8 @@
 // Character classes and trimming shared by the section and address list checks.
 #pragma once
 
+#include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -14,6 +16,31 @@ inline bool IsWhiteSpace(char c) {
 
 inline bool IsBlankOrTab(char c) {
     return c == ' ' || c == '\t';
+}
+
+// Whether the text holds `a` or `b`, looking at eight characters at a time (a byte of a word
+// equals c exactly when that byte of word ^ c is zero).
+inline bool HoldsEither(std::string_view text, char a, char b) {
+    constexpr uint64_t kOnes = 0x0101010101010101u;
+    constexpr uint64_t kHighs = 0x8080808080808080u;
+    const uint64_t wordA = kOnes * static_cast<unsigned char>(a);
+    const uint64_t wordB = kOnes * static_cast<unsigned char>(b);
+    size_t i = 0;
+    for (; i + 8 <= text.size(); i += 8) {
+        uint64_t word;
+        std::memcpy(&word, text.data() + i, sizeof word);
+        const uint64_t x = word ^ wordA;
+        const uint64_t y = word ^ wordB;
+        if ((((x - kOnes) & ~x) | ((y - kOnes) & ~y)) & kHighs) {
+            return true;
+        }
+    }
+    for (; i < text.size(); ++i) {
+        if (text[i] == a || text[i] == b) {
+            return true;
+        }
+    }
+    return false;
 }
 
 // The same white space as the models trim: space, tab, CR, LF, VT, FF.

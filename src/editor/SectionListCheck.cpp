@@ -1,27 +1,43 @@
 #include "src/editor/SectionListCheck.h"
 
+#include <array>
 #include <utility>
 
 #include "src/editor/CheckText.h"
 #include "src/editor/SectionCheckErrors.h"
+#include "src/editor/SectionGroupSplit.h"
 
 using checktext::IsBlankOrTab;
 using checktext::IsWhiteSpace;
 using checktext::TrimLeft;
 using checktext::TrimRight;
 using checktext::TrimWhiteSpace;
+using sectionsplit::StripWholeGroup;
+using sectionsplit::TrimLeftView;
+using sectionsplit::TrimRightView;
 
 namespace {
 
-bool IsLetter(char c) {
+constexpr bool IsLetter(char c) {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
 }
-bool IsDigit(char c) {
+constexpr bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
-bool IsNameSymbol(char c) {
+constexpr bool IsNameSymbol(char c) {
     return c == '$' || c == '*' || c == '_';
 }
+
+// The characters of a section name, as a table for the scan of a run of them.
+constexpr std::array<bool, 256> MakeNameCharacters() {
+    std::array<bool, 256> names{};
+    for (int c = 0; c < 256; ++c) {
+        const char ch = static_cast<char>(c);
+        names[c] = IsLetter(ch) || IsDigit(ch) || IsNameSymbol(ch);
+    }
+    return names;
+}
+constexpr std::array<bool, 256> kNameCharacter = MakeNameCharacters();
 
 // Scans a section list; the final checks of CheckSectionList follow a complete scan.
 class SectionListScanner {
@@ -38,21 +54,22 @@ public:
         return result;
     }
 
+    // A run of name characters from `first` to `last`: the same as taking them one by one.
+    int TakeName(char first, char last) {
+        if (previous_ == ')' || (tokenEmpty_ && IsDigit(first))) {
+            return kCheckInvalidCharacter;
+        }
+        tokenEmpty_ = false;
+        previous_ = last;
+        return kCheckSuccess;
+    }
+
     int depth() const { return depth_; }
     char previous() const { return previous_; }
 
 private:
     int Classify(char c) {
-        if (IsLetter(c)) {
-            return AppendNameCharacter(c);
-        }
-        if (IsDigit(c)) {
-            // A name does not begin with a digit.
-            return tokenEmpty_ ? kCheckInvalidCharacter : AppendNameCharacter(c);
-        }
-        if (IsNameSymbol(c)) {
-            return AppendNameCharacter(c);
-        }
+        // Delimiters first: runs of name characters mostly arrive through TakeName.
         switch (c) {
             case ' ':
             case '\t':
@@ -67,8 +84,16 @@ private:
             case ':':
                 return Colon();
             default:
-                return kCheckInvalidCharacter;
+                break;
         }
+        if (IsDigit(c)) {
+            // A name does not begin with a digit.
+            return tokenEmpty_ ? kCheckInvalidCharacter : AppendNameCharacter(c);
+        }
+        if (IsLetter(c) || IsNameSymbol(c)) {
+            return AppendNameCharacter(c);
+        }
+        return kCheckInvalidCharacter;
     }
 
     int AppendNameCharacter(char) {
@@ -145,16 +170,6 @@ private:
     char previous_ = '\0';  // last character that is not white space
 };
 
-std::string_view TrimLeftView(std::string_view text, char c) {
-    const size_t keep = text.find_first_not_of(c);
-    return keep == std::string_view::npos ? std::string_view() : text.substr(keep);
-}
-
-std::string_view TrimRightView(std::string_view text, char c) {
-    const size_t last = text.find_last_not_of(c);
-    return last == std::string_view::npos ? std::string_view() : text.substr(0, last + 1);
-}
-
 // A ":" outside parentheses in a text that is already normal (normalising it again would not
 // change it).
 int HasTopLevelOverlayInNormal(std::string_view normal) {
@@ -174,50 +189,59 @@ int HasTopLevelOverlayInNormal(std::string_view normal) {
 }  // namespace
 
 void NormalizeSectionText(std::string& text) {
-    const std::string_view trimmed = TrimWhiteSpace(text);
-    bool blanks = trimmed.size() != text.size();
-    for (size_t i = 0; i < trimmed.size() && !blanks; ++i) {
-        blanks = IsBlankOrTab(trimmed[i]);
+    std::string storage;
+    const std::string_view normal = NormalSectionView(text, storage);
+    if (normal.size() != text.size()) {
+        text = std::string(normal);
     }
+}
+
+std::string_view NormalSectionView(std::string_view text, std::string& storage) {
+    std::string_view normal = TrimWhiteSpace(text);
     // Most texts are already normal: only one with white space to drop is copied.
-    if (blanks) {
-        std::string result;
-        result.reserve(trimmed.size());
-        for (char c : trimmed) {
+    if (checktext::HoldsEither(normal, ' ', '\t')) {
+        storage.clear();
+        storage.reserve(normal.size());
+        for (char c : normal) {
             if (!IsBlankOrTab(c)) {
-                result.push_back(c);
+                storage.push_back(c);
             }
         }
-        text = std::move(result);
+        normal = storage;
     }
-    if (!text.empty() && text.front() == '(') {
-        int depth = 0;
-        for (size_t i = 0; i < text.size(); ++i) {
-            if (text[i] == '(') {
-                ++depth;
-            } else if (text[i] == ')') {
-                --depth;
-            }
-            if (depth == 0) {
-                // Only a text that is one group as a whole loses its parentheses.
-                if (i + 1 == text.size()) {
-                    TrimLeft(text, '(');
-                    TrimRight(text, ')');
-                }
-                break;
-            }
-        }
-    }
+    return StripWholeGroup(normal);
 }
 
 int CheckSectionList(std::string_view text, bool overlayAllowed, bool partialAllowed,
                      bool colonAllowed) {
     const std::string_view trimmed = TrimWhiteSpace(text);
     SectionListScanner scanner(partialAllowed, colonAllowed);
-    for (char c : trimmed) {
-        if (const int error = scanner.Take(c); error != kCheckSuccess) {
+    for (size_t i = 0; i < trimmed.size();) {
+        // Names make up most of a list: a run of name characters is taken at once.
+        if (kNameCharacter[static_cast<unsigned char>(trimmed[i])]) {
+            const auto isName = [&trimmed](size_t at) {
+                return kNameCharacter[static_cast<unsigned char>(trimmed[at])];
+            };
+            size_t end = i + 1;
+            // Four at a time while all four are name characters, then one by one.
+            while (end + 4 <= trimmed.size() &&
+                   (isName(end) & isName(end + 1) & isName(end + 2) & isName(end + 3))) {
+                end += 4;
+            }
+            while (end < trimmed.size() && isName(end)) {
+                ++end;
+            }
+            if (const int error = scanner.TakeName(trimmed[i], trimmed[end - 1]);
+                error != kCheckSuccess) {
+                return error;
+            }
+            i = end;
+            continue;
+        }
+        if (const int error = scanner.Take(trimmed[i]); error != kCheckSuccess) {
             return error;
         }
+        ++i;
     }
     if (trimmed.empty()) {
         return kCheckInvalidCharacter;
@@ -242,9 +266,8 @@ int HasTopLevelOverlay(std::string_view text) {
     if (text.find(':') == std::string_view::npos) {
         return 0;
     }
-    std::string normal(text);
-    NormalizeSectionText(normal);
-    return HasTopLevelOverlayInNormal(normal);
+    std::string storage;
+    return HasTopLevelOverlayInNormal(NormalSectionView(text, storage));
 }
 
 int HasParentheses(std::string_view text) {
@@ -258,64 +281,25 @@ int GetSectionTextKind(std::string_view text) {
     return text.find(',') != std::string_view::npos ? 1 : 0;
 }
 
+bool ForEachSectionGroup(std::string_view text, bool overlayAllowed, bool partialAllowed,
+                         const SectionGroupSink& take) {
+    if (CheckSectionList(text, overlayAllowed, partialAllowed, true) != kCheckSuccess) {
+        return false;
+    }
+    std::string storage;
+    ForEachGroupOfValidText(NormalSectionView(text, storage), take);
+    return true;
+}
+
+bool SplitPartPassesCheck(std::string_view part, bool overlayAllowed) {
+    return overlayAllowed || HasTopLevelOverlayInNormal(part) == 0;
+}
+
 void SplitSectionList(std::string_view text, bool overlayAllowed, bool partialAllowed,
                       std::vector<CLinkerSubSectionGroup>& groups) {
     groups.clear();
-    if (CheckSectionList(text, overlayAllowed, partialAllowed, true) != kCheckSuccess) {
-        return;
-    }
-    std::string normal(text);
-    NormalizeSectionText(normal);
-    const bool topLevelOverlay = HasTopLevelOverlayInNormal(normal) != 0;
-    const bool hasGroups = normal.find('(') != std::string::npos;
-
-    uint32_t overlay = 0;
-    auto append = [&groups, &overlay](std::string_view view) {
-        std::string part(view);
-        NormalizeSectionText(part);
-        if (!part.empty()) {
-            groups.emplace_back(std::move(part), overlay);
-        }
-    };
-    const std::string_view all(normal);
-
-    // A token runs from `begin` to the character that ends it; each is normalised once when
-    // its group ends, so the walk stays linear.
-    size_t begin = 0;
-    int depth = 0;
-    for (size_t i = 0; i < all.size(); ++i) {
-        const auto token = [&] { return all.substr(begin, i + 1 - begin); };
-        switch (all[i]) {
-            case '(':
-                ++depth;
-                if (!topLevelOverlay && hasGroups && depth == 1) {
-                    append(TrimRightView(TrimRightView(TrimLeftView(token(), ','), '('), ','));
-                    begin = i;
-                }
-                break;
-            case ')':
-                --depth;
-                if (!topLevelOverlay && hasGroups && depth == 0) {
-                    append(token());
-                    begin = i + 1;
-                }
-                break;
-            case ',':
-                if (!topLevelOverlay && !hasGroups && depth == 0) {
-                    append(TrimRightView(TrimLeftView(token(), ','), ','));
-                    begin = i + 1;
-                }
-                break;
-            case ':':
-                if (topLevelOverlay && depth == 0) {
-                    append(TrimRightView(token(), ':'));
-                    begin = i + 1;
-                    overlay = 1;
-                }
-                break;
-            default:
-                break;
-        }
-    }
-    append(TrimLeftView(all.substr(begin), ','));
+    ForEachSectionGroup(text, overlayAllowed, partialAllowed,
+                        [&groups](std::string_view part, uint32_t overlay) {
+                            groups.emplace_back(std::string(part), overlay);
+                        });
 }

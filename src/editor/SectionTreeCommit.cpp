@@ -32,13 +32,15 @@ int CollectSectionEntries(const CSectionTreeNodes& nodes, IBraeValueConversion* 
                           LinkerSectionRows& rows) {
     CLinkerSectionInfo::FreeLinkerSectionRows(rows);
     const SectionCapabilities& caps = nodes.Capabilities();
-    for (TreeItem group : nodes.Groups()) {
+    const std::vector<TreeItem> groups = nodes.Groups();
+    rows.reserve(groups.size());
+    for (TreeItem group : groups) {
         if (const int error = CheckGroup(nodes, group, conversion)) {
             CLinkerSectionInfo::FreeLinkerSectionRows(rows);
             return error;
         }
         auto entry = std::make_unique<tagLinkerSectionInfo>();
-        const std::string addresses = nodes.Text(group);
+        const std::string& addresses = nodes.Text(group);  // the tree does not change meanwhile
         const int count = CountAddressItems(addresses, caps.severalAllowed);
         for (int i = 0; i < count; ++i) {
             std::string start;

@@ -4,6 +4,7 @@
 
 #include "host/cli/session/ScriptStep.h"
 #include "host/cli/session/ViewActions.h"
+#include "platform/windows/Cursor.h"
 #include "platform/windows/Keys.h"
 #include "src/editor/CTarnMapSectionSettingTreeInstanceCtrl.h"
 #include "src/resources/ResourceIds.h"
@@ -115,6 +116,7 @@ std::string Drag(ScriptContext& context, const StepArguments& args) {
         return "the tree has no item \"" + (from == 0 ? args[1] : args[2]) + "\"";
     }
     control.EnsureVisible(from);
+    const tarnui::Cursor before = tarnui::GetCursor();
     if (!control.BeginDrag(from) || !tree->IsDragging()) {
         control.CancelDrag();
         context.Note("refused: \"" + args[1] + "\" cannot be dragged");
@@ -124,10 +126,13 @@ std::string Drag(ScriptContext& context, const StepArguments& args) {
     const tarnui::Rect label = control.GetItemRect(to, true);
     const tarnui::Point target{(label.left + label.right) / 2, (label.top + label.bottom) / 2};
     control.DragOver(target);
-    if (tree->DragCursor() != 0) {
+    if (tarnui::GetCursor().id == tarnres::kCursorNoDrop) {
         context.Note("no-drop cursor over \"" + args[2] + "\"");
     }
     control.Drop(target);
+    if (tarnui::GetCursor() != before) {
+        context.Note("the drag left cursor " + std::to_string(tarnui::GetCursor().id));
+    }
     return {};
 }
 

@@ -18,7 +18,13 @@ constexpr NamedEvent kEvents[] = {
     {"lock-on", &kIdEventHostLockOn},
     {"lock-off", &kIdEventHostLockOff},
     {"sections-changed", &kIdEventSectionSettingsChanged},
+    // The host has five events for changed memory resources; the short name is the first.
     {"memory-changed", &kIdEventMemoryResourcesChanged1},
+    {"memory-changed-1", &kIdEventMemoryResourcesChanged1},
+    {"memory-changed-2", &kIdEventMemoryResourcesChanged2},
+    {"memory-changed-3", &kIdEventMemoryResourcesChanged3},
+    {"memory-changed-4", &kIdEventMemoryResourcesChanged4},
+    {"memory-changed-5", &kIdEventMemoryResourcesChanged5},
     {"options-changed", &kIdEventLinkerOptionsChanged},
 };
 

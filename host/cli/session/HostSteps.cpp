@@ -1,12 +1,13 @@
 // Steps of whole sessions on the substitute host with the component loaded as the host loads
 // it: "host", "open-workspace", "save-workspace", "close-workspace", "event", "option",
-// "close-window", "window-command", "listing", "memory", "appearance", "print-command", "quit", and
-// the host's menu commands ("command" with one argument). After each, the frames the host holds are
-// shown when they changed.
+// "close-window", "hide-window", "window-command", "listing", "memory", "appearance",
+// "print-command", "quit", and the host's menu commands ("command" with one argument). After
+// each, the frames the host holds are shown when they changed.
 #include <cstdio>
 #include <filesystem>
 #include <functional>
 
+#include "host/cli/session/HostRequestNotes.h"
 #include "host/cli/session/HostRun.h"
 #include "host/cli/session/ScriptStep.h"
 #include "host/cli/session/SessionBackend.h"
@@ -134,7 +135,9 @@ std::string PrintCommand(ScriptContext& context, HostRun& run, const StepArgumen
 
 constexpr const char* kWindowCaptions[] = {"Map Section Information", "Map Symbol Information"};
 
-std::string CloseWindow(ScriptContext& context, HostRun& run, const StepArguments& args) {
+// The person closes (or hides) the Map window: each of its frames, first frame first.
+std::string CloseOrHideWindow(ScriptContext& context, HostRun& run, const StepArguments& args,
+                              bool hide) {
     std::string caption = args[0];
     if (caption == "0" || caption == "1") {
         caption = kWindowCaptions[caption == "1" ? 1 : 0];
@@ -149,9 +152,12 @@ std::string CloseWindow(ScriptContext& context, HostRun& run, const StepArgument
         context.Note("refused: the host holds no frame \"" + caption + "\"");
         return {};
     }
-    // The person closes the Map window: each of its frames, first frame first.
     for (tarnui::Window* pane : panes) {
-        run.Host().Docking().UserClosesPane(pane);
+        if (hide) {
+            run.Host().Docking().UserHidesPane(pane);
+        } else {
+            run.Host().Docking().UserClosesPane(pane);
+        }
         tarnui::Window::PumpMessages();
     }
     return {};
@@ -276,6 +282,7 @@ void AddHostSteps(ScriptStepTable& table) {
                    context.Note("started " + std::string("component version ") +
                                 std::to_string(run->Component().MajorVersion()) + "." +
                                 std::to_string(run->Component().MinorVersion()));
+                   NoteHostRequests(context, run->Host());
                    context.SetHostRun(std::move(run));
                    return std::string();
                }});
@@ -313,7 +320,14 @@ void AddHostSteps(ScriptStepTable& table) {
     table.Add(OnHost("appearance", "", 0, 0, &Appearance));
     table.Add(OnHost("listing", "FILE", 1, 1, &WriteListing));
     table.Add(OnHost("memory", "[DESCRIPTION]", 0, 1, &MemoryDescription));
-    table.Add(OnHost("close-window", "TYPE", 1, 1, &CloseWindow));
+    table.Add(OnHost("close-window", "TYPE", 1, 1,
+                     [](ScriptContext& context, HostRun& run, const StepArguments& args) {
+                         return CloseOrHideWindow(context, run, args, false);
+                     }));
+    table.Add(OnHost("hide-window", "TYPE", 1, 1,
+                     [](ScriptContext& context, HostRun& run, const StepArguments& args) {
+                         return CloseOrHideWindow(context, run, args, true);
+                     }));
     table.Add(OnHost("print-command", "", 0, 0, &PrintCommand));
     table.Add({"quit", "", 0, 0, false, [](ScriptContext& context, const StepArguments&) {
                    std::string error;

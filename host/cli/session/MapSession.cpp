@@ -75,8 +75,12 @@ std::string MapSession::ListingPath() {
 
 void MapSession::SetHostLock(bool on) {
     constexpr int kLinkMap = 4;  // the reload and refresh of the map listing
+    // As the component object does on the host's events: edit mode is set aside for the build.
     sink_->SetHostLock(on);
-    if (!on) {
+    if (on) {
+        sink_->RememberEditMode();
+    } else {
+        sink_->RestoreEditMode();
         sink_->Reload(kLinkMap);
         sink_->Refresh(kLinkMap);
     }

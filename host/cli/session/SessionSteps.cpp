@@ -1,6 +1,7 @@
 // Steps that start a session ("workspace FILE", "map FILE") and that stand for the host's
-// rebuild of the listing ("reload").
+// rebuild of the listing ("reload") and its lock around a build ("lock on|off").
 #include "host/cli/HostSession.h"
+#include "host/cli/session/HostRequestNotes.h"
 #include "host/cli/session/MapSession.h"
 #include "host/cli/session/ScriptStep.h"
 #include "host/cli/session/SessionBackend.h"
@@ -17,10 +18,7 @@ std::string Start(ScriptContext& context, std::unique_ptr<tarnhost::SubstituteHo
     for (const auto& warning : host->OpenWorkspace()->Warnings()) {
         context.Note("warning: " + warning);
     }
-    // The source windows the host opens are shown as their file and line.
-    host->SourceDisplay().SetListener([&context](const tarnhost::SourceRequest& request) {
-        context.Note("source " + request.file + ":" + std::to_string(request.line));
-    });
+    NoteHostRequests(context, *host);
     // One session at a time: the earlier one closes its views before the next starts.
     context.SetSession(nullptr);
     std::string failure;
@@ -44,6 +42,20 @@ std::string Reload(ScriptContext& context, const StepArguments& /*args*/) {
     return {};
 }
 
+// The host's build starts or ends: the lock around it.
+std::string Lock(ScriptContext& context, const StepArguments& args) {
+    std::string error;
+    MapSession* session = context.Session(&error);
+    if (session == nullptr) {
+        return error;
+    }
+    if (args[0] != "on" && args[0] != "off") {
+        return "lock is on or off, not \"" + args[0] + "\"";
+    }
+    session->SetHostLock(args[0] == "on");
+    return {};
+}
+
 }  // namespace
 
 void AddSessionSteps(ScriptStepTable& table) {
@@ -59,6 +71,7 @@ void AddSessionSteps(ScriptStepTable& table) {
                    return Start(context, std::move(host), error);
                }});
     table.Add({"reload", "", 0, 0, false, &Reload});
+    table.Add({"lock", "on|off", 1, 1, false, &Lock});
 }
 
 }  // namespace tarncli::session

@@ -194,6 +194,8 @@ void OpenViewMenu(CTarnDebugInstanceDataCtrlEx& view) {
 }
 
 ActionResult RunCommand(CTarnDebugInstanceDataCtrlEx& view, int command) {
+    // A choice from the menu: opening it updates every item first.
+    OpenViewMenu(view);
     if (!view.QueryCommand(command).enabled) {
         return ActionResult::Refused("command " + std::to_string(command) + " is disabled");
     }

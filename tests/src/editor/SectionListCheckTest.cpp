@@ -60,6 +60,33 @@ TEST(SplitSectionList, SplitsIntoGroupsInTextOrder) {
     }
 }
 
+// The tree splits a part of a valid text again without checking it in full: the short rule
+// must agree with the check for every part of every text of the tables, under every flag.
+TEST(SplitSectionList, PartsOfAValidTextPassTheCheckByTheShortRule) {
+    std::vector<std::string> texts;
+    for (const char* table : {"section-list-check.txt", "section-list-split.txt"}) {
+        for (const tarntest::TableRow& row : tarntest::ReadTable(table)) {
+            texts.push_back(row[0]);
+        }
+    }
+    int parts = 0;
+    for (const std::string& text : texts) {
+        for (const bool overlay : {false, true}) {
+            for (const bool partial : {false, true}) {
+                std::vector<CLinkerSubSectionGroup> groups;
+                SplitSectionList(text, overlay, partial, groups);
+                for (const auto& group : groups) {
+                    ++parts;
+                    EXPECT_EQ(SplitPartPassesCheck(group.text, overlay),
+                              CheckSectionList(group.text, overlay, partial, true) == 0)
+                        << text << " part " << group.text << " o" << overlay << " p" << partial;
+                }
+            }
+        }
+    }
+    EXPECT_GT(parts, 100);
+}
+
 TEST(SplitSectionList, LongListsSplitIntoEveryName) {
     std::string text;
     const int names = 20000;

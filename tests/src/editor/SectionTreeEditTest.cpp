@@ -69,6 +69,17 @@ TEST_F(SectionTreeEdit, BuildsPartsAndComposesThemBack) {
     }
 }
 
+// Without overlays a partial overlay's group passes in the list but not on its own: it stays
+// one node without parts.
+TEST_F(SectionTreeEdit, AGroupThatIsNoValidListOnItsOwnHasNoParts) {
+    caps.overlayAllowed = false;
+    Build({"A,(B,C:E),D"});
+    EXPECT_EQ(Dump(), "2A,(B,C:E),D{4A 3B,C:E 4D}");
+    caps.overlayAllowed = true;
+    Build({"A,(B,C:E),D"});
+    EXPECT_EQ(Dump(), "2A,(B,C:E),D{4A 3B,C:E{3B,C{4B 4C} 5E} 4D}");
+}
+
 TEST_F(SectionTreeEdit, OperationsGiveTheseTrees) {
     using Op = std::function<void(SectionTreeEdit&)>;
     struct Case {
