@@ -3,13 +3,15 @@
 #include <algorithm>
 #include <array>
 #include <memory>
+#include <utility>
 
 #include "src/data/LinkMapText.h"
 
 namespace linkmap {
 
-LinkMapReader::LinkMapReader(HostValueReader& values)
+LinkMapReader::LinkMapReader(HostValueReader& values, SymbolTable recycled)
     : values_(values),
+      listing_{{}, std::move(recycled), {}},
       empty_(listing_.symbols.Intern("")),
       function_(listing_.symbols.Intern("Function")),
       data_(listing_.symbols.Intern("Data")),

@@ -22,7 +22,8 @@ struct LinkMapListing {
 
 class LinkMapReader {
 public:
-    explicit LinkMapReader(HostValueReader& values);
+    // The symbols go into recycled, emptied by SymbolTable::Reset, whose memory they reuse.
+    explicit LinkMapReader(HostValueReader& values, SymbolTable recycled = {});
 
     // Takes one line without its line end. Returns false once the reading has finished;
     // later lines are ignored.
