@@ -5,8 +5,7 @@
 
 namespace linkmap {
 
-SymbolTable::TextId SymbolTable::Intern(std::string_view text) {
-    const uint64_t hash = TextIdIndex::Hash(text);
+SymbolTable::TextId SymbolTable::Intern(std::string_view text, uint64_t hash) {
     if (const auto found = textIds_.Find(text, hash, texts_)) {
         return *found;
     }

@@ -21,7 +21,11 @@ public:
     using TextId = uint32_t;
 
     // The number of a repeating text, stored on first sight.
-    TextId Intern(std::string_view text);
+    TextId Intern(std::string_view text) { return Intern(text, TextIdIndex::Hash(text)); }
+    // Intern for a text whose TextIdIndex::Hash is known.
+    TextId Intern(std::string_view text, uint64_t hash);
+    // Fetches ahead what Intern of a text of this hash will read first.
+    void PrefetchText(uint64_t hash) const { textIds_.Prefetch(hash); }
     // The number of a text already stored, if any.
     std::optional<TextId> FindText(std::string_view text) const;
 

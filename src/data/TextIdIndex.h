@@ -22,6 +22,12 @@ public:
                                const std::vector<std::string_view>& texts) const;
     // Adds a number whose text Find did not find; texts holds the texts of every number.
     void Insert(uint64_t hash, TextId id, const std::vector<std::string_view>& texts);
+    // Asks the processor to fetch the slot where a text of this hash is looked for.
+    void Prefetch(uint64_t hash) const {
+        if (!slots_.empty()) {
+            __builtin_prefetch(&slots_[hash & (slots_.size() - 1)]);
+        }
+    }
     // Forgets every number; the table keeps its room.
     void Clear();
 
