@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
+#include <cstring>
+#include <optional>
 
 namespace tarnhost {
 namespace {
@@ -56,6 +59,43 @@ void WriteDecimal(uint32_t value, WString& text) {
     text.assign(digits.data() + 10 - count, digits.data() + 10);
 }
 
+// Eight hexadecimal digits, the way addresses are written, read eight at a time: their value,
+// or nothing when any of the eight characters is no digit.
+std::optional<uint32_t> ParseEightHexDigits(std::u16string_view text) {
+    if constexpr (std::endian::native != std::endian::little) {
+        return std::nullopt;
+    }
+    uint64_t units[2];
+    std::memcpy(units, text.data(), sizeof units);
+    if (((units[0] | units[1]) & 0xFF80FF80FF80FF80ull) != 0) {
+        return std::nullopt;  // a character beyond ASCII
+    }
+    // The low bytes of the 16-bit units, the first character in the lowest byte.
+    const auto pack = [](uint64_t four) {
+        four = (four | four >> 8) & 0x0000FFFF0000FFFFull;
+        return (four | four >> 16) & 0xFFFFFFFFull;
+    };
+    const uint64_t c = pack(units[0]) | pack(units[1]) << 32;
+    // Per byte, bit 7 set when the byte lies in [low, high]; every byte is below 0x80, so no
+    // sum carries into the next byte.
+    constexpr uint64_t kOnes = 0x0101010101010101ull;
+    const auto within = [](uint64_t bytes, uint64_t low, uint64_t high) {
+        return (bytes + kOnes * (0x80 - low)) & ~(bytes + kOnes * (0x7F - high)) & kOnes * 0x80;
+    };
+    const uint64_t digit = within(c, '0', '9');
+    const uint64_t letter = within(c | kOnes * 0x20, 'a', 'f');
+    if ((digit | letter) != kOnes * 0x80) {
+        return std::nullopt;
+    }
+    // A letter's low four bits are 1 to 6 for 'a' to 'f': nine more give its value.
+    const uint64_t nibbles = (c & kOnes * 0x0F) + (letter >> 7) * 9;
+    // Neighbours joined, the earlier one the more significant, until one number is left.
+    uint64_t v = (nibbles << 4 | nibbles >> 8) & 0x00FF00FF00FF00FFull;
+    v = (v << 8 | v >> 16) & 0x0000FFFF0000FFFFull;
+    v = (v << 16 | v >> 32) & 0xFFFFFFFFull;
+    return static_cast<uint32_t>(v);
+}
+
 }  // namespace
 
 HResult ParseNumber(std::u16string_view text, int32_t radix, uint32_t* value) {
@@ -71,6 +111,13 @@ HResult ParseNumber(std::u16string_view text, int32_t radix, uint32_t* value) {
         text.remove_prefix(2);
     }
     if (text.empty()) {
+        return kStatusFail;
+    }
+    if (radix == 16 && text.size() == 8) {
+        if (const auto eight = ParseEightHexDigits(text)) {
+            *value = *eight;
+            return kStatusOk;
+        }
         return kStatusFail;
     }
     if (text.size() <= (radix == 16 ? 8u : 9u)) {

@@ -83,13 +83,17 @@ std::string CLinkMapInfo::FindListingPath() const {
 }
 
 void CLinkMapInfo::Load() {
+    // The symbols of the previous load lend their memory to this one's, which then costs no
+    // fresh pages from the system.
+    linkmap::SymbolTable recycled = std::move(symbols_);
     Clear();
     std::string path = FindListingPath();
     if (path.empty()) {
         return;
     }
+    recycled.Reset();
     linkmap::HostValueReader values(valueConversion_);
-    linkmap::LinkMapReader reader(values);
+    linkmap::LinkMapReader reader(values, std::move(recycled));
     if (!linkmap::ReadListingFile(path, reader)) {
         return;
     }
@@ -107,6 +111,7 @@ void CLinkMapInfo::LoadText(std::string_view text) {
 
 void CLinkMapInfo::TakeListing(linkmap::LinkMapListing& listing, linkmap::HostValueReader& values) {
     symbols_ = std::move(listing.symbols);
+    symbols_.ReleaseSpare();
     linkmap::ApplyOverlayPairs(listing.overlays, listing.sections);
     listing.overlays.Clear();
     if (!listing.sections.empty()) {

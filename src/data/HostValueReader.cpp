@@ -1,21 +1,47 @@
 #include "src/data/HostValueReader.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstring>
 
 #include "platform/text/Utf.h"
 
 namespace linkmap {
+namespace {
+
+// Four bytes of the low half of bytes, each into the low byte of a 16-bit unit.
+uint64_t SpreadFour(uint64_t bytes) {
+    bytes &= 0xFFFFFFFFull;
+    bytes = (bytes | bytes << 16) & 0x0000FFFF0000FFFFull;
+    return (bytes | bytes << 8) & 0x00FF00FF00FF00FFull;
+}
+
+}  // namespace
 
 const WString& HostValueReader::Widen(std::string_view text) {
     scratch_.resize(text.size());
     char16_t* out = scratch_.data();
-    unsigned char all = 0;  // every byte or-ed: below 0x80 for a text of ASCII only
-    for (size_t i = 0; i < text.size(); ++i) {
+    uint64_t all = 0;  // every byte or-ed: no high bit for a text of ASCII only
+    size_t i = 0;
+    // Eight characters at a time: an address is written with eight digits.
+    for (; i + 8 <= text.size(); i += 8) {
+        uint64_t bytes;
+        std::memcpy(&bytes, text.data() + i, sizeof bytes);
+        all |= bytes;
+        if constexpr (std::endian::native == std::endian::little) {
+            const uint64_t units[2] = {SpreadFour(bytes), SpreadFour(bytes >> 32)};
+            std::memcpy(out + i, units, sizeof units);
+        } else {
+            for (size_t k = 0; k < 8; ++k)
+                out[i + k] = static_cast<char16_t>(static_cast<unsigned char>(text[i + k]));
+        }
+    }
+    for (; i < text.size(); ++i) {
         const auto byte = static_cast<unsigned char>(text[i]);
         all |= byte;
         out[i] = static_cast<char16_t>(byte);
     }
-    if (all >= 0x80) {
+    if ((all & 0x8080808080808080ull) != 0) {
         scratch_ = tarnui::Utf8ToUtf16(text);
     }
     return scratch_;

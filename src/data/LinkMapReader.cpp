@@ -3,13 +3,15 @@
 #include <algorithm>
 #include <array>
 #include <memory>
+#include <utility>
 
 #include "src/data/LinkMapText.h"
 
 namespace linkmap {
 
-LinkMapReader::LinkMapReader(HostValueReader& values)
+LinkMapReader::LinkMapReader(HostValueReader& values, SymbolTable recycled)
     : values_(values),
+      listing_{{}, std::move(recycled), {}},
       empty_(listing_.symbols.Intern("")),
       function_(listing_.symbols.Intern("Function")),
       data_(listing_.symbols.Intern("Data")),
@@ -119,6 +121,8 @@ void LinkMapReader::Enter(State state) {
     } else if (state == State::kSymbolList) {
         symbol_.section = empty_;
         symbol_.file = empty_;
+        symbol_.deferredSection.pending = false;
+        symbol_.deferredFile.pending = false;
         symbol_.pendingName = {};
         symbol_.namePending = false;
         symbol_.skipAfterFile = false;
@@ -167,7 +171,7 @@ void LinkMapReader::ReadSymbolLine(std::string_view raw, std::string_view line) 
     if (StartsWith(line, "SECTION=")) {
         const std::string_view rest = TrimBlanks(line.substr(8));
         if (!rest.empty()) {
-            symbol_.section = listing_.symbols.Intern(rest);
+            Defer(symbol_.deferredSection, rest);
         }
     } else if (StartsWith(line, "FILE=")) {
         ReadFileLine(TrimBlanks(line.substr(5)));
@@ -194,8 +198,22 @@ void LinkMapReader::ReadFileLine(std::string_view rest) {
     }
     // Listings written on either kind of system separate directories with "\" or "/".
     const size_t separator = rest.find_last_of("\\/");
-    symbol_.file = listing_.symbols.Intern(
-        separator == std::string_view::npos ? rest : rest.substr(separator + 1));
+    Defer(symbol_.deferredFile,
+          separator == std::string_view::npos ? rest : rest.substr(separator + 1));
+}
+
+void LinkMapReader::Defer(DeferredText& deferred, std::string_view text) {
+    deferred.text.assign(text);
+    deferred.hash = TextIdIndex::Hash(text);
+    deferred.pending = true;
+    listing_.symbols.PrefetchText(deferred.hash);
+}
+
+void LinkMapReader::Resolve(DeferredText& deferred, SymbolTable::TextId& id) {
+    if (deferred.pending) {
+        deferred.pending = false;
+        id = listing_.symbols.Intern(deferred.text, deferred.hash);
+    }
 }
 
 void LinkMapReader::ReadSymbolValues(std::string_view line) {
@@ -205,6 +223,8 @@ void LinkMapReader::ReadSymbolValues(std::string_view line) {
     }
     const uint32_t address = values_.Address(words[0]);
     const uint32_t size = values_.Number(words[1]);
+    Resolve(symbol_.deferredSection, symbol_.section);
+    Resolve(symbol_.deferredFile, symbol_.file);
     listing_.symbols.AddStored(symbol_.pendingName, address, size, AttributeId(words[2]),
                                ScopeId(words[3]), symbol_.section, symbol_.file);
 }

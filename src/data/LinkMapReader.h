@@ -22,7 +22,8 @@ struct LinkMapListing {
 
 class LinkMapReader {
 public:
-    explicit LinkMapReader(HostValueReader& values);
+    // The symbols go into recycled, emptied by SymbolTable::Reset, whose memory they reuse.
+    explicit LinkMapReader(HostValueReader& values, SymbolTable recycled = {});
 
     // Takes one line without its line end. Returns false once the reading has finished;
     // later lines are ignored.
@@ -43,9 +44,19 @@ private:
         bool namePending = false;
         std::string pendingName;
     };
+    // A section or file name whose number is looked up when the first symbol needs it: the
+    // look-up's cache miss is then long since fetched.
+    struct DeferredText {
+        std::string text;
+        uint64_t hash = 0;
+        bool pending = false;
+    };
+
     struct SymbolMemory {
         SymbolTable::TextId section = 0;
         SymbolTable::TextId file = 0;
+        DeferredText deferredSection;
+        DeferredText deferredFile;
         std::string_view pendingName;  // already in the symbol table's text store
         bool namePending = false;
         bool skipAfterFile = false;
@@ -60,6 +71,8 @@ private:
     void ReadFileLine(std::string_view rest);
     void ReadSymbolValues(std::string_view line);
     void ReadOptionsLine(std::string_view line);
+    void Defer(DeferredText& deferred, std::string_view text);
+    void Resolve(DeferredText& deferred, SymbolTable::TextId& id);
     SymbolTable::TextId AttributeId(std::string_view word);
     SymbolTable::TextId ScopeId(std::string_view word);
 

@@ -10,7 +10,7 @@
 namespace linkmap {
 namespace {
 
-constexpr size_t kBlockSize = 1 << 20;
+constexpr size_t kBlockSize = 128 << 10;
 
 struct FileCloser {
     void operator()(std::FILE* file) const { std::fclose(file); }

@@ -1,54 +1,49 @@
 #include "src/data/SymbolTable.h"
 
-#include <cstring>
-
 #include "src/data/LinkMapRowOrder.h"
 #include "src/data/RowSorter.h"
 
 namespace linkmap {
 
-size_t SymbolTable::TextHash::operator()(std::string_view text) const {
-    constexpr uint64_t kMultiplier = 0x9E3779B97F4A7C15ull;
-    uint64_t hash = text.size();
-    size_t at = 0;
-    for (; at + 8 <= text.size(); at += 8) {
-        uint64_t chunk;
-        std::memcpy(&chunk, text.data() + at, 8);
-        hash = (hash ^ chunk) * kMultiplier;
-    }
-    uint64_t tail = 0;
-    for (size_t i = 0; at + i < text.size(); ++i)
-        tail |= uint64_t{static_cast<unsigned char>(text[at + i])} << (8 * i);
-    hash = (hash ^ tail) * kMultiplier;
-    return static_cast<size_t>(hash ^ (hash >> 29));
-}
-
-SymbolTable::TextId SymbolTable::Intern(std::string_view text) {
-    const auto found = textIds_.find(text);
-    if (found != textIds_.end()) {
-        return found->second;
+SymbolTable::TextId SymbolTable::Intern(std::string_view text, uint64_t hash) {
+    if (const auto found = textIds_.Find(text, hash, texts_)) {
+        return *found;
     }
     const auto id = static_cast<TextId>(texts_.size());
     texts_.push_back(arena_.Store(text));
-    textIds_.emplace(texts_.back(), id);
+    textIds_.Insert(hash, id, texts_);
     return id;
 }
 
 std::optional<SymbolTable::TextId> SymbolTable::FindText(std::string_view text) const {
-    const auto found = textIds_.find(text);
-    if (found == textIds_.end()) {
-        return std::nullopt;
-    }
-    return found->second;
+    return textIds_.Find(text, TextIdIndex::Hash(text), texts_);
 }
 
 void SymbolTable::Clear() {
     records_.clear();
     records_.shrink_to_fit();
-    textIds_.clear();
+    textIds_ = {};
     texts_.clear();
     texts_.shrink_to_fit();
     arena_.Clear();
+}
+
+void SymbolTable::Reset() {
+    records_.clear();
+    textIds_.Clear();
+    texts_.clear();
+    arena_.Rewind();
+}
+
+void SymbolTable::Reserve(size_t rows) {
+    if (records_.capacity() > 2 * rows) {
+        records_ = {};  // room kept from a much larger listing is given back
+    }
+    records_.reserve(rows);
+}
+
+void SymbolTable::ReleaseSpare() {
+    arena_.ReleaseSpare();
 }
 
 LinkMapSymbolView SymbolTable::View(size_t index) const {

@@ -7,12 +7,12 @@
 #include <cstdint>
 #include <optional>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "src/data/LinkMapColumns.h"
 #include "src/data/LinkMapRows.h"
 #include "src/data/TextArena.h"
+#include "src/data/TextIdIndex.h"
 
 namespace linkmap {
 
@@ -21,7 +21,11 @@ public:
     using TextId = uint32_t;
 
     // The number of a repeating text, stored on first sight.
-    TextId Intern(std::string_view text);
+    TextId Intern(std::string_view text) { return Intern(text, TextIdIndex::Hash(text)); }
+    // Intern for a text whose TextIdIndex::Hash is known.
+    TextId Intern(std::string_view text, uint64_t hash);
+    // Fetches ahead what Intern of a text of this hash will read first.
+    void PrefetchText(uint64_t hash) const { textIds_.Prefetch(hash); }
     // The number of a text already stored, if any.
     std::optional<TextId> FindText(std::string_view text) const;
 
@@ -41,7 +45,12 @@ public:
                                   {attribute, scope, section, file}});
     }
     void Clear();
-    void Reserve(size_t rows) { records_.reserve(rows); }
+    // Empties the table but keeps its memory for the rows of the next listing, which then
+    // need no fresh pages from the system.
+    void Reset();
+    // Gives back the kept memory that the rows added since Reset did not take.
+    void ReleaseSpare();
+    void Reserve(size_t rows);
 
     size_t Size() const { return records_.size(); }
     LinkMapSymbolView View(size_t index) const;
@@ -81,15 +90,9 @@ private:
         }
     };
 
-    // A hash of all of a text's bytes taken eight at a time: cheaper than the library's for the
-    // short names of sections and files.
-    struct TextHash {
-        size_t operator()(std::string_view text) const;
-    };
-
     TextArena arena_;
     std::vector<std::string_view> texts_;
-    std::unordered_map<std::string_view, TextId, TextHash> textIds_;
+    TextIdIndex textIds_;
     std::vector<Record> records_;
 };
 

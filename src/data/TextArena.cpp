@@ -1,6 +1,7 @@
 #include "src/data/TextArena.h"
 
 #include <cstring>
+#include <iterator>
 
 namespace linkmap {
 
@@ -11,11 +12,16 @@ std::string_view TextArena::Store(std::string_view text) {
     if (text.size() > freeSize_) {
         if (text.size() > kBlockSize / 4) {
             // A long text takes a block of its own and leaves the current block in use.
-            blocks_.push_back(std::make_unique_for_overwrite<char[]>(text.size()));
-            std::memcpy(blocks_.back().get(), text.data(), text.size());
-            return {blocks_.back().get(), text.size()};
+            longTexts_.push_back(std::make_unique_for_overwrite<char[]>(text.size()));
+            std::memcpy(longTexts_.back().get(), text.data(), text.size());
+            return {longTexts_.back().get(), text.size()};
         }
-        blocks_.push_back(std::make_unique_for_overwrite<char[]>(kBlockSize));
+        if (spare_.empty()) {
+            blocks_.push_back(std::make_unique_for_overwrite<char[]>(kBlockSize));
+        } else {
+            blocks_.push_back(std::move(spare_.back()));
+            spare_.pop_back();
+        }
         free_ = blocks_.back().get();
         freeSize_ = kBlockSize;
     }
@@ -28,6 +34,8 @@ std::string_view TextArena::Store(std::string_view text) {
 
 TextArena& TextArena::operator=(TextArena&& other) noexcept {
     blocks_ = std::move(other.blocks_);
+    longTexts_ = std::move(other.longTexts_);
+    spare_ = std::move(other.spare_);
     free_ = std::exchange(other.free_, nullptr);
     freeSize_ = std::exchange(other.freeSize_, 0);
     return *this;
@@ -36,8 +44,26 @@ TextArena& TextArena::operator=(TextArena&& other) noexcept {
 void TextArena::Clear() {
     blocks_.clear();
     blocks_.shrink_to_fit();
+    longTexts_.clear();
+    longTexts_.shrink_to_fit();
+    ReleaseSpare();
     free_ = nullptr;
     freeSize_ = 0;
+}
+
+void TextArena::Rewind() {
+    longTexts_.clear();
+    // Reversed, so that the blocks are taken again in their first order.
+    spare_.insert(spare_.end(), std::make_move_iterator(blocks_.rbegin()),
+                  std::make_move_iterator(blocks_.rend()));
+    blocks_.clear();
+    free_ = nullptr;
+    freeSize_ = 0;
+}
+
+void TextArena::ReleaseSpare() {
+    spare_.clear();
+    spare_.shrink_to_fit();
 }
 
 }  // namespace linkmap

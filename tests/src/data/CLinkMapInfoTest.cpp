@@ -152,8 +152,16 @@ TEST(CLinkMapInfo, ReloadGivesWhatAFreshModelReads) {
         " x\n  _a_rather_long_symbol_name_one\n  1 2 func g 0\n  _third\n  5 6 entry g 0\n");
     const std::string shorter =
         dir.Write("b.map", "*** Symbol List ***\nSECTION=P\n  _s\n  7 8 none x 0\n");
+    // Names enough to fill several blocks of the model's text store, and one name longer than
+    // a block's quarter, which is stored apart: a reload reuses the blocks of the load before.
+    std::string many =
+        "*** Symbol List ***\nSECTION=MANY\n  _" + std::string(100000, 'n') + "\n  9 1 data l 0\n";
+    for (int i = 0; i < 40000; ++i)
+        many += "SECTION=S" + std::to_string(i % 997) + "\n  _name_of_symbol_" + std::to_string(i) +
+                "\n  " + std::to_string(i) + " 4 func g 0\n";
+    const std::string large = dir.Write("c.map", many);
     ModelFixture reused;
-    for (const auto& path : {longer, shorter, longer}) {
+    for (const auto& path : {longer, shorter, longer, large, shorter, large, longer}) {
         reused.host.settings.listingPath = path;
         reused.model.Load();
         ModelFixture fresh;

@@ -1,0 +1,78 @@
+#include "src/data/TextIdIndex.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace linkmap {
+
+// All of a text's bytes taken eight at a time: cheap for the short names of sections and files.
+uint64_t TextIdIndex::Hash(std::string_view text) {
+    constexpr uint64_t kMultiplier = 0x9E3779B97F4A7C15ull;
+    uint64_t hash = text.size();
+    size_t at = 0;
+    for (; at + 8 <= text.size(); at += 8) {
+        uint64_t chunk;
+        std::memcpy(&chunk, text.data() + at, 8);
+        hash = (hash ^ chunk) * kMultiplier;
+    }
+    uint64_t tail = 0;
+    for (size_t i = 0; at + i < text.size(); ++i)
+        tail |= uint64_t{static_cast<unsigned char>(text[at + i])} << (8 * i);
+    hash = (hash ^ tail) * kMultiplier;
+    // The low bits of a product depend on the low bytes alone, and the slot is chosen by the
+    // low bits: mixed down, so that names differing only in their last characters spread.
+    hash ^= hash >> 33;
+    hash *= 0xFF51AFD7ED558CCDull;
+    return hash ^ (hash >> 33);
+}
+
+std::optional<TextIdIndex::TextId> TextIdIndex::Find(
+    std::string_view text, uint64_t hash, const std::vector<std::string_view>& texts) const {
+    if (slots_.empty()) {
+        return std::nullopt;
+    }
+    const size_t mask = slots_.size() - 1;
+    const auto tag = static_cast<uint32_t>(hash >> 32);
+    for (size_t at = hash & mask;; at = (at + 1) & mask) {
+        const Slot& slot = slots_[at];
+        if (slot.id == 0) {
+            return std::nullopt;
+        }
+        if (slot.tag == tag && texts[slot.id - 1] == text) {
+            return slot.id - 1;
+        }
+    }
+}
+
+void TextIdIndex::Insert(uint64_t hash, TextId id, const std::vector<std::string_view>& texts) {
+    if (2 * (used_ + 1) > slots_.size()) {
+        Grow(texts);
+    }
+    Place(hash, id);
+    ++used_;
+}
+
+void TextIdIndex::Place(uint64_t hash, TextId id) {
+    const size_t mask = slots_.size() - 1;
+    size_t at = hash & mask;
+    while (slots_[at].id != 0)
+        at = (at + 1) & mask;
+    slots_[at] = Slot{static_cast<uint32_t>(hash >> 32), id + 1};
+}
+
+void TextIdIndex::Grow(const std::vector<std::string_view>& texts) {
+    const std::vector<Slot> old = std::move(slots_);
+    slots_.assign(old.empty() ? 64 : old.size() * 2, Slot{});
+    for (const Slot& slot : old) {
+        if (slot.id != 0) {
+            Place(Hash(texts[slot.id - 1]), slot.id - 1);
+        }
+    }
+}
+
+void TextIdIndex::Clear() {
+    std::fill(slots_.begin(), slots_.end(), Slot{});
+    used_ = 0;
+}
+
+}  // namespace linkmap
