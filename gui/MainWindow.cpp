@@ -11,6 +11,7 @@
 #include <QStatusBar>
 #include <QToolBar>
 #include <cstdio>
+#include <optional>
 
 #include "gui/BusyIndication.h"
 #include "gui/OptionsDialog.h"
@@ -208,11 +209,7 @@ void MainWindow::FillToolsMenu(QMenu& menu) {
                 }
                 const int command = item.command;
                 QAction* a = menu.addAction(QString::fromStdString(item.text).replace("\t", "    "),
-                                            this, [this, command] {
-                                                session_->Host().Docking().ExecuteCommand(command);
-                                                watcher_->Follow();
-                                                SyncPanes();
-                                            });
+                                            this, [this, command] { RunHostCommand(command); });
                 const tarnui::CommandUI ui = docking.QueryCommand(command);
                 a->setEnabled(ui.enabled);
                 a->setCheckable(ui.checked);
@@ -248,6 +245,9 @@ bool MainWindow::Start(std::unique_ptr<tarnhost::SubstituteHost> host, const std
         }
         return false;
     }
+    // "Display toolbar" changes only the host's state: the toolbars follow it at once.
+    session_->Host().Docking().SetToolbarListener(
+        [&backend = backend_] { backend.ScheduleFlush(); });
     watcher_ = std::make_unique<ListingWatcher>(*session_);
     watcher_->SetAroundReload([this](const std::function<void()>& reload) {
         const BusyIndication busy(statusBar(), "Reading the rebuilt map listing");
@@ -324,6 +324,23 @@ bool MainWindow::OpenMapWindow(const std::string& viewName) {
     return true;
 }
 
+void MainWindow::RunHostCommand(int command) {
+    // A dialog the command opens is the person's time; what follows its OK (a Map window
+    // being read) shows as busy.
+    std::optional<BusyIndication> busy;
+    const std::string text = session_->ComponentString(command);
+    const QString what = QString::fromStdString(text.substr(0, text.find('\n')));
+    backend_.SetAfterDialogOk([&] {
+        if (!busy) {
+            busy.emplace(statusBar(), what);
+        }
+    });
+    session_->Host().Docking().ExecuteCommand(command);
+    backend_.SetAfterDialogOk({});
+    watcher_->Follow();
+    SyncPanes();
+}
+
 void MainWindow::SyncToolbars() {
     tarnhost::DockingFramework& docking = session_->Host().Docking();
     for (const tarnhost::ToolbarState& state : docking.Toolbars()) {
@@ -333,6 +350,11 @@ void MainWindow::SyncToolbars() {
         QToolBar*& bar = toolbars_[state.handle];
         if (bar == nullptr) {
             bar = addToolBar(QString::fromStdString(state.displayName));
+            const tarnui::BitmapResource* strip = session_->ComponentBitmap(state.bitmap);
+            if (state.buttonWidth > 0 && state.buttonHeight > 0) {
+                bar->setIconSize(QSize(state.buttonWidth, state.buttonHeight));
+            }
+            int picture = 0;  // separators have none
             for (int command : state.commands) {
                 if (command == 0) {
                     bar->addSeparator();
@@ -345,11 +367,11 @@ void MainWindow::SyncToolbars() {
                     QString::fromStdString(cut == std::string::npos ? text : text.substr(cut + 1)));
                 a->setToolTip(QString::fromStdString(text.substr(0, cut)));
                 a->setData(command);
-                connect(a, &QAction::triggered, this, [this, command] {
-                    session_->Host().Docking().ExecuteCommand(command);
-                    watcher_->Follow();
-                    SyncPanes();
-                });
+                if (strip != nullptr) {
+                    a->setIcon(ToolbarButtonIcon(*strip, picture, state.buttonWidth));
+                }
+                ++picture;
+                connect(a, &QAction::triggered, this, [this, command] { RunHostCommand(command); });
             }
         }
         bar->setVisible(state.shown);

@@ -69,6 +69,8 @@ private:
     void RemoveDocks();
     void ShareSpace();
     void SyncToolbars();
+    // A command of the host's menus or toolbars, run on the components' command targets.
+    void RunHostCommand(int command);
 
     QtBackend& backend_;
     std::unique_ptr<tarncli::session::MapSession> session_;

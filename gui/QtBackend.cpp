@@ -3,8 +3,10 @@
 #include <QApplication>
 #include <QDir>
 #include <QFontMetrics>
+#include <QImage>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPixmap>
 #include <QPushButton>
 
 #include "gui/DialogWidget.h"
@@ -14,6 +16,8 @@
 #include "platform/dialogs/MessageBox.h"
 #include "platform/menus/PopupMenu.h"
 #include "platform/printing/PrintJob.h"
+#include "platform/resources/ResourceTable.h"
+#include "platform/windows/Cursor.h"
 #include "platform/windows/Window.h"
 
 namespace tarngui {
@@ -32,6 +36,9 @@ QFont ToQFont(const tarnui::Font& font) {
 
 QtBackend::QtBackend() = default;
 QtBackend::~QtBackend() {
+    if (cursorOverridden_) {
+        QApplication::restoreOverrideCursor();
+    }
     delete help_;
 }
 
@@ -107,6 +114,9 @@ int QtBackend::ShowMessageBox(const tarnui::MessageBoxRequest& request) {
 void QtBackend::RunModalDialog(tarnui::Dialog& dialog) {
     DialogWidget widget(*this, dialog, dialogParent_);
     widget.exec();
+    if (dialog.EndCode() == tarnui::IDOK && afterDialogOk_) {
+        afterDialogOk_();
+    }
 }
 
 namespace {
@@ -165,6 +175,10 @@ HelpWindow* QtBackend::Help() const {
 }
 
 bool QtBackend::ShowHelp(const tarnui::HelpRequest& request) {
+    if (request.kind == tarnui::HelpKind::ContextMode) {
+        helpMode_.Enter();
+        return true;
+    }
     const QUrl url = HelpTopics::Load(HelpFolder()).UrlFor(request);
     if (url.isEmpty()) {
         return false;
@@ -262,6 +276,38 @@ void QtBackend::Flush() {
         if (changeFollowers_[i].first != nullptr) {
             changeFollowers_[i].second();
         }
+    }
+}
+
+namespace {
+QCursor ToQCursor(const tarnui::CursorResource& image) {
+    QImage picture(image.width, image.height, QImage::Format_ARGB32);
+    if (image.pixels.size() < static_cast<size_t>(image.width * image.height)) {
+        return Qt::ArrowCursor;
+    }
+    for (int y = 0; y < image.height; ++y) {
+        for (int x = 0; x < image.width; ++x) {
+            picture.setPixel(x, y, image.pixels[static_cast<size_t>(y * image.width + x)]);
+        }
+    }
+    return QCursor(QPixmap::fromImage(picture), image.hotX, image.hotY);
+}
+}  // namespace
+
+void QtBackend::CursorChanged(const tarnui::Cursor& cursor) {
+    if (cursor.IsArrow()) {
+        if (cursorOverridden_) {
+            QApplication::restoreOverrideCursor();
+            cursorOverridden_ = false;
+        }
+        return;
+    }
+    const QCursor shown = ToQCursor(*cursor.image);
+    if (cursorOverridden_) {
+        QApplication::changeOverrideCursor(shown);
+    } else {
+        QApplication::setOverrideCursor(shown);
+        cursorOverridden_ = true;
     }
 }
 

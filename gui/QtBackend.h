@@ -12,6 +12,7 @@
 #include <memory>
 #include <unordered_map>
 
+#include "gui/ContextHelpMode.h"
 #include "platform/backend/Backend.h"
 
 class QWidget;
@@ -57,6 +58,7 @@ public:
     QString HelpFolder() const;
     // The help window, once help was shown; null before.
     HelpWindow* Help() const;
+    bool InContextHelpMode() const { return helpMode_.IsOn(); }
     // Runs after each batch of changes as well (view toolbars follow their commands' state);
     // the owner's destruction ends it.
     void AfterEachChange(QObject* owner, std::function<void()> action);
@@ -78,9 +80,16 @@ public:
     void TimerKilled(tarnui::Window& window, int timerId) override;
     bool MeasureFont(const tarnui::Font& font, tarnui::TextMetrics& metrics) override;
     bool MeasureText(const tarnui::Font& font, std::string_view text, int& width) override;
+    // A resource's cursor is shown over the whole application (Qt's override cursor); the
+    // arrow takes it away again.
+    void CursorChanged(const tarnui::Cursor& cursor) override;
+    // Runs when a modal dialog ends with OK (the host's busy indication of what follows).
+    void SetAfterDialogOk(std::function<void()> action) { afterDialogOk_ = std::move(action); }
+    // The widgets that follow the platform's state look again on the next event-loop turn
+    // (a change only the host's state shows, such as a toolbar shown or hidden).
+    void ScheduleFlush();
 
 private:
-    void ScheduleFlush();
     void Flush();
 
     QWidget* dialogParent_ = nullptr;
@@ -95,9 +104,12 @@ private:
     std::map<std::pair<tarnui::Window*, int>, std::unique_ptr<QTimer>> timers_;
     std::map<std::pair<std::string, int>, tarnui::TextMetrics> metrics_;
     int beeps_ = 0;
+    bool cursorOverridden_ = false;
+    std::function<void()> afterDialogOk_;
     std::string printToFile_;
     QString helpFolder_;
     QPointer<QWidget> help_;  // a HelpWindow
+    ContextHelpMode helpMode_;
     std::vector<std::pair<QPointer<QObject>, std::function<void()>>> changeFollowers_;
     // Calls queued for this backend die with it (a later backend may sit at the same place).
     QObject lifetime_;

@@ -263,6 +263,9 @@ HResult DockingFramework::LoadToolbar(const TarnId& component, int32_t handle,
     toolbar->buttonWidth = buttons.buttonWidth;
     toolbar->buttonHeight = buttons.buttonHeight;
     toolbar->loaded = true;
+    if (toolbarListener_) {
+        toolbarListener_();
+    }
     return kStatusOk;
 }
 
@@ -281,6 +284,9 @@ HResult DockingFramework::ShowToolbar(const TarnId& component, int32_t handle, i
         return kStatusFail;
     }
     toolbar->shown = show != 0;
+    if (toolbarListener_) {
+        toolbarListener_();
+    }
     return kStatusOk;
 }
 

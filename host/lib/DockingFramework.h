@@ -9,6 +9,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -127,6 +128,10 @@ public:
     tarnui::CommandUI QueryCommand(int command);
     // A key pressed in the host: the installed accelerator tables, the latest first.
     bool TranslateAccelerator(uint32_t key, uint8_t modifiers);
+    // Called whenever a toolbar is loaded, shown or hidden, so a front end follows at once.
+    void SetToolbarListener(std::function<void()> listener) {
+        toolbarListener_ = std::move(listener);
+    }
 
 private:
     PaneState* Pane(const TarnId& component, const tarnui::Window* pane);
@@ -140,6 +145,7 @@ private:
     std::vector<AcceleratorEntry> accelerators_;
     const tarnui::Window* active_ = nullptr;
     int32_t nextHandle_ = 1;
+    std::function<void()> toolbarListener_;
 };
 
 }  // namespace tarnhost

@@ -447,8 +447,13 @@ bool TreeControl::EnsureVisible(TreeItem item) {
     if (!IsValid(item)) {
         return false;
     }
+    bool expanded = false;
     for (Node* p = Find(GetParentItem(item)); p != nullptr; p = Find(p->parent)) {
+        expanded = expanded || !p->expanded;
         p->expanded = true;
+    }
+    if (expanded) {
+        NotifyChanged(kChangeExpansion);
     }
     const int row = RowOf(item);
     if (row < scrollVert_) {

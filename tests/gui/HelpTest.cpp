@@ -1,5 +1,6 @@
-// The component's help on screen: every help context it can raise finds its page, and F1
-// opens the help window at the part about the window or control that asked.
+// The component's help on screen: every help context it can raise finds its page, F1 opens
+// the help window at the part about the window or control that asked, and Shift+F1 lets the
+// next click choose the window.
 #include <QFile>
 #include <QTest>
 
@@ -94,6 +95,42 @@ TEST_F(HelpTest, F1InAViewOpensTheHelpWindowAtThatViewsPart) {
         EXPECT_EQ(backend.Help()->Source().fragment().toStdString(), c.place);
     }
     EXPECT_TRUE(backend.Help()->Browser()->toPlainText().contains("Symbol List Window"));
+}
+
+TEST_F(HelpTest, ShiftF1ShowsTheHelpCursorAndTheNextClickOpensTheClickedViewsPart) {
+    tarngui::MainWindow window(backend);
+    window.show();
+    ASSERT_TRUE(window.OpenWorkspace(Demo()));
+    ASSERT_TRUE(window.OpenMapWindow("symbol-list"));
+    QApplication::processEvents();
+    auto* symbols = ViewWidget<tarngui::ListView>(window, "symbol-list");
+    auto* sections = ViewWidget<tarngui::TreeView>(window, "section-tree");
+    ASSERT_NE(symbols, nullptr);
+    ASSERT_NE(sections, nullptr);
+    const tarnui::TreeControl& tree = *sections->Control();
+    const tarnui::TreeItem selected = tree.GetSelectedItem();
+    const QModelIndex row = sections->model()->index(1, 0, sections->model()->index(0, 0));
+    ASSERT_NE(tree.GetItemText(selected), row.data().toString().toStdString());
+
+    symbols->setFocus();
+    QTest::keyClick(symbols, Qt::Key_F1, Qt::ShiftModifier);
+    ASSERT_NE(QApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WhatsThisCursor);
+    EXPECT_EQ(backend.Help(), nullptr) << "no help before the click";
+
+    QTest::mouseClick(sections->viewport(), Qt::LeftButton, {}, sections->visualRect(row).center());
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    ASSERT_NE(backend.Help(), nullptr);
+    EXPECT_EQ(backend.Help()->Source().fragment().toStdString(), "section-tree-window");
+    EXPECT_EQ(tree.GetSelectedItem(), selected) << "the click only asked";
+
+    // Escape leaves the mode without help, and clicks act again.
+    QTest::keyClick(symbols, Qt::Key_F1, Qt::ShiftModifier);
+    ASSERT_NE(QApplication::overrideCursor(), nullptr);
+    QTest::keyClick(symbols, Qt::Key_Escape);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    QTest::mouseClick(sections->viewport(), Qt::LeftButton, {}, sections->visualRect(row).center());
+    EXPECT_EQ(tree.GetItemText(tree.GetSelectedItem()), row.data().toString().toStdString());
 }
 
 }  // namespace

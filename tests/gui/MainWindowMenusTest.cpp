@@ -136,6 +136,7 @@ protected:
         QStringList offered;
         OnNextModal([&](QWidget* modal) {
             ASSERT_NE(dynamic_cast<tarngui::DialogWidget*>(modal), nullptr);
+            EXPECT_EQ(QApplication::overrideCursor(), nullptr) << "the dialog is not busy";
             auto* box = modal->findChild<QComboBox*>();
             for (int i = 0; i < box->count(); ++i) {
                 offered << box->itemText(i);
@@ -162,11 +163,23 @@ TEST_F(MainWindowMenusTest, MapCommandOpensBothWindowsAndTheSavedWorkspaceBrings
     QToolBar* toolbar = window.findChild<QToolBar*>();
     ASSERT_NE(toolbar, nullptr);
     EXPECT_TRUE(toolbar->actions().value(0)->isEnabled()) << "the Map button";
+    EXPECT_FALSE(toolbar->actions().value(0)->icon().isNull());
+    // The load after the dialog's OK shows as busy.
+    QStringList busy;
+    auto seen =
+        QObject::connect(window.statusBar(), &QStatusBar::messageChanged, [&](const QString& text) {
+            const QCursor* cursor = QApplication::overrideCursor();
+            if (cursor != nullptr && cursor->shape() == Qt::WaitCursor) {
+                busy << text;
+            }
+        });
 
     EXPECT_EQ(ChooseMapWindow("Map Section Information"),
               QStringList({"Map Section Information", "Map Symbol Information"}));
     EXPECT_EQ(window.Session()->FindView("symbol-list"), nullptr);
     EXPECT_EQ(ChooseMapWindow("Map Symbol Information"), QStringList({"Map Symbol Information"}));
+    QObject::disconnect(seen);
+    EXPECT_EQ(busy, QStringList({"Open map window...", "Open map window..."}));
     EXPECT_NE(window.Session()->FindView("symbol-list"), nullptr);
     EXPECT_EQ(PaneCount(), 4);
     EXPECT_FALSE(MenuAction("Tools", "Map...")->isEnabled()) << "both types are open";

@@ -1,6 +1,6 @@
 // A person's input in the Map views on screen: the view toolbars, keys in the lists, the find
-// and filter dialogs typed into key by key, and a placement group added through the editor's
-// dialog and committed to the workspace file.
+// and filter dialogs typed into key by key, a placement group added through the editor's
+// dialog and committed to the workspace file, and a drag in the section setting tree.
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -16,6 +16,8 @@
 #include "GuiFixture.h"
 #include "gui/DialogWidget.h"
 #include "gui/HelpWindow.h"
+#include "platform/resources/ResourceTable.h"
+#include "platform/windows/Cursor.h"
 #include "src/resources/ResourceIds.h"
 
 namespace gui_testing {
@@ -229,6 +231,83 @@ TEST_F(ViewInputTest, AGroupAddedThroughTheEditorsDialogIsInTheWorkspaceFileAfte
     EXPECT_NE(text.str().find("E000"), std::string::npos);
     window.CloseWorkspace();
     std::filesystem::remove_all(dir);
+}
+
+TEST_F(ViewInputTest, DisplayToolbarHidesAndShowsThePanesToolbarAtOnce) {
+    tarngui::MainWindow window(backend);
+    window.show();
+    ASSERT_TRUE(window.OpenWorkspace(Demo()));
+    ASSERT_TRUE(window.OpenMapWindow("symbol-list"));
+    QApplication::processEvents();
+    QAction* find = ToolbarButton<ListView>(window, "symbol-list", tarnres::kCmdFind);
+    ASSERT_NE(find, nullptr);
+    auto* bar = static_cast<QWidget*>(find->parent());
+    ASSERT_FALSE(bar->isHidden());
+    CTarnDebugInstanceDataCtrlEx* symbols = window.Session()->FindView("symbol-list");
+    QTest::qWait(50);  // nothing else left to look at
+    ASSERT_TRUE(symbols->ExecuteCommand(tarnres::kCmdDisplayToolbar));
+    QApplication::processEvents();
+    EXPECT_TRUE(bar->isHidden());
+    QTest::qWait(50);
+    ASSERT_TRUE(symbols->ExecuteCommand(tarnres::kCmdDisplayToolbar));
+    QApplication::processEvents();
+    EXPECT_FALSE(bar->isHidden());
+}
+
+TEST_F(ViewInputTest, ARefusedDropTargetShowsTheNoDropCursorAndTheArrowReturnsAfterTheDrop) {
+    tarngui::MainWindow window(backend);
+    window.show();
+    ASSERT_TRUE(window.OpenWorkspace(Demo()));
+    ASSERT_TRUE(window.OpenMapWindow("section-settings"));
+    CTarnDebugInstanceDataCtrlEx* settings = window.Session()->FindView("section-settings");
+    ASSERT_NE(settings, nullptr);
+    ASSERT_TRUE(settings->ExecuteCommand(tarnres::kCmdSectionEditMode));
+    QApplication::processEvents();
+    auto* view = ViewWidget<tarngui::TreeView>(window, "section-settings");
+    ASSERT_NE(view, nullptr);
+    // The first section of a list that holds several, dragged onto the root, which takes none.
+    tarnui::TreeControl& tree = *view->Control();
+    int group = 0;
+    tarnui::TreeItem item = tree.GetChildItem(tree.GetRootItem());
+    for (; item != 0 && tree.GetChildItem(tree.GetChildItem(item)) == 0; ++group) {
+        item = tree.GetNextSiblingItem(item);
+    }
+    ASSERT_NE(item, 0);
+    tree.EnsureVisible(tree.GetChildItem(tree.GetChildItem(item)));
+    QApplication::processEvents();
+    QAbstractItemModel& model = *view->model();
+    const QModelIndex root = model.index(0, 0);
+    const QModelIndex section = model.index(0, 0, model.index(0, 0, model.index(group, 0, root)));
+    ASSERT_TRUE(section.isValid());
+    const QPoint from = view->visualRect(section).center();
+    const QPoint to = view->visualRect(root).center();
+    ASSERT_GT((to - from).manhattanLength(), QApplication::startDragDistance());
+    auto mouse = [&](QEvent::Type type, QPoint at, Qt::MouseButtons held) {
+        QMouseEvent e(type, at, view->viewport()->mapToGlobal(at), Qt::LeftButton, held,
+                      Qt::NoModifier);
+        QApplication::sendEvent(view->viewport(), &e);
+    };
+    mouse(QEvent::MouseButtonPress, from, Qt::LeftButton);
+    mouse(QEvent::MouseMove, to, Qt::LeftButton);  // the drag begins
+    mouse(QEvent::MouseMove, to, Qt::LeftButton);  // over the root
+    ASSERT_TRUE(tree.IsDragging());
+    const tarnui::Cursor shown = tarnui::GetCursor();
+    ASSERT_EQ(shown.id, tarnres::kCursorNoDrop);
+    const QCursor* cursor = QApplication::overrideCursor();
+    ASSERT_NE(cursor, nullptr);
+    EXPECT_EQ(cursor->hotSpot(), QPoint(shown.image->hotX, shown.image->hotY));
+    const QImage picture = cursor->pixmap().toImage().convertToFormat(QImage::Format_ARGB32);
+    ASSERT_EQ(picture.size(), QSize(shown.image->width, shown.image->height));
+    for (int i = 0; i < shown.image->width * shown.image->height; ++i) {
+        ASSERT_EQ(picture.pixel(i % shown.image->width, i / shown.image->width),
+                  shown.image->pixels[static_cast<size_t>(i)])
+            << i;
+    }
+
+    mouse(QEvent::MouseButtonRelease, to, Qt::NoButton);
+    EXPECT_FALSE(tree.IsDragging());
+    EXPECT_TRUE(tarnui::GetCursor().IsArrow());
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
 }  // namespace
