@@ -147,13 +147,22 @@ public:
                 from.push_back(i);
             }
         }
-        // Place i takes its entry from where the swaps before it have moved that entry.
-        for (size_t i = 0; i < changed; ++i) {
-            size_t j = from[i];
-            while (j < i) {
-                j = from[j];
+        // Each cycle of the permutation moves along by one, every entry moved once; a place
+        // done points at itself.
+        for (size_t start = 0; start < from.size(); ++start) {
+            if (from[start] == start) {
+                continue;
             }
-            std::swap(entries_[i], entries_[j]);
+            SizeChange held = entries_[start];
+            size_t at = start;
+            while (from[at] != start) {
+                const size_t next = from[at];
+                entries_[at] = entries_[next];
+                from[at] = static_cast<uint32_t>(at);
+                at = next;
+            }
+            entries_[at] = held;
+            from[at] = static_cast<uint32_t>(at);
         }
         entries_.resize(changed);
         return std::move(entries_);
