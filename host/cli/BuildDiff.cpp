@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string_view>
+#include <utility>
 
 namespace tarncli {
 namespace {
@@ -24,6 +25,41 @@ uint64_t NamePrefix(std::string_view name, size_t offset) {
 uint64_t HashOf(std::string_view name, std::string_view file) {
     const std::hash<std::string_view> hash;
     return hash(name) ^ (hash(file) * 0x9E3779B97F4A7C15u);
+}
+
+// What the sort compares, held in place: most comparisons end before they need the names
+// themselves, which lie scattered over the models' memory.
+struct Ranked {
+    uint64_t magnitude;
+    std::pair<uint64_t, uint64_t> prefix;  // the name's first 16 bytes, as NamePrefix
+    uint32_t index;
+};
+
+// Largest magnitude first, keeping the order of equal ones: a stable radix sort by 11 bits at
+// a time, skipping the digits all rows share (sizes seldom need more than two). Sorting by
+// name then only has to order the short runs of equal magnitude.
+void SortByMagnitude(std::vector<Ranked>& rows) {
+    constexpr int kBits = 11;
+    constexpr size_t kBuckets = size_t{1} << kBits;
+    std::vector<Ranked> scratch(rows.size());
+    std::vector<size_t> counts(kBuckets);
+    for (int shift = 0; shift < 64; shift += kBits) {
+        std::fill(counts.begin(), counts.end(), 0);
+        for (const Ranked& r : rows) {
+            ++counts[kBuckets - 1 - ((r.magnitude >> shift) & (kBuckets - 1))];
+        }
+        if (std::find(counts.begin(), counts.end(), rows.size()) != counts.end()) {
+            continue;  // every row has this digit
+        }
+        size_t at = 0;
+        for (size_t& count : counts) {
+            at += std::exchange(count, at);
+        }
+        for (const Ranked& r : rows) {
+            scratch[counts[kBuckets - 1 - ((r.magnitude >> shift) & (kBuckets - 1))]++] = r;
+        }
+        rows.swap(scratch);
+    }
 }
 
 // Sizes by name and file, in an open-addressed table of indices into a dense list of entries:
@@ -62,49 +98,77 @@ public:
     }
 
     // The changed entries by the absolute difference (largest first), then name and file.
-    // The table is done with: its slots go first, so that the lists below can take their room.
+    // The table is done with: its slots go first, and the entries become the result in place,
+    // so that no list of that size is newly allocated (and faulted in) here.
     std::vector<SizeChange> TakeChanges() {
         std::vector<uint64_t>().swap(slots_);
         std::vector<Ranked> ranked;
         ranked.reserve(entries_.size());
         for (size_t i = 0; i < entries_.size(); ++i) {
-            const Entry& entry = entries_[i];
+            const SizeChange& entry = entries_[i];
             if (entry.oldSize != entry.newSize) {
-                const int64_t difference = static_cast<int64_t>(entry.newSize.value_or(0)) -
-                                           static_cast<int64_t>(entry.oldSize.value_or(0));
-                ranked.push_back({Magnitude(difference), entry.prefix, static_cast<uint32_t>(i)});
+                // The names are read in the order the rows came, mostly that of their storage.
+                ranked.push_back({Magnitude(entry.Difference()),
+                                  {NamePrefix(entry.name, 0), NamePrefix(entry.name, 8)},
+                                  static_cast<uint32_t>(i)});
             }
         }
-        std::sort(ranked.begin(), ranked.end(), [this](const Ranked& a, const Ranked& b) {
-            if (a.magnitude != b.magnitude) {
-                return a.magnitude > b.magnitude;
-            }
+        SortByMagnitude(ranked);
+        // Within a run of one magnitude, by name and file: the prefixes decide most.
+        const auto byName = [this](const Ranked& a, const Ranked& b) {
             if (a.prefix != b.prefix) {
                 return a.prefix < b.prefix;
             }
-            const Entry& x = entries_[a.index];
-            const Entry& y = entries_[b.index];
-            const int byName = x.name.compare(y.name);
-            return byName != 0 ? byName < 0 : x.file < y.file;
-        });
-        std::vector<SizeChange> changes;
-        changes.reserve(ranked.size());
-        for (const Ranked& r : ranked) {
-            const Entry& entry = entries_[r.index];
-            changes.push_back({entry.name, entry.file, entry.oldSize, entry.newSize});
+            const SizeChange& x = entries_[a.index];
+            const SizeChange& y = entries_[b.index];
+            const int names = x.name.compare(y.name);
+            return names != 0 ? names < 0 : x.file < y.file;
+        };
+        for (auto run = ranked.begin(); run != ranked.end();) {
+            const uint64_t magnitude = run->magnitude;
+            const auto end = std::find_if(run, ranked.end(), [magnitude](const Ranked& r) {
+                return r.magnitude != magnitude;
+            });
+            std::sort(run, end, byName);
+            run = end;
         }
-        return changes;
+        // Where each place takes its entry from: the changed ones in order, then the rest.
+        std::vector<uint32_t> from;
+        from.reserve(entries_.size());
+        std::vector<bool> taken(entries_.size());
+        for (const Ranked& r : ranked) {
+            from.push_back(r.index);
+            taken[r.index] = true;
+        }
+        const size_t changed = ranked.size();
+        std::vector<Ranked>().swap(ranked);
+        for (uint32_t i = 0; i < entries_.size(); ++i) {
+            if (!taken[i]) {
+                from.push_back(i);
+            }
+        }
+        // Each cycle of the permutation moves along by one, every entry moved once; a place
+        // done points at itself.
+        for (size_t start = 0; start < from.size(); ++start) {
+            if (from[start] == start) {
+                continue;
+            }
+            SizeChange held = entries_[start];
+            size_t at = start;
+            while (from[at] != start) {
+                const size_t next = from[at];
+                entries_[at] = entries_[next];
+                from[at] = static_cast<uint32_t>(at);
+                at = next;
+            }
+            entries_[at] = held;
+            from[at] = static_cast<uint32_t>(at);
+        }
+        entries_.resize(changed);
+        return std::move(entries_);
     }
 
 private:
-    struct Entry {
-        std::string_view name;
-        std::string_view file;
-        std::pair<uint64_t, uint64_t> prefix;  // the name's first 16 bytes, as NamePrefix
-        std::optional<uint64_t> oldSize;
-        std::optional<uint64_t> newSize;
-    };
-
     // A slot holds the upper half of its entry's hash beside the entry's index + 1 (0: empty),
     // so that a probe rarely has to visit an entry that is not the one looked for.
     static uint64_t SlotOf(uint64_t hash, size_t index) {
@@ -113,14 +177,14 @@ private:
 
     void AddHashed(uint64_t hash, std::string_view name, std::string_view file, uint64_t size,
                    bool isNew) {
-        Entry& entry = Find(hash, name, file);
+        SizeChange& entry = Find(hash, name, file);
         std::optional<uint64_t>& slot = isNew ? entry.newSize : entry.oldSize;
         slot = slot.value_or(0) + size;
     }
 
     // The entry of that name and file, made when new (linear probing; the table doubles
     // before it is more than half full, which the expected size given avoids).
-    Entry& Find(uint64_t hash, std::string_view name, std::string_view file) {
+    SizeChange& Find(uint64_t hash, std::string_view name, std::string_view file) {
         const size_t mask = slots_.size() - 1;
         for (size_t at = hash & mask;; at = (at + 1) & mask) {
             const uint64_t slot = slots_[at];
@@ -130,12 +194,10 @@ private:
                     return Find(hash, name, file);
                 }
                 slots_[at] = SlotOf(hash, entries_.size());
-                // The prefix is taken while the name is at hand: the sort needs it later.
-                return entries_.emplace_back(
-                    Entry{name, file, {NamePrefix(name, 0), NamePrefix(name, 8)}, {}, {}});
+                return entries_.emplace_back(SizeChange{name, file, {}, {}});
             }
             if ((slot ^ hash) >> 32 == 0) {
-                Entry& entry = entries_[(slot & 0xFFFFFFFFu) - 1];
+                SizeChange& entry = entries_[(slot & 0xFFFFFFFFu) - 1];
                 if (entry.name == name && entry.file == file) {
                     return entry;
                 }
@@ -156,16 +218,8 @@ private:
         }
     }
 
-    // What the sort compares, held in place: most comparisons end before they need the
-    // names themselves, which lie scattered over the models' memory.
-    struct Ranked {
-        uint64_t magnitude;
-        std::pair<uint64_t, uint64_t> prefix;
-        uint32_t index;
-    };
-
     std::vector<uint64_t> slots_;
-    std::vector<Entry> entries_;
+    std::vector<SizeChange> entries_;  // the sizes by name and file
 };
 
 void AddSections(SizeTable& table, const LinkMapSectionRows& rows, bool isNew) {

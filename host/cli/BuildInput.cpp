@@ -28,16 +28,16 @@ std::vector<SymbolSize> SymbolSizes(CTarnMapDataManager& data) {
     return symbols;
 }
 
-std::vector<UsageArea> UsageAreas(tarnhost::SubstituteHost& host, CTarnMapDataManager& data) {
-    if (auto regions = MapMemoryRegions(*host.OpenWorkspace())) {
-        return std::move(*regions);
+MapLayout UsageLayout(tarnhost::SubstituteHost& host, CTarnMapDataManager& data) {
+    MapLayout layout = MapMemoryLayout(*host.OpenWorkspace()).value_or(MapLayout{});
+    if (!layout.regions.empty()) {
+        return layout;
     }
     data.LoadMemoryMap();
-    std::vector<UsageArea> areas;
     for (const auto& area : data.MemoryMap()->GetAreas()) {
-        areas.push_back({area->kind, area->startAddress, area->endAddress});
+        layout.regions.push_back({area->kind, area->startAddress, area->endAddress});
     }
-    return areas;
+    return layout;
 }
 
 std::optional<LoadedBuild> LoadBuild(const BuildSource& source, bool withSymbols, std::ostream& err,
@@ -62,7 +62,9 @@ std::optional<LoadedBuild> LoadBuild(const BuildSource& source, bool withSymbols
     if (withSymbols) {
         build.symbols = SymbolSizes(data);
     }
-    build.areas = UsageAreas(host, data);
+    MapLayout layout = UsageLayout(host, data);
+    build.areas = std::move(layout.regions);
+    build.loadImages = std::move(layout.loadImages);
     return build;
 }
 

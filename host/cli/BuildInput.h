@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "host/cli/BuildDiff.h"
+#include "host/cli/MapRegions.h"
 #include "host/cli/MemoryUsage.h"
 #include "host/lib/SubstituteHost.h"
 #include "src/data/CTarnMapDataManager.h"
@@ -34,14 +35,16 @@ struct LoadedBuild {
     // A GNU ld or lld map's memory regions by name; else the memory description's areas, named
     // by their kind.
     std::vector<UsageArea> areas;
+    std::vector<LoadImage> loadImages;  // a GNU ld or lld map's, counted by their load address
 };
 
 // The sizes of the model's symbols, as views into its rows (valid until it reads again).
 std::vector<SymbolSize> SymbolSizes(CTarnMapDataManager& data);
 
 // The areas usage is measured against: a GNU ld or lld map's memory regions by name, else the
-// memory description's areas, named by their kind (read into the model when need be).
-std::vector<UsageArea> UsageAreas(tarnhost::SubstituteHost& host, CTarnMapDataManager& data);
+// memory description's areas, named by their kind (read into the model when need be); with a
+// GNU ld or lld map's load images.
+MapLayout UsageLayout(tarnhost::SubstituteHost& host, CTarnMapDataManager& data);
 
 // Reads the build; workspace warnings go to err. On failure returns nothing and sets error.
 std::optional<LoadedBuild> LoadBuild(const BuildSource& source, bool withSymbols, std::ostream& err,

@@ -29,7 +29,8 @@ void WriteChanges(const char* record, const std::vector<SizeChange>& changes, Ta
 // One row per area, then the "total" row.
 void WriteAreaTotals(const LoadedBuild& older, const LoadedBuild& newer, TableWriter& table) {
     const std::vector<AreaTotal> totals =
-        AreaTotals(older.areas, older.sections, newer.areas, newer.sections);
+        AreaTotals(older.areas, older.sections, newer.areas, newer.sections, older.loadImages,
+                   newer.loadImages);
     for (size_t i = 0; i < totals.size(); ++i) {
         const AreaTotal& total = totals[i];
         table.Text(i + 1 == totals.size() ? "total" : "area").Text(total.name).Empty();

@@ -5,8 +5,25 @@
 #include "host/lib/WorkspaceFile.h"
 
 namespace tarncli {
+namespace {
 
-std::optional<std::vector<UsageArea>> MapMemoryRegions(const tarnhost::Workspace& workspace) {
+constexpr uint64_t kTop = 0xFFFFFFFFu;
+
+}  // namespace
+
+std::vector<LoadImage> LoadImagesOf(const tarnhost::LinkedProgram& program) {
+    std::vector<LoadImage> images;
+    for (const auto& section : program.sections) {
+        if (section.loadAddress && *section.loadAddress <= kTop && section.size != 0 &&
+            section.allocated && !tarnhost::IsZeroFillSectionName(section.name)) {
+            images.push_back(
+                {section.name, static_cast<uint32_t>(*section.loadAddress), section.size});
+        }
+    }
+    return images;
+}
+
+std::optional<MapLayout> MapMemoryLayout(const tarnhost::Workspace& workspace) {
     const auto path = tarnhost::PlainMapPath(workspace);
     if (!path) {
         return std::nullopt;
@@ -20,21 +37,19 @@ std::optional<std::vector<UsageArea>> MapMemoryRegions(const tarnhost::Workspace
     if (!tarnhost::ReadTextFile(*path, &text, &error)) {
         return std::nullopt;
     }
-    std::vector<UsageArea> areas;
-    for (const auto& region : tarnhost::ReadLinkedProgram(text, format, nullptr).regions) {
-        constexpr uint64_t kTop = 0xFFFFFFFFu;
+    const tarnhost::LinkedProgram program = tarnhost::ReadLinkedProgram(text, format, nullptr);
+    MapLayout layout;
+    for (const auto& region : program.regions) {
         if (region.length == 0 || region.origin > kTop) {
             continue;
         }
         const uint64_t last =
             region.length - 1 > kTop - region.origin ? kTop : region.origin + region.length - 1;
-        areas.push_back(
+        layout.regions.push_back(
             {region.name, static_cast<uint32_t>(region.origin), static_cast<uint32_t>(last)});
     }
-    if (areas.empty()) {
-        return std::nullopt;
-    }
-    return areas;
+    layout.loadImages = LoadImagesOf(program);
+    return layout;
 }
 
 }  // namespace tarncli

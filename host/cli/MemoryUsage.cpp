@@ -13,22 +13,30 @@ uint64_t RangeBytes(const AddressRange& range) {
     return uint64_t{range.last} - range.first + 1;
 }
 
-// The section's bytes as an inclusive range, cut at the top of the address space.
-AddressRange Extent(const tagLinkMapSectionInfo& section) {
-    const uint64_t last = uint64_t{section.startAddress} + section.size - 1;
-    return {section.startAddress, static_cast<uint32_t>(std::min<uint64_t>(last, 0xFFFFFFFFu))};
+// The bytes from start on as an inclusive range, cut at the top of the address space.
+AddressRange Extent(uint32_t start, uint64_t size) {
+    const uint64_t last = uint64_t{start} + size - 1;
+    return {start, static_cast<uint32_t>(std::min<uint64_t>(last, 0xFFFFFFFFu))};
 }
 
 }  // namespace
 
 MemoryUsage ComputeMemoryUsage(const std::vector<UsageArea>& areas,
-                               const LinkMapSectionRows& sections) {
+                               const LinkMapSectionRows& sections,
+                               const std::vector<LoadImage>& loadImages) {
     std::vector<const tagLinkMapSectionInfo*> placed;
     AddressRangeList starts;
     for (const auto& section : sections) {
         if (section->size != 0 && section->name != kUnallocatedAreaName) {
             placed.push_back(section.get());
             starts.push_back({section->startAddress, section->startAddress});
+        }
+    }
+    std::vector<const LoadImage*> loads;
+    for (const LoadImage& image : loadImages) {
+        if (image.size != 0) {
+            loads.push_back(&image);
+            starts.push_back({image.start, image.start});
         }
     }
     AddressRangeList areaRanges;
@@ -47,8 +55,15 @@ MemoryUsage ComputeMemoryUsage(const std::vector<UsageArea>& areas,
         if (owner[i] == kNoContainingArea) {
             usage.outside.push_back(placed[i]);
         } else {
-            extents[owner[i]].push_back(Extent(*placed[i]));
+            extents[owner[i]].push_back(Extent(placed[i]->startAddress, placed[i]->size));
             usage.areas[owner[i]].sections.push_back(placed[i]);
+        }
+    }
+    for (size_t i = 0; i < loads.size(); ++i) {
+        const size_t area = owner[placed.size() + i];
+        if (area != kNoContainingArea) {
+            extents[area].push_back(Extent(loads[i]->start, loads[i]->size));
+            usage.areas[area].loadImages.push_back(*loads[i]);
         }
     }
     for (size_t a = 0; a < areas.size(); ++a) {
@@ -68,10 +83,12 @@ MemoryUsage ComputeMemoryUsage(const std::vector<UsageArea>& areas,
 std::vector<AreaTotal> AreaTotals(const std::vector<UsageArea>& oldAreas,
                                   const LinkMapSectionRows& oldSections,
                                   const std::vector<UsageArea>& newAreas,
-                                  const LinkMapSectionRows& newSections) {
+                                  const LinkMapSectionRows& newSections,
+                                  const std::vector<LoadImage>& oldLoadImages,
+                                  const std::vector<LoadImage>& newLoadImages) {
     const std::vector<UsageArea>& areas = newAreas.empty() ? oldAreas : newAreas;
-    const MemoryUsage before = ComputeMemoryUsage(areas, oldSections);
-    const MemoryUsage after = ComputeMemoryUsage(areas, newSections);
+    const MemoryUsage before = ComputeMemoryUsage(areas, oldSections, oldLoadImages);
+    const MemoryUsage after = ComputeMemoryUsage(areas, newSections, newLoadImages);
     std::vector<AreaTotal> totals;
     for (size_t a = 0; a < areas.size(); ++a) {
         totals.push_back({areas[a].name, before.areas[a].used, after.areas[a].used});

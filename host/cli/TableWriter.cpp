@@ -30,7 +30,9 @@ char* WriteWideHex(char* out, uint64_t value) {
 class TsvWriter final : public TableWriter {
 public:
     TsvWriter(std::ostream& out, std::vector<std::string> columns)
-        : TableWriter(out, std::move(columns)), rows_(out) {}
+        : TableWriter(out, std::move(columns)), rows_(out) {
+        tsv_ = &rows_;
+    }
 
 private:
     void Field(size_t /*column*/, Kind kind, std::string_view text) override {
@@ -170,21 +172,16 @@ void TableWriter::TableStart() {
     EndRow();
 }
 
-void TableWriter::Put(Kind kind, std::string_view text) {
+TableWriter& TableWriter::Put(Kind kind, std::string_view text) {
     Field(column_++, kind, text);
-}
-
-TableWriter& TableWriter::Text(std::string_view text) {
-    Put(Kind::kText, text);
     return *this;
 }
 
-TableWriter& TableWriter::Hex(uint64_t value) {
+TableWriter& TableWriter::FormattedHex(uint64_t value) {
     char text[24];
     const char* const end = DecimalNumbers() ? std::to_chars(text, std::end(text), value).ptr
                                              : WriteWideHex(text, value);
-    Put(Kind::kNumber, {text, static_cast<size_t>(end - text)});
-    return *this;
+    return Put(Kind::kNumber, {text, static_cast<size_t>(end - text)});
 }
 
 TableWriter& TableWriter::SignedHex(int64_t value) {
@@ -198,8 +195,12 @@ TableWriter& TableWriter::SignedHex(int64_t value) {
         text[0] = value < 0 ? '-' : '+';
         end = WriteWideHex(text + 1, magnitude);
     }
-    Put(Kind::kNumber, {text, static_cast<size_t>(end - text)});
-    return *this;
+    const std::string_view field(text, static_cast<size_t>(end - text));
+    if (tsv_ != nullptr) {
+        tsv_->Plain(field);
+        return *this;
+    }
+    return Put(Kind::kNumber, field);
 }
 
 TableWriter& TableWriter::Percent(double value) {
@@ -209,12 +210,7 @@ TableWriter& TableWriter::Percent(double value) {
     return *this;
 }
 
-TableWriter& TableWriter::Empty() {
-    Put(Kind::kEmpty, {});
-    return *this;
-}
-
-void TableWriter::EndRow() {
+void TableWriter::EndFormattedRow() {
     RowEnd();
     column_ = 0;
     if (buffer_.size() >= kBlockSize) {

@@ -48,7 +48,7 @@ int RunUsage(const std::vector<std::string>& args, std::ostream& out, std::ostre
     auto table = TableWriter::Create(parsed->format, out,
                                      {"record", "name", "start", "end", "size", "used", "percent",
                                       "free", "largest_gap", "status"});
-    WriteUsage(ComputeMemoryUsage(build->areas, build->sections), *table);
+    WriteUsage(ComputeMemoryUsage(build->areas, build->sections, build->loadImages), *table);
     if (!table->Finish()) {
         err << "tarnmap: the output could not be written\n";
         return 1;

@@ -147,6 +147,12 @@ private:
         section.address = *address;
         section.size = *size;
         section.allocated = !IsNonAllocatedSectionName(name);
+        if (NextWord(rest) == "load" && NextWord(rest) == "address") {
+            const auto load = ParseHex(NextWord(rest));
+            if (load && *load != *address) {
+                section.loadAddress = *load;
+            }
+        }
         program_.sections.push_back(std::move(section));
         output_ = static_cast<uint32_t>(program_.sections.size() - 1);
         file_ = kNoIndex;

@@ -42,4 +42,15 @@ bool IsNonAllocatedSectionName(std::string_view name) {
     return false;
 }
 
+bool IsZeroFillSectionName(std::string_view name) {
+    static constexpr std::array<std::string_view, 4> kPrefixes = {".bss", ".sbss", ".tbss",
+                                                                  ".noinit"};
+    for (std::string_view prefix : kPrefixes) {
+        if (name.starts_with(prefix)) {
+            return true;
+        }
+    }
+    return name == "COMMON";
+}
+
 }  // namespace tarnhost

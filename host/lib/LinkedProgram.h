@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -27,6 +28,9 @@ struct OutputSection {
     uint64_t size = 0;
     uint64_t alignment = 0;  // 0: not known
     bool allocated = true;   // occupies target memory (debug and note sections do not)
+    // Where the section's initial contents are stored, when the map gives a load address other
+    // than the address it runs at (initialised data copied from flash, overlays).
+    std::optional<uint64_t> loadAddress;
 };
 
 struct InputSection {
@@ -64,5 +68,10 @@ struct LinkedProgram {
 // Whether a section of this name holds no target memory in any toolchain we know (debug
 // information, comments, attributes, the ELF file's own tables). Used when no ELF file tells.
 bool IsNonAllocatedSectionName(std::string_view name);
+
+// Whether a section of this name only reserves memory, with no contents in the file (zeroed or
+// uninitialised data), so that a load address gives it no bytes there. Used when no ELF file
+// tells.
+bool IsZeroFillSectionName(std::string_view name);
 
 }  // namespace tarnhost

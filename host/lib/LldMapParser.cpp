@@ -78,6 +78,9 @@ private:
         if (depth == 0 && text.find(" = ") == std::string_view::npos) {
             program_.sections.push_back(
                 {std::string(text), address, size, alignment, !IsNonAllocatedSectionName(text)});
+            if (numbers_ == 4 && values[1] != address) {
+                program_.sections.back().loadAddress = values[1];  // the LMA column
+            }
             output_ = static_cast<uint32_t>(program_.sections.size() - 1);
             file_ = kNoIndex;
         } else if (depth == 1 && text.find(" = ") == std::string_view::npos) {

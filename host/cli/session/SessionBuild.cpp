@@ -22,7 +22,9 @@ std::optional<SessionBuild> CurrentBuild(MapSession& session, bool withSymbols, 
     if (withSymbols) {
         build.symbols = SymbolSizes(data);
     }
-    build.areas = UsageAreas(session.Host(), data);
+    MapLayout layout = UsageLayout(session.Host(), data);
+    build.areas = std::move(layout.regions);
+    build.loadImages = std::move(layout.loadImages);
     return build;
 }
 

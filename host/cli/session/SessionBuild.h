@@ -19,6 +19,7 @@ struct SessionBuild {
     LinkMapSectionRows sections;      // copies, in the model's present order
     std::vector<SymbolSize> symbols;  // views into the model: valid until it reads again
     std::vector<UsageArea> areas;
+    std::vector<LoadImage> loadImages;  // a GNU ld or lld map's, counted by their load address
 };
 
 // Reads the link map first when no view has, or when reread (after a rebuild) and no Map
