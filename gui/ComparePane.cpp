@@ -122,7 +122,8 @@ bool ComparePane::Compare(tarncli::session::MapSession* session, const std::stri
     AddChanges("section", diff.sections, rows);
     AddChanges("symbol", diff.symbols, rows);
     const std::vector<tarncli::AreaTotal> totals =
-        tarncli::AreaTotals(older->areas, older->sections, newer->areas, newer->sections);
+        tarncli::AreaTotals(older->areas, older->sections, newer->areas, newer->sections,
+                            older->loadImages, newer->loadImages);
     for (size_t i = 0; i < totals.size(); ++i) {
         const bool last = i + 1 == totals.size();
         rows.push_back({last ? "total" : "area",

@@ -45,7 +45,7 @@ void MemoryUsagePane::Refresh(tarncli::session::MapSession* session, bool reread
         grid->addWidget(new QLabel(QString::fromStdString(error)), row++, 0, 1, 3);
     } else {
         const tarncli::MemoryUsage usage =
-            tarncli::ComputeMemoryUsage(build->areas, build->sections);
+            tarncli::ComputeMemoryUsage(build->areas, build->sections, build->loadImages);
         for (const tarncli::AreaUsage& area : usage.areas) {
             AddArea(*grid, row++, area);
         }
@@ -71,10 +71,14 @@ void MemoryUsagePane::AddArea(QGridLayout& grid, int row, const tarncli::AreaUsa
     for (const tagLinkMapSectionInfo* section : area.sections) {
         blocks.push_back({section->name, section->startAddress, section->size});
     }
+    for (const tarncli::LoadImage& image : area.loadImages) {
+        blocks.push_back({image.name, image.start, image.size, true, image.runStart});
+    }
     auto* bar = new UsageBar(area.area.start, area.area.Size(), std::move(blocks), area.Over());
     bar->OnBlockClicked([this](const UsageBlock& block) {
         if (clicked_) {
-            clicked_(block.name, block.start);
+            // A load image stands for its section, which the list shows at its run address.
+            clicked_(block.name, block.loadImage ? block.runStart : block.start);
         }
     });
     auto* name = new QLabel(QString("%1  %2-%3")

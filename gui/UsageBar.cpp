@@ -27,7 +27,8 @@ QColor BlockColor(size_t block) {
 QString BlockDescription(const UsageBlock& block) {
     const uint64_t last = uint64_t{block.start} + block.size - 1;
     return QString("%1  %2-%3 (0x%4 bytes)")
-        .arg(QString::fromStdString(block.name), Hex8(block.start), Hex8(last),
+        .arg(QString::fromStdString(block.loadImage ? block.name + " load image" : block.name),
+             Hex8(block.start), Hex8(last),
              QString::number(block.size, 16).toUpper());
 }
 

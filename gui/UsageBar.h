@@ -15,6 +15,8 @@ struct UsageBlock {
     std::string name;
     uint32_t start = 0;
     uint64_t size = 0;
+    bool loadImage = false;  // a section's initial contents, stored apart from where it runs
+    uint32_t runStart = 0;   // that section's run address
 };
 
 class UsageBar : public QWidget {

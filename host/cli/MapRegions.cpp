@@ -17,7 +17,8 @@ std::vector<LoadImage> LoadImagesOf(const tarnhost::LinkedProgram& program) {
         if (section.loadAddress && *section.loadAddress <= kTop && section.size != 0 &&
             section.allocated && !tarnhost::IsZeroFillSectionName(section.name)) {
             images.push_back(
-                {section.name, static_cast<uint32_t>(*section.loadAddress), section.size});
+                {section.name, static_cast<uint32_t>(*section.loadAddress), section.size,
+                 static_cast<uint32_t>(section.address)});
         }
     }
     return images;

@@ -94,8 +94,8 @@ std::vector<AreaTotal> AreaTotals(const std::vector<UsageArea>& oldAreas,
         totals.push_back({areas[a].name, before.areas[a].used, after.areas[a].used});
     }
     const std::vector<UsageArea> everything = {{"total", 0, 0xFFFFFFFFu}};
-    totals.push_back({"total", ComputeMemoryUsage(everything, oldSections).areas[0].used,
-                      ComputeMemoryUsage(everything, newSections).areas[0].used});
+    totals.push_back({"total", ComputeMemoryUsage(everything, oldSections, {}).areas[0].used,
+                      ComputeMemoryUsage(everything, newSections, {}).areas[0].used});
     return totals;
 }
 

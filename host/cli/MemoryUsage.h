@@ -25,6 +25,7 @@ struct LoadImage {
     std::string name;
     uint32_t start = 0;  // the load address
     uint64_t size = 0;
+    uint32_t runStart = 0;  // where the section runs
 };
 
 struct AreaUsage {
@@ -51,7 +52,7 @@ struct MemoryUsage {
 // place by its run address. The sections must outlive the result.
 MemoryUsage ComputeMemoryUsage(const std::vector<UsageArea>& areas,
                                const LinkMapSectionRows& sections,
-                               const std::vector<LoadImage>& loadImages = {});
+                               const std::vector<LoadImage>& loadImages);
 
 // The bytes one area holds in two builds.
 struct AreaTotal {
@@ -71,7 +72,7 @@ std::vector<AreaTotal> AreaTotals(const std::vector<UsageArea>& oldAreas,
                                   const LinkMapSectionRows& oldSections,
                                   const std::vector<UsageArea>& newAreas,
                                   const LinkMapSectionRows& newSections,
-                                  const std::vector<LoadImage>& oldLoadImages = {},
-                                  const std::vector<LoadImage>& newLoadImages = {});
+                                  const std::vector<LoadImage>& oldLoadImages,
+                                  const std::vector<LoadImage>& newLoadImages);
 
 }  // namespace tarncli

@@ -76,11 +76,12 @@ private:
         }
         const size_t depth = textStart > column_ ? (textStart - column_ + 4) / 8 : 0;
         if (depth == 0 && text.find(" = ") == std::string_view::npos) {
-            program_.sections.push_back(
-                {std::string(text), address, size, alignment, !IsNonAllocatedSectionName(text)});
+            std::optional<uint64_t> load;
             if (numbers_ == 4 && values[1] != address) {
-                program_.sections.back().loadAddress = values[1];  // the LMA column
+                load = values[1];  // the LMA column
             }
+            program_.sections.push_back({std::string(text), address, size, alignment,
+                                         !IsNonAllocatedSectionName(text), load});
             output_ = static_cast<uint32_t>(program_.sections.size() - 1);
             file_ = kNoIndex;
         } else if (depth == 1 && text.find(" = ") == std::string_view::npos) {

@@ -2,6 +2,8 @@
 // FrontEndTest.cpp makes for the whole run).
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QTest>
 #include <filesystem>
@@ -60,6 +62,37 @@ TEST_F(BuildPanesTest, EachDemoAreaIsABarWithItsFiguresAndABlockClickSelectsThat
     const QRect last = ram.BlockRect(ram.Blocks().size() - 1);
     QTest::mouseClick(&ram, Qt::LeftButton, {}, QPoint(last.right() + 20, last.center().y()));
     EXPECT_EQ(list->List().GetNextItem(-1, tarnui::kLvniSelected), row);
+}
+
+TEST_F(BuildPanesTest, LoadImagesCountInTheAreaOfTheirLoadAddressAndAClickSelectsTheirSection) {
+    window.show();
+    ASSERT_TRUE(window.OpenWorkspace(std::string(TARN_SOURCE_DIR) +
+                                     "/examples/firmware/firmware.tarnws"));
+    window.Panes().ShowUsage();
+    tarngui::MemoryUsagePane& pane = *window.Panes().Usage();
+    // As "tarnmap usage" prints them for the firmware (tests/cases/usage/firmware.out).
+    ASSERT_EQ(pane.AreaCount(), 2);
+    EXPECT_EQ(pane.Figures(1).toStdString(),
+              "used 0x174 of 0x20000 (0.3 %), free 0x1FE8C, largest gap 0xFFD8");
+
+    QApplication::processEvents();
+    tarngui::UsageBar& flash = *pane.Bar(1);
+    const auto& blocks = flash.Blocks();
+    const auto data = std::find_if(blocks.begin(), blocks.end(), [](const auto& block) {
+        return block.loadImage && block.name == ".data";
+    });
+    ASSERT_NE(data, blocks.end());
+    EXPECT_NE(data->start, data->runStart);
+    EXPECT_TRUE(tarngui::BlockDescription(*data).startsWith(".data load image"));
+    const size_t index = static_cast<size_t>(data - blocks.begin());
+    QTest::mouseClick(&flash, Qt::LeftButton, {}, flash.BlockRect(index).center());
+    auto* list =
+        dynamic_cast<CTarnMapSectionListInstanceCtrl*>(window.Session()->FindView("section-list"));
+    ASSERT_NE(list, nullptr);
+    const int row = list->List().GetNextItem(-1, tarnui::kLvniSelected);
+    ASSERT_GE(row, 0);
+    EXPECT_EQ(list->Rows()[static_cast<size_t>(row)]->name, ".data");
+    EXPECT_EQ(list->Rows()[static_cast<size_t>(row)]->startAddress, data->runStart);
 }
 
 TEST_F(BuildPanesTest, TheUsageFollowsTheListingWhenABuildRewritesIt) {
