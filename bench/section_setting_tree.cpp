@@ -212,9 +212,7 @@ public:
             CollectSectionEntries(nodes, &memoryHost_.values, rows) != 0) {
             return false;
         }
-        const int taken = data.SetLinkerSections(rows);
-        CTarnMapDataManager::FreeLinkerSectionRows(rows);
-        return taken != 0;
+        return data.SetLinkerSections(std::move(rows)) != 0;
     }
 
     CTarnMapDataManager& Data(bool fromFile) { return fromFile ? *fileData_ : *memoryData_; }

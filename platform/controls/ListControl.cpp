@@ -43,7 +43,7 @@ int ListControl::InsertColumn(int index, const ListColumn& column) {
             item.texts.insert(item.texts.begin() + index, std::string());
         }
     }
-    NotifyChanged(kChangeColumns);
+    Changed(kChangeColumns);
     OnColumnInserted(index);
     return index;
 }
@@ -75,7 +75,7 @@ bool ListControl::DeleteColumn(int index) {
             item.texts.erase(item.texts.begin() + index);
         }
     }
-    NotifyChanged(kChangeColumns);
+    Changed(kChangeColumns);
     OnColumnDeleted(index);
     return true;
 }
@@ -90,7 +90,7 @@ bool ListControl::SetColumn(int index, const ListColumn& column) {
     }
     columns_[index] = column;
     columns_[index].width = std::max(0, column.width);
-    NotifyChanged(kChangeColumns | kChangeImages);
+    Changed(kChangeColumns | kChangeImages);
     return true;
 }
 
@@ -104,7 +104,7 @@ bool ListControl::SetColumnWidth(int index, int width) {
         return false;
     }
     columns_[index].width = std::max(0, width);
-    NotifyChanged(kChangeColumns);
+    Changed(kChangeColumns);
     return true;
 }
 
@@ -120,7 +120,7 @@ bool ListControl::SetColumnOrder(const std::vector<int>& order) {
         }
     }
     order_ = order;
-    NotifyChanged(kChangeColumns);
+    Changed(kChangeColumns);
     return true;
 }
 
@@ -142,7 +142,7 @@ int ListControl::InsertItem(int index, std::string text) {
     if (selectionMark_ >= index) {
         ++selectionMark_;
     }
-    NotifyChanged(kChangeItemsInserted);
+    Changed(kChangeItemsInserted);
     OnItemInserted(index);
     return index;
 }
@@ -158,7 +158,7 @@ bool ListControl::DeleteItem(int index) {
         --selectionMark_;
     }
     ClampTopIndex();
-    NotifyChanged(kChangeItemsRemoved);
+    Changed(kChangeItemsRemoved);
     OnItemDeleted(index);
     return true;
 }
@@ -167,8 +167,44 @@ void ListControl::DeleteAllItems() {
     items_.clear();
     selectionMark_ = -1;
     topIndex_ = 0;
-    NotifyChanged(kChangeItemsRemoved | kChangeSelection | kChangeScroll);
+    Changed(kChangeItemsRemoved | kChangeSelection | kChangeScroll);
     OnAllItemsDeleted();
+}
+
+int ListControl::AppendItem(std::vector<std::string> texts) {
+    const int index = GetItemCount();
+    const auto columns = static_cast<size_t>(std::max(1, GetColumnCount()));
+    if (texts.size() > columns) {
+        texts.resize(columns);
+    }
+    Item item;
+    item.texts = std::move(texts);
+    items_.push_back(std::move(item));
+    Changed(kChangeItemsInserted | kChangeItemsChanged);
+    OnItemInserted(index);
+    return index;
+}
+
+void ListControl::BeginFill(int count) {
+    items_.reserve(items_.size() + static_cast<size_t>(std::max(0, count)));
+    filling_ = true;
+}
+
+void ListControl::EndFill() {
+    filling_ = false;
+    if (heldChanges_ != 0) {
+        const uint32_t changes = heldChanges_;
+        heldChanges_ = 0;
+        NotifyChanged(changes);
+    }
+}
+
+void ListControl::Changed(uint32_t changes) {
+    if (filling_) {
+        heldChanges_ |= changes;
+    } else {
+        NotifyChanged(changes);
+    }
 }
 
 bool ListControl::SetItemText(int item, int column, std::string text) {
@@ -180,7 +216,7 @@ bool ListControl::SetItemText(int item, int column, std::string text) {
         texts.resize(column + 1);
     }
     texts[column] = std::move(text);
-    NotifyChanged(kChangeItemsChanged);
+    Changed(kChangeItemsChanged);
     return true;
 }
 
@@ -207,7 +243,7 @@ bool ListControl::SetItemData(int item, intptr_t data) {
         return false;
     }
     items_[item].data = data;
-    NotifyChanged(kChangeItemsChanged);
+    Changed(kChangeItemsChanged);
     return true;
 }
 
@@ -230,7 +266,7 @@ void ListControl::ChangeState(int item, uint32_t state, uint32_t mask) {
         }
     }
     it.state = (it.state & ~mask) | (state & mask);
-    NotifyChanged(kChangeSelection);
+    Changed(kChangeSelection);
 }
 
 bool ListControl::SetItemState(int item, uint32_t state, uint32_t mask) {
@@ -238,7 +274,7 @@ bool ListControl::SetItemState(int item, uint32_t state, uint32_t mask) {
         for (int i = 0; i < GetItemCount(); ++i) {
             items_[i].state = (items_[i].state & ~mask) | (state & mask);
         }
-        NotifyChanged(kChangeSelection);
+        Changed(kChangeSelection);
         return true;
     }
     if (!ValidItem(item)) {
@@ -296,20 +332,20 @@ void ListControl::ClampTopIndex() {
 void ListControl::SetTopIndex(int top) {
     if (top != topIndex_) {
         topIndex_ = top;
-        NotifyChanged(kChangeScroll);
+        Changed(kChangeScroll);
     }
 }
 
 void ListControl::SetScrollX(int x) {
     if (x != scrollX_) {
         scrollX_ = x;
-        NotifyChanged(kChangeScroll);
+        Changed(kChangeScroll);
     }
 }
 
 void ListControl::SetColour(Color& member, Color c) {
     member = c;
-    NotifyChanged(kChangeAppearance);
+    Changed(kChangeAppearance);
 }
 
 bool ListControl::EnsureVisible(int item, bool partialOk) {

@@ -122,6 +122,13 @@ public:
     void DeleteAllItems();
     int GetItemCount() const { return static_cast<int>(items_.size()); }
     bool SetItemText(int item, int column, std::string text);
+    // Appends an item with the texts of its columns (texts past the last column are dropped);
+    // returns its index.
+    int AppendItem(std::vector<std::string> texts);
+    // Filling many items: BeginFill makes room for `count` more items and gathers the change
+    // notifications (and the revision) until EndFill, which sends them as one.
+    void BeginFill(int count);
+    void EndFill();
     std::string GetItemText(int item, int column) const;
     // Copies at most size - 1 bytes and a terminating zero into `buffer`; returns the bytes
     // copied (0 when the cell does not exist).
@@ -213,6 +220,8 @@ private:
     };
 
     bool ValidItem(int item) const { return item >= 0 && item < GetItemCount(); }
+    // NotifyChanged, or only remembered while a fill lasts.
+    void Changed(uint32_t changes);
     // The item a navigation key moves the focus to; -1 for other keys.
     int KeyTarget(uint32_t key) const;
     void ChangeState(int item, uint32_t state, uint32_t mask);
@@ -234,6 +243,8 @@ private:
     Color textBkColor_;
     Color bkColor_;
     int paintRequests_ = 0;
+    bool filling_ = false;
+    uint32_t heldChanges_ = 0;
 };
 
 }  // namespace tarnui

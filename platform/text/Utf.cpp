@@ -42,19 +42,26 @@ void AppendUtf16(std::u16string& out, char32_t cp) {
 }  // namespace
 
 std::u16string Utf8ToUtf16(std::string_view text) {
+    std::u16string out;
+    AppendUtf8ToUtf16(text, out);
+    return out;
+}
+
+void AppendUtf8ToUtf16(std::string_view text, std::u16string& out) {
     // Most texts are plain ASCII: their leading ASCII run is widened in one pass.
     size_t ascii = 0;
     while (ascii < text.size() && static_cast<uint8_t>(text[ascii]) < 0x80) {
         ++ascii;
     }
-    std::u16string out(ascii, u'\0');
+    const size_t base = out.size();
+    out.resize(base + ascii);
     for (size_t k = 0; k < ascii; ++k) {
-        out[k] = static_cast<char16_t>(text[k]);
+        out[base + k] = static_cast<char16_t>(text[k]);
     }
     if (ascii == text.size()) {
-        return out;
+        return;
     }
-    out.reserve(text.size());
+    out.reserve(base + text.size());
     size_t i = ascii;
     while (i < text.size()) {
         const auto lead = static_cast<uint8_t>(text[i]);
@@ -88,23 +95,29 @@ std::u16string Utf8ToUtf16(std::string_view text) {
             ++i;
         }
     }
-    return out;
 }
 
 std::string Utf16ToUtf8(std::u16string_view text) {
+    std::string out;
+    AppendUtf16ToUtf8(text, out);
+    return out;
+}
+
+void AppendUtf16ToUtf8(std::u16string_view text, std::string& out) {
     // Most texts are plain ASCII: their leading ASCII run is copied in one pass.
     size_t ascii = 0;
     while (ascii < text.size() && text[ascii] < 0x80) {
         ++ascii;
     }
-    std::string out(ascii, '\0');
+    const size_t base = out.size();
+    out.resize(base + ascii);
     for (size_t k = 0; k < ascii; ++k) {
-        out[k] = static_cast<char>(text[k]);
+        out[base + k] = static_cast<char>(text[k]);
     }
     if (ascii == text.size()) {
-        return out;
+        return;
     }
-    out.reserve(text.size());
+    out.reserve(base + text.size());
     for (size_t i = ascii; i < text.size(); ++i) {
         char32_t cp = text[i];
         if (cp >= 0xD800 && cp <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
@@ -119,7 +132,6 @@ std::string Utf16ToUtf8(std::u16string_view text) {
         }
         AppendUtf8(out, cp);
     }
-    return out;
 }
 
 }  // namespace tarnui

@@ -14,4 +14,9 @@ std::u16string Utf8ToUtf16(std::string_view text);
 // become U+FFFD.
 std::string Utf16ToUtf8(std::u16string_view text);
 
+// The same conversions appended to `out`, so that a caller converting many texts can reuse
+// one buffer.
+void AppendUtf8ToUtf16(std::string_view text, std::u16string& out);
+void AppendUtf16ToUtf8(std::u16string_view text, std::string& out);
+
 }  // namespace tarnui

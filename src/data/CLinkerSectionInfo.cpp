@@ -146,12 +146,17 @@ WString CLinkerSectionInfo::ToHostAddress(const std::string& stored) const {
     if (stored.empty()) {
         return WString();
     }
-    const WString text = tarnui::Utf8ToUtf16(stored);
+    hostText_.clear();
+    tarnui::AppendUtf8ToUtf16(stored, hostText_);
     uint32_t value = 0;
-    if (conversion_ != nullptr && Failed(conversion_->TextToAddress(text, 16, &value))) {
-        return text;
+    if (conversion_ != nullptr && Failed(conversion_->TextToAddress(hostText_, 16, &value))) {
+        return hostText_;
     }
-    return u"0x" + text;
+    WString text;
+    text.reserve(2 + hostText_.size());
+    text += u"0x";
+    text += hostText_;
+    return text;
 }
 
 int CLinkerSectionInfo::GetEntries(LinkerSectionRows& rows) const {
@@ -171,6 +176,17 @@ int CLinkerSectionInfo::SetEntries(const LinkerSectionRows& rows) {
             entries_.push_back(std::make_unique<tagLinkerSectionInfo>(*row));
         }
     }
+    return OfferEntries();
+}
+
+int CLinkerSectionInfo::SetEntries(LinkerSectionRows&& rows) {
+    entries_ = std::move(rows);
+    rows.clear();
+    std::erase(entries_, nullptr);
+    return OfferEntries();
+}
+
+int CLinkerSectionInfo::OfferEntries() {
     auto* options = GetHostService<IBraeLinkerOptions>(host_, kIdLinkerOptionService);
     if (options == nullptr) {
         return 0;

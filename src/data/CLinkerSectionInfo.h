@@ -31,6 +31,8 @@ public:
     // Replaces the groups with copies of rows and offers them to the host; 1 when the host
     // took them, else 0 (the groups stay replaced either way).
     int SetEntries(const LinkerSectionRows& rows);
+    // The same, taking the rows themselves (rows is left empty).
+    int SetEntries(LinkerSectionRows&& rows);
     // Capability word of the current linker and its second value; both 0 and result 0 when
     // the linker option service cannot answer.
     int GetOptionFlags(uint32_t* word, uint32_t* second);
@@ -61,11 +63,14 @@ private:
     std::string ToStoredAddress(const WString& hostText) const;
     WString ToHostAddress(const std::string& stored) const;
     bool AsksWholeText(IBraeLinkerOptions* options);
+    int OfferEntries();
 
     IBraeHost* host_;
     IBraeValueConversion* conversion_;
     WString context1_, context2_, context3_;
     LinkerSectionRows entries_;
+    // The widened address text that ToHostAddress asks the service about, reused.
+    mutable WString hostText_;
     uint32_t wholeTextMode_ = 0;
     int32_t settingState_ = 0;
 };

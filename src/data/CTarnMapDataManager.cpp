@@ -1,5 +1,7 @@
 #include "src/data/CTarnMapDataManager.h"
 
+#include <utility>
+
 CTarnMapDataManager::CTarnMapDataManager(IBraeHost* host)
     : host_(host),
       memoryMap_(std::make_unique<CMemoryMapInfo>(host)),
@@ -83,6 +85,10 @@ int CTarnMapDataManager::GetSettingState(int32_t* state) {
 
 int CTarnMapDataManager::SetLinkerSections(const LinkerSectionRows& rows) {
     return linkerSections_->SetEntries(rows);
+}
+
+int CTarnMapDataManager::SetLinkerSections(LinkerSectionRows&& rows) {
+    return linkerSections_->SetEntries(std::move(rows));
 }
 
 void CTarnMapDataManager::FreeLinkerSectionRows(LinkerSectionRows& rows) {

@@ -47,6 +47,8 @@ public:
     int GetLinkerOptionFlags(uint32_t* word, uint32_t* second);
     int GetSettingState(int32_t* state);
     int SetLinkerSections(const LinkerSectionRows& rows);
+    // The same, handing the rows over (rows is left empty).
+    int SetLinkerSections(LinkerSectionRows&& rows);
     static void FreeLinkerSectionRows(LinkerSectionRows& rows);
 
     void LoadMemoryMap();

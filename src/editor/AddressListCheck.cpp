@@ -31,15 +31,18 @@ class AddressItems {
 public:
     AddressItems(std::string_view text, bool severalAllowed)
         : text_(text), several_(severalAllowed) {
-        if (several_) {
+        // A list of one item (the usual case) needs no pieces.
+        if (several_ && text.find(',') != std::string_view::npos) {
             pieces_ = CommaPieces(text);
         }
     }
 
     void Split(size_t index, bool rangeAllowed, std::string& start, std::string& end) const {
         std::string_view piece = text_;
-        if (several_) {
+        if (!pieces_.empty()) {
             piece = index < pieces_.size() ? pieces_[index] : std::string_view();
+        } else if (several_ && index > 0) {
+            piece = std::string_view();
         }
         std::string item;
         item.reserve(piece.size());
@@ -64,17 +67,35 @@ private:
     std::vector<std::string_view> pieces_;
 };
 
+// The wide texts handed to and taken from the service, kept per thread so that checking and
+// converting the addresses of many groups reuses their buffers.
+struct ServiceTexts {
+    WString in;
+    WString out;
+};
+
+ServiceTexts& Scratch() {
+    thread_local ServiceTexts texts;
+    return texts;
+}
+
+const WString& Widened(std::string_view text) {
+    WString& wide = Scratch().in;
+    wide.clear();
+    tarnui::AppendUtf8ToUtf16(text, wide);
+    return wide;
+}
+
 // Appends the service's own text of an address; false when the service cannot read it.
 bool AppendAddressText(const std::string& address, IBraeValueConversion* service,
                        std::string& out) {
     uint32_t value = 0;
-    WString text;
-    if (service == nullptr ||
-        service->TextToNumber(tarnui::Utf8ToUtf16(address), 16, &value) != kStatusOk ||
+    WString& text = Scratch().out;
+    if (service == nullptr || service->TextToNumber(Widened(address), 16, &value) != kStatusOk ||
         Failed(service->AddressToText(value, 0, 0, 0, &text))) {
         return false;
     }
-    out += tarnui::Utf16ToUtf8(text);
+    tarnui::AppendUtf16ToUtf8(text, out);
     return true;
 }
 
@@ -123,7 +144,7 @@ int ReadAddress(std::string_view text, int which, IBraeValueConversion* service,
         return kCheckIllegalAddress;
     }
     uint32_t read = 0;
-    const HResult status = service->TextToNumber(tarnui::Utf8ToUtf16(text), 16, &read);
+    const HResult status = service->TextToNumber(Widened(text), 16, &read);
     if (status == kStatusOk) {
         value = read;
         return kCheckSuccess;

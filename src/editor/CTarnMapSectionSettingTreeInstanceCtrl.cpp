@@ -1,6 +1,7 @@
 #include "src/editor/CTarnMapSectionSettingTreeInstanceCtrl.h"
 
 #include <array>
+#include <utility>
 
 #include "platform/controls/ReportNotifications.h"
 #include "platform/dialogs/MessageBox.h"
@@ -228,7 +229,7 @@ bool CTarnMapSectionSettingTreeInstanceCtrl::Commit() {
     }
     editor_.SetModified(false);
     if (DataManager() != nullptr) {
-        DataManager()->SetLinkerSections(working_);
+        DataManager()->SetLinkerSections(std::move(working_));
     }
     CTarnMapDataManager::FreeLinkerSectionRows(working_);
     return true;

@@ -90,6 +90,28 @@ bool CMapListCtrl::SetItemText(int item, int column, std::string text) {
     return true;
 }
 
+int CMapListCtrl::AppendItem(std::vector<std::string> texts) {
+    if (!autoFitDerived_) {
+        DeriveAutoFit();
+    }
+    for (size_t c = 0; c < texts.size(); ++c) {
+        FitColumn(static_cast<int>(c), texts[c]);
+    }
+    const size_t given = texts.size();
+    const int item = ListControl::AppendItem(std::move(texts));
+    const size_t shown = std::min(given, static_cast<size_t>(CellStride()));
+    const tarnui::Color colour = tarnui::GetSysColor(tarnui::kColorWindowText);
+    std::fill_n(cellColors_.begin() + static_cast<std::ptrdiff_t>(CellIndex(item, 0)), shown,
+                colour);
+    return item;
+}
+
+void CMapListCtrl::BeginFill(int count) {
+    ListControl::BeginFill(count);
+    cellColors_.reserve(cellColors_.size() + static_cast<size_t>(std::max(0, count)) *
+                                                 static_cast<size_t>(CellStride()));
+}
+
 std::string CMapListCtrl::GetItemText(int item, int column) const {
     // A text that fills the buffer may have been cut: read again with twice the room.
     std::vector<char> buffer(kFirstTextBuffer);

@@ -33,6 +33,10 @@ public:
     // Items: text changes record the cell's colour and feed the auto-fit.
     int InsertItem(int index, std::string text);
     bool SetItemText(int item, int column, std::string text);
+    // A whole row at the end, as InsertItem and SetItemText of each text would make it.
+    int AppendItem(std::vector<std::string> texts);
+    // Makes room for `count` more rows and holds the change notifications until EndFill.
+    void BeginFill(int count);
     // The cell's whole text, however long (read through a growing buffer).
     std::string GetItemText(int item, int column) const;
     // The text colour recorded for a cell; the control's text colour when none was.

@@ -1,6 +1,8 @@
 #include "src/views/CTarnMapSectionListInstanceCtrl.h"
 
 #include <array>
+#include <string>
+#include <vector>
 
 #include "src/data/CTarnMapDataManager.h"
 #include "src/resources/ResourceIds.h"
@@ -60,15 +62,19 @@ void CTarnMapSectionListInstanceCtrl::Refresh() {
 
 void CTarnMapSectionListInstanceCtrl::FillList() {
     CMapListCtrl& list = List();
+    list.BeginFill(rowCount_);
     for (int i = 0; i < rowCount_; ++i) {
         const tagLinkMapSectionInfo& row = *rows_[static_cast<size_t>(i)];
-        // The last column first, so that the row's cells are made in one step.
-        list.InsertItem(i, row.name);
-        list.SetItemText(i, 4, row.overlay);
-        list.SetItemText(i, 3, FormatSize(row.size));
-        list.SetItemText(i, 2, FormatEnd(row.startAddress, row.size));
-        list.SetItemText(i, 1, FormatAddress(row.startAddress));
+        std::vector<std::string> texts;
+        texts.reserve(kSectionColumnTitles.size());
+        texts.push_back(row.name);
+        texts.push_back(FormatAddress(row.startAddress));
+        texts.push_back(FormatEnd(row.startAddress, row.size));
+        texts.push_back(FormatSize(row.size));
+        texts.push_back(row.overlay);
+        list.AppendItem(std::move(texts));
     }
+    list.EndFill();
 }
 
 void CTarnMapSectionListInstanceCtrl::OnShowUnallocatedArea() {

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <string>
+#include <vector>
 
 #include "platform/dialogs/MessageBox.h"
 #include "platform/resources/ResourceContext.h"
@@ -90,23 +92,25 @@ void CTarnMapSymbolListInstanceCtrl::Refresh() {
 
 void CTarnMapSymbolListInstanceCtrl::FillList() {
     CMapListCtrl& list = List();
-    int n = 0;
+    list.BeginFill(static_cast<int>(rows_.size()));
     for (const auto& pointer : rows_) {
         const tagLinkMapSymbolInfo& row = *pointer;
         if (filterEnabled_ && !RowPassesFilter(row)) {
             continue;
         }
-        // The last column first, so that the row's cells are made in one step.
-        list.InsertItem(n, row.name);
-        list.SetItemText(n, 7, row.file);
-        list.SetItemText(n, 6, row.section);
-        list.SetItemText(n, 5, row.scope);
-        list.SetItemText(n, 4, row.attribute);
-        list.SetItemText(n, 3, FormatSize(row.size));
-        list.SetItemText(n, 2, FormatEnd(row.address, row.size));
-        list.SetItemText(n, 1, FormatAddress(row.address));
-        ++n;
+        std::vector<std::string> texts;
+        texts.reserve(kSymbolColumnTitles.size());
+        texts.push_back(row.name);
+        texts.push_back(FormatAddress(row.address));
+        texts.push_back(FormatEnd(row.address, row.size));
+        texts.push_back(FormatSize(row.size));
+        texts.push_back(row.attribute);
+        texts.push_back(row.scope);
+        texts.push_back(row.section);
+        texts.push_back(row.file);
+        list.AppendItem(std::move(texts));
     }
+    list.EndFill();
 }
 
 // ---- filter -------------------------------------------------------------------------------

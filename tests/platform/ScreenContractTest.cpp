@@ -94,6 +94,26 @@ TEST_F(ScreenContractTest, EveryChangeReachesTheBackendAsBitsAndAdvancesTheRevis
     EXPECT_EQ(backend.changes.size(), 1u) << "text that stays the same changes nothing";
 }
 
+TEST_F(ScreenContractTest, AFillReachesTheBackendOnceWithWholeRows) {
+    const uint64_t before = list.Revision();
+    list.BeginFill(2);
+    list.AppendItem({"a", "1", "dropped: past the last column"});
+    list.AppendItem({"b"});
+    EXPECT_TRUE(backend.changes.empty()) << "nothing is told while the fill lasts";
+    EXPECT_EQ(list.Revision(), before);
+    list.EndFill();
+    EXPECT_EQ(backend.changes[&list], kChangeItemsInserted | kChangeItemsChanged);
+    EXPECT_EQ(list.Revision(), before + 1);
+    ASSERT_EQ(list.GetItemCount(), 102);
+    EXPECT_EQ(list.GetItemText(100, 0), "a");
+    EXPECT_EQ(list.GetItemText(100, 1), "1");
+    EXPECT_EQ(list.GetItemText(100, 2), "");
+    EXPECT_EQ(list.GetItemText(101, 1), "");
+    backend.changes.clear();
+    list.SetItemText(101, 1, "2");
+    EXPECT_EQ(backend.changes[&list], kChangeItemsChanged) << "changes after the fill are told";
+}
+
 TEST_F(ScreenContractTest, PostedMessagesAndTimersAreHandedToTheMainLoop) {
     parent.PostMessage(kMsgUser + 1);
     parent.PostMessage(kMsgUser + 2);
