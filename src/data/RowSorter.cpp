@@ -171,25 +171,39 @@ Ranking RankNumbers(std::span<const uint32_t> keys) {
     return ranking;
 }
 
-Ranking RankTexts(std::span<const std::string_view> keys) {
-    Ranking ranking{std::vector<uint32_t>(keys.size()), 0};
-    if (keys.empty()) {
-        return ranking;
-    }
-    std::vector<TextEntry> entries(keys.size());
+namespace {
+
+// The texts' entries in ascending order, with starts marking each entry whose text differs
+// from the one before.
+void SortedTextEntries(std::span<const std::string_view> keys, std::vector<TextEntry>& entries,
+                       std::vector<uint8_t>& starts) {
+    entries.resize(keys.size());
     for (size_t i = 0; i < keys.size(); ++i) {
         entries[i] = TextEntry{0, keys[i].data(), static_cast<uint32_t>(keys[i].size()),
                                static_cast<uint32_t>(i)};
     }
-    std::vector<uint8_t> starts(keys.size(), 0);
+    starts.assign(keys.size(), 0);
     SortTexts(entries, starts, 0);
+}
+
+Ranking RanksOfSorted(std::span<const TextEntry> entries, std::span<const uint8_t> starts) {
+    Ranking ranking{std::vector<uint32_t>(entries.size()), 0};
     uint32_t rank = 0;
     for (size_t i = 0; i < entries.size(); ++i) {
         rank += i > 0 && starts[i] ? 1 : 0;
         ranking.ranks[entries[i].row] = rank;
     }
-    ranking.limit = rank + 1;
+    ranking.limit = entries.empty() ? 0 : rank + 1;
     return ranking;
+}
+
+}  // namespace
+
+Ranking RankTexts(std::span<const std::string_view> keys) {
+    std::vector<TextEntry> entries;
+    std::vector<uint8_t> starts;
+    SortedTextEntries(keys, entries, starts);
+    return RanksOfSorted(entries, starts);
 }
 
 namespace {
@@ -250,6 +264,24 @@ std::vector<uint32_t> QuicksortOrder(Ranking ranking, RowSortDirection direction
     for (size_t i = 0; i < count; ++i)
         order[i] = rows[i].index;
     return order;
+}
+
+std::vector<uint32_t> TextSortOrder(std::span<const std::string_view> keys,
+                                    RowSortDirection direction) {
+    std::vector<TextEntry> entries;
+    std::vector<uint8_t> starts;
+    SortedTextEntries(keys, entries, starts);
+    if (std::find(starts.begin() + (starts.empty() ? 0 : 1), starts.end(), 0) == starts.end()) {
+        // All keys differ: the sorted entries are the order, with no ranks to hand over.
+        std::vector<uint32_t> order(entries.size());
+        const size_t last = entries.size() - 1;
+        for (size_t i = 0; i < entries.size(); ++i)
+            order[direction == RowSortDirection::kDescending ? last - i : i] = entries[i].row;
+        return order;
+    }
+    Ranking ranking = RanksOfSorted(entries, starts);
+    std::vector<TextEntry>().swap(entries);
+    return QuicksortOrder(std::move(ranking), direction);
 }
 
 void QuicksortByRank(std::span<RankedRow> rows, std::span<const uint32_t> sortedRanks) {
