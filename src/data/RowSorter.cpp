@@ -74,35 +74,69 @@ constexpr size_t kChunkedBytes = 256;
 // From this many rows on, counting passes beat comparisons.
 constexpr size_t kRadixRows = 4096;
 
-void SortTexts(std::span<TextEntry> entries, std::span<uint8_t> starts, size_t offset) {
-    for (auto& e : entries)
-        e.chunk = Chunk(e, offset);
+// How many entries ahead the loading of chunks asks for a name: a sorted run reads its names
+// all over memory.
+constexpr size_t kChunkPrefetch = 16;
+
+// Sets every entry's chunk from offset on.
+void LoadChunks(std::span<TextEntry> entries, size_t offset) {
+    for (size_t i = 0; i < entries.size(); ++i) {
+        if (i + kChunkPrefetch < entries.size()) {
+            __builtin_prefetch(entries[i + kChunkPrefetch].data + offset);
+        }
+        entries[i].chunk = Chunk(entries[i], offset);
+    }
+}
+
+// Entries' chunks are loaded from offset on when this runs.
+void SortLoadedTexts(std::span<TextEntry> entries, std::span<uint8_t> starts, size_t offset) {
     if (entries.size() >= kRadixRows) {
         RadixSort(entries, 0, [](const TextEntry& e) { return e.chunk; });
     } else {
         std::sort(entries.begin(), entries.end(),
                   [](const TextEntry& a, const TextEntry& b) { return a.chunk < b.chunk; });
     }
+    // The runs of equal chunks are marked first; then the chunks that the runs still to be
+    // sorted need next are loaded in one pass over all of them, whose reads of names overlap.
+    for (size_t i = 0; i < entries.size(); ++i)
+        starts[i] = i == 0 || entries[i].chunk != entries[i - 1].chunk;
+    const size_t next = offset + 8;
+    const bool chunked = next < kChunkedBytes;
+    if (chunked) {
+        for (size_t begin = 0; begin < entries.size();) {
+            size_t end = begin + 1;
+            while (end < entries.size() && !starts[end])
+                ++end;
+            if (end - begin > 1) {
+                LoadChunks(entries.subspan(begin, end - begin), next);
+            }
+            begin = end;
+        }
+    }
     for (size_t begin = 0; begin < entries.size();) {
         size_t end = begin + 1;
-        bool ends = entries[begin].size <= offset + 8;
-        while (end < entries.size() && entries[end].chunk == entries[begin].chunk) {
-            ends = ends || entries[end].size <= offset + 8;
+        bool ends = entries[begin].size <= next;
+        while (end < entries.size() && !starts[end]) {
+            ends = ends || entries[end].size <= next;
             ++end;
         }
-        starts[begin] = 1;
         const auto run = entries.subspan(begin, end - begin);
-        if (run.size() > 1 && (ends || offset + 8 >= kChunkedBytes)) {
+        if (run.size() > 1 && (ends || !chunked)) {
             std::sort(run.begin(), run.end(), [&](const TextEntry& a, const TextEntry& b) {
                 return a.Text(offset) < b.Text(offset);
             });
             for (size_t i = 1; i < run.size(); ++i)
                 starts[begin + i] = run[i - 1].Text(offset) != run[i].Text(offset);
         } else if (run.size() > 1) {
-            SortTexts(run, starts.subspan(begin, run.size()), offset + 8);
+            SortLoadedTexts(run, starts.subspan(begin, run.size()), next);
         }
         begin = end;
     }
+}
+
+void SortTexts(std::span<TextEntry> entries, std::span<uint8_t> starts, size_t offset) {
+    LoadChunks(entries, offset);
+    SortLoadedTexts(entries, starts, offset);
 }
 
 // A range of rows and where its keys start in the sorted list of all ranks. The rows of every
