@@ -91,8 +91,13 @@ void SymbolTable::Sort(SymbolColumn column, RowSortDirection direction) {
     // would wait for each in turn.
     std::vector<Record> sorted;
     sorted.reserve(records_.size());
-    for (const uint32_t from : order)
-        sorted.push_back(records_[from]);
+    constexpr size_t kAhead = 16;
+    for (size_t i = 0; i < order.size(); ++i) {
+        if (i + kAhead < order.size()) {
+            __builtin_prefetch(&records_[order[i + kAhead]]);
+        }
+        sorted.push_back(records_[order[i]]);
+    }
     records_.swap(sorted);
 }
 
