@@ -209,14 +209,15 @@ namespace {
 
 // The texts' entries in ascending order, with starts marking each entry whose text differs
 // from the one before.
-void SortedTextEntries(std::span<const std::string_view> keys, std::vector<TextEntry>& entries,
+void SortedTextEntries(TextColumn keys, std::vector<TextEntry>& entries,
                        std::vector<uint8_t>& starts) {
-    entries.resize(keys.size());
-    for (size_t i = 0; i < keys.size(); ++i) {
-        entries[i] = TextEntry{0, keys[i].data(), static_cast<uint32_t>(keys[i].size()),
-                               static_cast<uint32_t>(i)};
+    entries.resize(keys.count);
+    for (size_t i = 0; i < keys.count; ++i) {
+        const std::string_view text = keys.textAt(keys.context, i);
+        entries[i] =
+            TextEntry{0, text.data(), static_cast<uint32_t>(text.size()), static_cast<uint32_t>(i)};
     }
-    starts.assign(keys.size(), 0);
+    starts.assign(keys.count, 0);
     SortTexts(entries, starts, 0);
 }
 
@@ -236,7 +237,10 @@ Ranking RanksOfSorted(std::span<const TextEntry> entries, std::span<const uint8_
 Ranking RankTexts(std::span<const std::string_view> keys) {
     std::vector<TextEntry> entries;
     std::vector<uint8_t> starts;
-    SortedTextEntries(keys, entries, starts);
+    const auto textAt = [](const void* context, size_t row) {
+        return static_cast<const std::string_view*>(context)[row];
+    };
+    SortedTextEntries(TextColumn{keys.size(), keys.data(), textAt}, entries, starts);
     return RanksOfSorted(entries, starts);
 }
 
@@ -300,8 +304,7 @@ std::vector<uint32_t> QuicksortOrder(Ranking ranking, RowSortDirection direction
     return order;
 }
 
-std::vector<uint32_t> TextSortOrder(std::span<const std::string_view> keys,
-                                    RowSortDirection direction) {
+std::vector<uint32_t> TextSortOrder(TextColumn keys, RowSortDirection direction) {
     std::vector<TextEntry> entries;
     std::vector<uint8_t> starts;
     SortedTextEntries(keys, entries, starts);

@@ -46,20 +46,26 @@ Ranking RankKeys(size_t count, bool text, KeyAt keyAt) {
 // sorts the highest rank first.
 std::vector<uint32_t> QuicksortOrder(Ranking ranking, RowSortDirection direction);
 
+// Row i's text, read through a context: a large list's keys then need no array of their own.
+struct TextColumn {
+    size_t count = 0;
+    const void* context = nullptr;
+    std::string_view (*textAt)(const void* context, size_t row) = nullptr;
+};
+
 // QuicksortOrder for byte-wise text keys. When every key differs, the order comes straight from
 // sorting them, with no ranks written per row in between.
-std::vector<uint32_t> TextSortOrder(std::span<const std::string_view> keys,
-                                    RowSortDirection direction);
+std::vector<uint32_t> TextSortOrder(TextColumn keys, RowSortDirection direction);
 
 // The quicksort steps' row order by one column; keyAt(i) gives row i's SortKey.
 template <class KeyAt>
 std::vector<uint32_t> SortOrder(size_t count, bool text, RowSortDirection direction,
                                 KeyAt keyAt) {
     if (text) {
-        std::vector<std::string_view> texts(count);
-        for (size_t i = 0; i < count; ++i)
-            texts[i] = keyAt(i).text;
-        return TextSortOrder(texts, direction);
+        const auto textAt = [](const void* context, size_t row) {
+            return (*static_cast<const KeyAt*>(context))(row).text;
+        };
+        return TextSortOrder(TextColumn{count, &keyAt, textAt}, direction);
     }
     return QuicksortOrder(RankKeys(count, false, keyAt), direction);
 }
