@@ -74,35 +74,69 @@ constexpr size_t kChunkedBytes = 256;
 // From this many rows on, counting passes beat comparisons.
 constexpr size_t kRadixRows = 4096;
 
-void SortTexts(std::span<TextEntry> entries, std::span<uint8_t> starts, size_t offset) {
-    for (auto& e : entries)
-        e.chunk = Chunk(e, offset);
+// How many entries ahead the loading of chunks asks for a name: a sorted run reads its names
+// all over memory.
+constexpr size_t kChunkPrefetch = 16;
+
+// Sets every entry's chunk from offset on.
+void LoadChunks(std::span<TextEntry> entries, size_t offset) {
+    for (size_t i = 0; i < entries.size(); ++i) {
+        if (i + kChunkPrefetch < entries.size()) {
+            __builtin_prefetch(entries[i + kChunkPrefetch].data + offset);
+        }
+        entries[i].chunk = Chunk(entries[i], offset);
+    }
+}
+
+// Entries' chunks are loaded from offset on when this runs.
+void SortLoadedTexts(std::span<TextEntry> entries, std::span<uint8_t> starts, size_t offset) {
     if (entries.size() >= kRadixRows) {
         RadixSort(entries, 0, [](const TextEntry& e) { return e.chunk; });
     } else {
         std::sort(entries.begin(), entries.end(),
                   [](const TextEntry& a, const TextEntry& b) { return a.chunk < b.chunk; });
     }
+    // The runs of equal chunks are marked first; then the chunks that the runs still to be
+    // sorted need next are loaded in one pass over all of them, whose reads of names overlap.
+    for (size_t i = 0; i < entries.size(); ++i)
+        starts[i] = i == 0 || entries[i].chunk != entries[i - 1].chunk;
+    const size_t next = offset + 8;
+    const bool chunked = next < kChunkedBytes;
+    if (chunked) {
+        for (size_t begin = 0; begin < entries.size();) {
+            size_t end = begin + 1;
+            while (end < entries.size() && !starts[end])
+                ++end;
+            if (end - begin > 1) {
+                LoadChunks(entries.subspan(begin, end - begin), next);
+            }
+            begin = end;
+        }
+    }
     for (size_t begin = 0; begin < entries.size();) {
         size_t end = begin + 1;
-        bool ends = entries[begin].size <= offset + 8;
-        while (end < entries.size() && entries[end].chunk == entries[begin].chunk) {
-            ends = ends || entries[end].size <= offset + 8;
+        bool ends = entries[begin].size <= next;
+        while (end < entries.size() && !starts[end]) {
+            ends = ends || entries[end].size <= next;
             ++end;
         }
-        starts[begin] = 1;
         const auto run = entries.subspan(begin, end - begin);
-        if (run.size() > 1 && (ends || offset + 8 >= kChunkedBytes)) {
+        if (run.size() > 1 && (ends || !chunked)) {
             std::sort(run.begin(), run.end(), [&](const TextEntry& a, const TextEntry& b) {
                 return a.Text(offset) < b.Text(offset);
             });
             for (size_t i = 1; i < run.size(); ++i)
                 starts[begin + i] = run[i - 1].Text(offset) != run[i].Text(offset);
         } else if (run.size() > 1) {
-            SortTexts(run, starts.subspan(begin, run.size()), offset + 8);
+            SortLoadedTexts(run, starts.subspan(begin, run.size()), next);
         }
         begin = end;
     }
+}
+
+void SortTexts(std::span<TextEntry> entries, std::span<uint8_t> starts, size_t offset) {
+    LoadChunks(entries, offset);
+    SortLoadedTexts(entries, starts, offset);
 }
 
 // A range of rows and where its keys start in the sorted list of all ranks. The rows of every
@@ -171,25 +205,43 @@ Ranking RankNumbers(std::span<const uint32_t> keys) {
     return ranking;
 }
 
-Ranking RankTexts(std::span<const std::string_view> keys) {
-    Ranking ranking{std::vector<uint32_t>(keys.size()), 0};
-    if (keys.empty()) {
-        return ranking;
+namespace {
+
+// The texts' entries in ascending order, with starts marking each entry whose text differs
+// from the one before.
+void SortedTextEntries(TextColumn keys, std::vector<TextEntry>& entries,
+                       std::vector<uint8_t>& starts) {
+    entries.resize(keys.count);
+    for (size_t i = 0; i < keys.count; ++i) {
+        const std::string_view text = keys.textAt(keys.context, i);
+        entries[i] =
+            TextEntry{0, text.data(), static_cast<uint32_t>(text.size()), static_cast<uint32_t>(i)};
     }
-    std::vector<TextEntry> entries(keys.size());
-    for (size_t i = 0; i < keys.size(); ++i) {
-        entries[i] = TextEntry{0, keys[i].data(), static_cast<uint32_t>(keys[i].size()),
-                               static_cast<uint32_t>(i)};
-    }
-    std::vector<uint8_t> starts(keys.size(), 0);
+    starts.assign(keys.count, 0);
     SortTexts(entries, starts, 0);
+}
+
+Ranking RanksOfSorted(std::span<const TextEntry> entries, std::span<const uint8_t> starts) {
+    Ranking ranking{std::vector<uint32_t>(entries.size()), 0};
     uint32_t rank = 0;
     for (size_t i = 0; i < entries.size(); ++i) {
         rank += i > 0 && starts[i] ? 1 : 0;
         ranking.ranks[entries[i].row] = rank;
     }
-    ranking.limit = rank + 1;
+    ranking.limit = entries.empty() ? 0 : rank + 1;
     return ranking;
+}
+
+}  // namespace
+
+Ranking RankTexts(std::span<const std::string_view> keys) {
+    std::vector<TextEntry> entries;
+    std::vector<uint8_t> starts;
+    const auto textAt = [](const void* context, size_t row) {
+        return static_cast<const std::string_view*>(context)[row];
+    };
+    SortedTextEntries(TextColumn{keys.size(), keys.data(), textAt}, entries, starts);
+    return RanksOfSorted(entries, starts);
 }
 
 namespace {
@@ -250,6 +302,23 @@ std::vector<uint32_t> QuicksortOrder(Ranking ranking, RowSortDirection direction
     for (size_t i = 0; i < count; ++i)
         order[i] = rows[i].index;
     return order;
+}
+
+std::vector<uint32_t> TextSortOrder(TextColumn keys, RowSortDirection direction) {
+    std::vector<TextEntry> entries;
+    std::vector<uint8_t> starts;
+    SortedTextEntries(keys, entries, starts);
+    if (std::find(starts.begin() + (starts.empty() ? 0 : 1), starts.end(), 0) == starts.end()) {
+        // All keys differ: the sorted entries are the order, with no ranks to hand over.
+        std::vector<uint32_t> order(entries.size());
+        const size_t last = entries.size() - 1;
+        for (size_t i = 0; i < entries.size(); ++i)
+            order[direction == RowSortDirection::kDescending ? last - i : i] = entries[i].row;
+        return order;
+    }
+    Ranking ranking = RanksOfSorted(entries, starts);
+    std::vector<TextEntry>().swap(entries);
+    return QuicksortOrder(std::move(ranking), direction);
 }
 
 void QuicksortByRank(std::span<RankedRow> rows, std::span<const uint32_t> sortedRanks) {

@@ -46,6 +46,30 @@ Ranking RankKeys(size_t count, bool text, KeyAt keyAt) {
 // sorts the highest rank first.
 std::vector<uint32_t> QuicksortOrder(Ranking ranking, RowSortDirection direction);
 
+// Row i's text, read through a context: a large list's keys then need no array of their own.
+struct TextColumn {
+    size_t count = 0;
+    const void* context = nullptr;
+    std::string_view (*textAt)(const void* context, size_t row) = nullptr;
+};
+
+// QuicksortOrder for byte-wise text keys. When every key differs, the order comes straight from
+// sorting them, with no ranks written per row in between.
+std::vector<uint32_t> TextSortOrder(TextColumn keys, RowSortDirection direction);
+
+// The quicksort steps' row order by one column; keyAt(i) gives row i's SortKey.
+template <class KeyAt>
+std::vector<uint32_t> SortOrder(size_t count, bool text, RowSortDirection direction,
+                                KeyAt keyAt) {
+    if (text) {
+        const auto textAt = [](const void* context, size_t row) {
+            return (*static_cast<const KeyAt*>(context))(row).text;
+        };
+        return TextSortOrder(TextColumn{count, &keyAt, textAt}, direction);
+    }
+    return QuicksortOrder(RankKeys(count, false, keyAt), direction);
+}
+
 struct RankedRow {
     uint32_t rank;   // position of the row's key among the distinct keys
     uint32_t index;  // the row's position before sorting
@@ -62,10 +86,8 @@ void SortRows(std::vector<std::unique_ptr<Row>>& rows, const Fields& fields, Col
     if (rows.size() < 2) {
         return;
     }
-    const auto order =
-        QuicksortOrder(RankKeys(rows.size(), key.IsText(),
-                                [&](size_t i) { return KeyOfRow(fields, *rows[i], key); }),
-                       direction);
+    const auto order = SortOrder(rows.size(), key.IsText(), direction,
+                                 [&](size_t i) { return KeyOfRow(fields, *rows[i], key); });
     std::vector<std::unique_ptr<Row>> sorted(rows.size());
     for (size_t i = 0; i < rows.size(); ++i) {
         sorted[i] = std::move(rows[order[i]]);

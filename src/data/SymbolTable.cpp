@@ -73,27 +73,31 @@ void SymbolTable::Sort(SymbolColumn column, RowSortDirection direction) {
         return;
     }
     const ColumnKey key = KeyOf(column);
-    Ranking ranking;
+    std::vector<uint32_t> order;
     if (key.kind == KeyKind::kText) {
         // A repeating text is ranked once among the stored texts; rows take its rank.
         const Ranking textRanks = RankTexts(texts_);
-        ranking.limit = textRanks.limit;
-        ranking.ranks.resize(records_.size());
+        Ranking ranking{std::vector<uint32_t>(records_.size()), textRanks.limit};
         for (size_t i = 0; i < records_.size(); ++i)
             ranking.ranks[i] = textRanks.ranks[records_[i].texts[key.text]];
+        order = QuicksortOrder(std::move(ranking), direction);
     } else {
         const Fields fields{*this};
-        ranking = RankKeys(records_.size(), key.IsText(),
-                           [&](size_t i) { return KeyOfRow(fields, records_[i], key); });
+        order = SortOrder(records_.size(), key.IsText(), direction,
+                          [&](size_t i) { return KeyOfRow(fields, records_[i], key); });
     }
-    const auto order = QuicksortOrder(std::move(ranking), direction);
     // Gathers the records into a new array: the reads are independent of one another, so the
     // processor overlaps their cache misses, where following the permutation's cycles in place
     // would wait for each in turn.
     std::vector<Record> sorted;
     sorted.reserve(records_.size());
-    for (const uint32_t from : order)
-        sorted.push_back(records_[from]);
+    constexpr size_t kAhead = 16;
+    for (size_t i = 0; i < order.size(); ++i) {
+        if (i + kAhead < order.size()) {
+            __builtin_prefetch(&records_[order[i + kAhead]]);
+        }
+        sorted.push_back(records_[order[i]]);
+    }
     records_.swap(sorted);
 }
 

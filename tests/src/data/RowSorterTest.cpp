@@ -112,6 +112,25 @@ TEST(RowSorter, SymbolOrderEqualsLiteralStepsForEveryColumnAndDirection) {
     }
 }
 
+// Enough rows for counting passes, all names distinct: the order comes straight from the sorted
+// names. Names share eight- and sixteen-byte beginnings and end at and around those edges.
+TEST(RowSorter, ManyDistinctNamesInBothDirections) {
+    std::mt19937 random(777);
+    const std::string stems[] = {"_handler", "_handler_", "_handler_timer__", "_h", "", "_uart_rx"};
+    std::vector<tagLinkMapSymbolInfo> rows;
+    for (size_t i = 0; i < 6000; ++i) {
+        tagLinkMapSymbolInfo row;
+        row.name = stems[random() % std::size(stems)] + std::to_string(random() % 1000000) + "_" +
+                   std::to_string(i);
+        rows.push_back(std::move(row));
+    }
+    rows.push_back(tagLinkMapSymbolInfo{});  // the empty name
+    for (int direction : {0, 1}) {
+        SymbolTable table = TableOf(rows);
+        ExpectLiteralSymbolOrder(table, 0, direction, "direction " + std::to_string(direction));
+    }
+}
+
 TEST(RowSorter, SectionOrderEqualsLiteralSteps) {
     std::mt19937 random(99);
     for (int round = 0; round < 60; ++round) {
