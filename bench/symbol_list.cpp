@@ -119,7 +119,7 @@ void BM_FindNextToLastRow(benchmark::State& state) {
     s.view->SetFilter(false, "", "");
     s.view->Refresh();
     const int last = s.view->RowCount() - 1;
-    const std::string text = s.view->Rows().back()->name;
+    const std::string text = s.view->List().GetItemText(last, 0);
     int found = -1;
     RunAgainstLoad(state, [&](Session& session) {
         session.view->Search(text, 0, +1, false, false);
