@@ -221,8 +221,13 @@ bool ListControl::SetItemText(int item, int column, std::string text) {
 }
 
 std::string ListControl::GetItemText(int item, int column) const {
+    return ItemText(item, column);
+}
+
+const std::string& ListControl::ItemText(int item, int column) const {
+    static const std::string kNone;
     if (!ValidItem(item) || column < 0 || column >= static_cast<int>(items_[item].texts.size())) {
-        return {};
+        return kNone;
     }
     return items_[item].texts[column];
 }
@@ -231,7 +236,7 @@ int ListControl::GetItemText(int item, int column, char* buffer, int size) const
     if (buffer == nullptr || size <= 0) {
         return 0;
     }
-    const std::string text = GetItemText(item, column);
+    const std::string& text = ItemText(item, column);
     const int n = std::min(static_cast<int>(text.size()), size - 1);
     std::memcpy(buffer, text.data(), n);
     buffer[n] = '\0';

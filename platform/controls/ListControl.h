@@ -130,6 +130,9 @@ public:
     void BeginFill(int count);
     void EndFill();
     std::string GetItemText(int item, int column) const;
+    // The cell's text without a copy (empty when there is no such cell): valid until the item
+    // changes or goes.
+    const std::string& ItemText(int item, int column) const;
     // Copies at most size - 1 bytes and a terminating zero into `buffer`; returns the bytes
     // copied (0 when the cell does not exist).
     int GetItemText(int item, int column, char* buffer, int size) const;

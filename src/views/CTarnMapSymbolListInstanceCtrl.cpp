@@ -22,8 +22,8 @@ constexpr std::array<int, 8> kSymbolColumnTitles = {
     tarnres::kStrColumnSection, tarnres::kStrColumnFile};
 
 // The file name up to its first ".".
-std::string_view WithoutExtension(const std::string& file) {
-    return std::string_view(file).substr(0, file.find('.'));
+std::string_view WithoutExtension(std::string_view file) {
+    return file.substr(0, file.find('.'));
 }
 
 }  // namespace
@@ -40,7 +40,6 @@ CTarnMapSymbolListInstanceCtrl::CTarnMapSymbolListInstanceCtrl(IBraeHost* host,
       scopeItems_(MakeFilterItems({"Global", "Local"})) {
     SetCaption(kSymbolListCaption);
     SetSort(1, 0);  // Start Address, ascending
-    CTarnMapDataManager::FreeSymbolRows(rows_);
 
     for (int command : {tarnres::kCmdFind, tarnres::kCmdHostFind}) {
         OnCommand(command, [this] { OnFind(); });
@@ -58,9 +57,7 @@ CTarnMapSymbolListInstanceCtrl::CTarnMapSymbolListInstanceCtrl(IBraeHost* host,
     MapPrintCommand(tarnres::kCmdPrintSymbolList);
 }
 
-CTarnMapSymbolListInstanceCtrl::~CTarnMapSymbolListInstanceCtrl() {
-    CTarnMapDataManager::FreeSymbolRows(rows_);
-}
+CTarnMapSymbolListInstanceCtrl::~CTarnMapSymbolListInstanceCtrl() = default;
 
 bool CTarnMapSymbolListInstanceCtrl::OnCreate() {
     return CreateListView(tarnres::kToolbarSymbolList, kSymbolColumnTitles);
@@ -86,36 +83,35 @@ void CTarnMapSymbolListInstanceCtrl::Refresh() {
         data.Sort(kWindowTypeSymbolList, SortColumn(), SortDirection());
     }
     rowCount_ = data.GetSymbolCount(section_);
-    data.GetSymbols(0, rowCount_, section_, rows_);
-    FillList();
+    FillList(*data.LinkMap());
 }
 
-void CTarnMapSymbolListInstanceCtrl::FillList() {
+// The rows are read in place from the model, each once, straight into the list's cells.
+void CTarnMapSymbolListInstanceCtrl::FillList(const CLinkMapInfo& linkMap) {
     CMapListCtrl& list = List();
-    list.BeginFill(static_cast<int>(rows_.size()));
-    for (const auto& pointer : rows_) {
-        const tagLinkMapSymbolInfo& row = *pointer;
+    list.BeginFill(rowCount_);
+    linkMap.VisitSymbols(section_, [&](const LinkMapSymbolView& row) {
         if (filterEnabled_ && !RowPassesFilter(row)) {
-            continue;
+            return;
         }
         std::vector<std::string> texts;
         texts.reserve(kSymbolColumnTitles.size());
-        texts.push_back(row.name);
+        texts.emplace_back(row.name);
         texts.push_back(FormatAddress(row.address));
         texts.push_back(FormatEnd(row.address, row.size));
         texts.push_back(FormatSize(row.size));
-        texts.push_back(row.attribute);
-        texts.push_back(row.scope);
-        texts.push_back(row.section);
-        texts.push_back(row.file);
+        texts.emplace_back(row.attribute);
+        texts.emplace_back(row.scope);
+        texts.emplace_back(row.section);
+        texts.emplace_back(row.file);
         list.AppendItem(std::move(texts));
-    }
+    });
     list.EndFill();
 }
 
 // ---- filter -------------------------------------------------------------------------------
 
-bool CTarnMapSymbolListInstanceCtrl::RowPassesFilter(const tagLinkMapSymbolInfo& row) const {
+bool CTarnMapSymbolListInstanceCtrl::RowPassesFilter(const LinkMapSymbolView& row) const {
     return IsCheckedName(attributeItems_, row.attribute) && IsCheckedName(scopeItems_, row.scope) &&
            (sectionFilter_.empty() || sectionFilter_ == row.section) &&
            (fileFilter_.empty() || fileFilter_ == WithoutExtension(row.file));
@@ -147,17 +143,17 @@ void CTarnMapSymbolListInstanceCtrl::OnUpdateFilter(tarnui::CommandUI& ui) {
 
 // ---- find ---------------------------------------------------------------------------------
 
-// The search walks the rows copied at the last refresh: while the filter is off (the only time
-// a search is offered) they are the model's symbols of the section in the order shown, so a
-// row index is a list index, and each step costs one comparison.
+// The search walks the names in the list's first column, as the last refresh filled it; each
+// step costs one comparison.
 bool CTarnMapSymbolListInstanceCtrl::Search(const std::string& text, int start, int step,
                                             bool matchCase, bool wildCard) {
     const uint32_t flags =
         (matchCase ? 0 : CStrFind::kIgnoreCase) | (wildCard ? CStrFind::kWildcard : 0);
-    const int count = static_cast<int>(rows_.size());
+    const CMapListCtrl& names = List();
+    const int count = names.GetItemCount();
     for (int i = start + step; i >= 0 && i < count; i += step) {
         CStrFind finder;
-        if (finder.Find(rows_[static_cast<size_t>(i)]->name.c_str(), text.c_str(), flags) == 0) {
+        if (finder.Find(names.ItemText(i, 0).c_str(), text.c_str(), flags) == 0) {
             continue;
         }
         findText_ = text;

@@ -11,6 +11,8 @@
 #include "src/views/CTarnMapListInstanceCtrl.h"
 #include "src/views/SFilterItem.h"
 
+class CLinkMapInfo;
+
 inline constexpr const char* kSymbolListCaption = "Symbol List Window";
 inline constexpr const char* kSymbolListLayoutSection = "CTarnMapSymbolListInstanceCtrl";
 inline constexpr int kSymbolListKind = 3;
@@ -28,8 +30,8 @@ public:
                                    FindHistory* findHistory, int kind = kSymbolListKind);
     ~CTarnMapSymbolListInstanceCtrl() override;
 
-    // Sorts the model by the view's column, copies the symbols of the section and fills the
-    // list with those the filter lets through; nothing while the frame is not shown.
+    // Sorts the model by the view's column and fills the list with the symbols of the section
+    // that the filter lets through; nothing while the frame is not shown.
     void Refresh() override;
     // Whether the section has symbols, even when the filter hides all of them.
     bool HasPrintData() override { return rowCount_ > 0; }
@@ -47,7 +49,7 @@ public:
 
     // The filter: a row passes when its attribute and scope are checked items and its section
     // and file (without extension) match the texts that are not empty.
-    bool RowPassesFilter(const tagLinkMapSymbolInfo& row) const;
+    bool RowPassesFilter(const LinkMapSymbolView& row) const;
     bool FilterEnabled() const { return filterEnabled_; }
     void SetFilter(bool enabled, std::string section, std::string file);
     FilterItems& AttributeItems() { return attributeItems_; }
@@ -55,7 +57,6 @@ public:
     const std::string& SectionFilter() const { return sectionFilter_; }
     const std::string& FileFilter() const { return fileFilter_; }
 
-    const LinkMapSymbolRows& Rows() const { return rows_; }
     int RowCount() const { return rowCount_; }
     const FindHistory& History() const { return *findHistory_; }
     int FindPosition() const { return findPosition_; }
@@ -76,10 +77,9 @@ protected:
 private:
     // Find Next (+1) and backwards (-1) with the last search's text and options.
     void SearchOn(int step);
-    void FillList();
+    void FillList(const CLinkMapInfo& linkMap);
 
     std::string section_;
-    LinkMapSymbolRows rows_;
     int rowCount_ = 0;
     FindHistory ownHistory_;
     FindHistory* findHistory_;

@@ -16,7 +16,7 @@ FilterItems CopyFilterItems(const FilterItems& items) {
     return copy;
 }
 
-bool IsCheckedName(const FilterItems& items, const std::string& name) {
+bool IsCheckedName(const FilterItems& items, std::string_view name) {
     for (const auto& item : items) {
         if (item->checked != 0 && item->name == name) {
             return true;

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 struct SFilterItem {
@@ -18,4 +19,4 @@ FilterItems MakeFilterItems(const std::vector<std::string>& names);
 // Item by item copies (names and checked flags).
 FilterItems CopyFilterItems(const FilterItems& items);
 // Whether a checked item has exactly this name.
-bool IsCheckedName(const FilterItems& items, const std::string& name);
+bool IsCheckedName(const FilterItems& items, std::string_view name);
