@@ -213,18 +213,9 @@ private:
             }
             symbol.name = name;
             symbol.local = hidden;
-            symbol.output = OutputHolding(*address);
+            symbol.output = program_.OutputHolding(output_, *address);
         }
         program_.symbols.push_back(std::move(symbol));
-    }
-
-    // The current output section when the address lies in it or at its end, else none.
-    uint32_t OutputHolding(uint64_t address) const {
-        if (output_ == kNoIndex) {
-            return kNoIndex;
-        }
-        const OutputSection& s = program_.sections[output_];
-        return address >= s.address && address <= s.address + s.size ? output_ : kNoIndex;
     }
 
     LinkedProgram program_;

@@ -17,6 +17,14 @@ uint32_t LinkedProgram::FileIndex(std::string_view name) {
     return static_cast<uint32_t>(files.size() - 1);
 }
 
+uint32_t LinkedProgram::OutputHolding(uint32_t output, uint64_t address) const {
+    if (output == kNoIndex) {
+        return kNoIndex;
+    }
+    const OutputSection& s = sections[output];
+    return address >= s.address && address <= s.address + s.size ? output : kNoIndex;
+}
+
 bool IsNonAllocatedSectionName(std::string_view name) {
     static constexpr std::array<std::string_view, 16> kPrefixes = {".debug",
                                                                    ".zdebug",

@@ -63,6 +63,9 @@ struct LinkedProgram {
     // The index of a file name, adding it when new. Repeated names are common (every
     // input section of an object names it), so the last one is checked first.
     uint32_t FileIndex(std::string_view name);
+    // The output section at that index when the address lies in it or at its end, else
+    // kNoIndex (also for kNoIndex): a symbol line belongs to the section being read only then.
+    uint32_t OutputHolding(uint32_t output, uint64_t address) const;
 };
 
 // Whether a section of this name holds no target memory in any toolchain we know (debug

@@ -112,7 +112,7 @@ private:
                 return;
             }
             symbol.name = name;
-            symbol.output = Holding(address);
+            symbol.output = program_.OutputHolding(output_, address);
         } else {
             if (text.find_first_of(" \t") != std::string_view::npos) {
                 return;
@@ -123,14 +123,6 @@ private:
             symbol.file = file_;
         }
         program_.symbols.push_back(std::move(symbol));
-    }
-
-    uint32_t Holding(uint64_t address) const {
-        if (output_ == kNoIndex) {
-            return kNoIndex;
-        }
-        const OutputSection& s = program_.sections[output_];
-        return address >= s.address && address <= s.address + s.size ? output_ : kNoIndex;
     }
 
     LinkedProgram program_;
