@@ -522,7 +522,7 @@ bool MainWindow::SaveWorkspace() {
 
 void MainWindow::ShowOptions() {
     const std::optional<DisplayOptions> current =
-        session_ != nullptr ? ReadDisplayOptions(session_->Host()) : std::nullopt;
+        session_ != nullptr ? tarnhost::ReadDisplayOptions(session_->Host()) : std::nullopt;
     if (!current) {
         statusBar()->showMessage("Open a workspace or a map listing first");
         return;
@@ -531,7 +531,7 @@ void MainWindow::ShowOptions() {
     if (dialog.exec() != QDialog::Accepted || dialog.Chosen() == *current) {
         return;
     }
-    ApplyDisplayOptions(session_->Host(), dialog.Chosen());
+    tarnhost::ApplyDisplayOptions(session_->Host(), dialog.Chosen());
     const std::string& failure = session_->Host().UserOptions().LastError();
     if (!failure.empty()) {
         Complain(QString::fromStdString("The display options could not be kept: " + failure));

@@ -7,9 +7,11 @@
 #include <QFontComboBox>
 #include <QSpinBox>
 
-#include "gui/DisplayOptions.h"
+#include "host/lib/DisplayOptions.h"
 
 namespace tarngui {
+
+using tarnhost::DisplayOptions;
 
 class OptionsDialog : public QDialog {
 public:

@@ -3,8 +3,8 @@
 #include <charconv>
 
 #include "host/cli/HostSession.h"
+#include "host/lib/DisplayOptions.h"
 #include "host/lib/WorkspaceClients.h"
-#include "platform/text/Utf.h"
 #include "src/shell/HostIds.h"
 
 namespace tarncli::session {
@@ -122,32 +122,27 @@ std::string HostRun::EventNames() {
 }
 
 bool HostRun::SetOption(const std::string& name, const std::string& value, std::string* error) {
-    const auto clients =
-        host_->HostObject().AdvisedClients<IBraeFormatViewClient2>(kIdIBraeFormatViewClient2);
+    std::optional<tarnhost::DisplayOptions> options = tarnhost::ReadDisplayOptions(*host_);
+    if (!options) {
+        return true;  // no component shows views to set them for
+    }
     int32_t number = 0;
     const bool numeric = ParseNumber(value, &number);
-    for (auto* client : clients) {
-        WString font;
-        int32_t size = 0;
-        int32_t foreground = 0;
-        int32_t background = 0;
-        client->GetFont(&font, &size);
-        client->GetItemColours(u"Text", &foreground, &background);
-        if (name == "TARN_MAP_FONT_NAME") {
-            client->SetFont(tarnui::Utf8ToUtf16(value), size);
-        } else if (name == "TARN_MAP_FONT_SIZE" && numeric) {
-            client->SetFont(font, number);
-        } else if (name == "TARN_MAP_FGCOLOUR" && numeric) {
-            client->SetTextColours(number, background);
-        } else if (name == "TARN_MAP_BKCOLOUR" && numeric) {
-            client->SetTextColours(foreground, number);
-        } else {
-            *error = "option " + name + " " + value +
-                     ": choose TARN_MAP_FONT_NAME TEXT, TARN_MAP_FONT_SIZE, TARN_MAP_FGCOLOUR or "
-                     "TARN_MAP_BKCOLOUR NUMBER";
-            return false;
-        }
+    if (name == "TARN_MAP_FONT_NAME") {
+        options->fontName = value;
+    } else if (name == "TARN_MAP_FONT_SIZE" && numeric) {
+        options->fontSize = number;
+    } else if (name == "TARN_MAP_FGCOLOUR" && numeric) {
+        options->foreground = number;
+    } else if (name == "TARN_MAP_BKCOLOUR" && numeric) {
+        options->background = number;
+    } else {
+        *error = "option " + name + " " + value +
+                 ": choose TARN_MAP_FONT_NAME TEXT, TARN_MAP_FONT_SIZE, TARN_MAP_FGCOLOUR or "
+                 "TARN_MAP_BKCOLOUR NUMBER";
+        return false;
     }
+    tarnhost::ApplyDisplayOptions(*host_, *options);
     return true;
 }
 

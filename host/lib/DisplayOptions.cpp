@@ -1,19 +1,19 @@
-#include "gui/DisplayOptions.h"
+#include "host/lib/DisplayOptions.h"
 
 #include "host/lib/SubstituteHost.h"
 #include "platform/text/Utf.h"
 #include "src/shell/HostIds.h"
 
-namespace tarngui {
+namespace tarnhost {
 namespace {
 
-std::vector<IBraeFormatViewClient2*> Clients(tarnhost::SubstituteHost& host) {
+std::vector<IBraeFormatViewClient2*> Clients(SubstituteHost& host) {
     return host.HostObject().AdvisedClients<IBraeFormatViewClient2>(kIdIBraeFormatViewClient2);
 }
 
 }  // namespace
 
-std::optional<DisplayOptions> ReadDisplayOptions(tarnhost::SubstituteHost& host) {
+std::optional<DisplayOptions> ReadDisplayOptions(SubstituteHost& host) {
     for (IBraeFormatViewClient2* client : Clients(host)) {
         WString name;
         int32_t size = 0;
@@ -26,11 +26,11 @@ std::optional<DisplayOptions> ReadDisplayOptions(tarnhost::SubstituteHost& host)
     return std::nullopt;
 }
 
-void ApplyDisplayOptions(tarnhost::SubstituteHost& host, const DisplayOptions& options) {
+void ApplyDisplayOptions(SubstituteHost& host, const DisplayOptions& options) {
     for (IBraeFormatViewClient2* client : Clients(host)) {
         client->SetFont(tarnui::Utf8ToUtf16(options.fontName), options.fontSize);
         client->SetTextColours(options.foreground, options.background);
     }
 }
 
-}  // namespace tarngui
+}  // namespace tarnhost

@@ -7,10 +7,8 @@
 #include <string>
 
 namespace tarnhost {
-class SubstituteHost;
-}
 
-namespace tarngui {
+class SubstituteHost;
 
 struct DisplayOptions {
     std::string fontName;
@@ -21,7 +19,7 @@ struct DisplayOptions {
 };
 
 // The options of the first font-and-colour client; nothing when no component serves one.
-std::optional<DisplayOptions> ReadDisplayOptions(tarnhost::SubstituteHost& host);
-void ApplyDisplayOptions(tarnhost::SubstituteHost& host, const DisplayOptions& options);
+std::optional<DisplayOptions> ReadDisplayOptions(SubstituteHost& host);
+void ApplyDisplayOptions(SubstituteHost& host, const DisplayOptions& options);
 
-}  // namespace tarngui
+}  // namespace tarnhost
