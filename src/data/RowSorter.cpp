@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstring>
 #include <utility>
 
@@ -73,6 +74,9 @@ uint64_t Chunk(const TextEntry& entry, size_t offset) {
 constexpr size_t kChunkedBytes = 256;
 // From this many rows on, counting passes beat comparisons.
 constexpr size_t kRadixRows = 4096;
+// From this many rows on, an array of entries is split in place before counting passes: the
+// passes then each sweep a bucket that fits the caches.
+constexpr size_t kSplitRows = 256 * 1024;
 
 // How many entries ahead the loading of chunks asks for a name: a sorted run reads its names
 // all over memory.
@@ -88,14 +92,57 @@ void LoadChunks(std::span<TextEntry> entries, size_t offset) {
     }
 }
 
-// Entries' chunks are loaded from offset on when this runs.
-void SortLoadedTexts(std::span<TextEntry> entries, std::span<uint8_t> starts, size_t offset) {
-    if (entries.size() >= kRadixRows) {
-        RadixSort(entries, 0, [](const TextEntry& e) { return e.chunk; });
-    } else {
+// Sorts entries by their chunks. A large array is first split in place by the most significant
+// byte in which its chunks differ (each entry swapped into its byte's bucket), until its buckets
+// fit the processor's caches; a bucket is then sorted by counting passes with a scratch array
+// of its own size, or by comparison when small. So no second array of all entries is taken,
+// and the counting passes do not sweep an array larger than the caches.
+void SortByChunk(std::span<TextEntry> entries) {
+    const auto byChunk = [](const TextEntry& e) { return e.chunk; };
+    if (entries.size() < kRadixRows) {
         std::sort(entries.begin(), entries.end(),
                   [](const TextEntry& a, const TextEntry& b) { return a.chunk < b.chunk; });
+        return;
     }
+    if (entries.size() < kSplitRows) {
+        RadixSort(entries, 0, byChunk);
+        return;
+    }
+    uint64_t differing = 0;
+    for (const TextEntry& e : entries)
+        differing |= e.chunk ^ entries[0].chunk;
+    if (differing == 0) {
+        return;
+    }
+    const int shift = (63 - std::countl_zero(differing)) / 8 * 8;
+    const auto byteAt = [shift](const TextEntry& e) {
+        return static_cast<size_t>((e.chunk >> shift) & 0xFF);
+    };
+    std::array<size_t, 256> counts{};
+    for (const TextEntry& e : entries)
+        ++counts[byteAt(e)];
+    std::array<size_t, 256> heads{};
+    for (size_t b = 1; b < 256; ++b)
+        heads[b] = heads[b - 1] + counts[b - 1];
+    const std::array<size_t, 256> firsts = heads;
+    for (size_t b = 0; b < 256; ++b) {
+        const size_t end = firsts[b] + counts[b];
+        while (heads[b] < end) {
+            TextEntry moving = entries[heads[b]];
+            for (size_t to = byteAt(moving); to != b; to = byteAt(moving))
+                std::swap(moving, entries[heads[to]++]);
+            entries[heads[b]++] = moving;
+        }
+    }
+    // Within a bucket the chunks agree in this byte and all above it, so a further split
+    // finds a lower byte.
+    for (size_t b = 0; b < 256; ++b)
+        SortByChunk(entries.subspan(firsts[b], counts[b]));
+}
+
+// Entries' chunks are loaded from offset on when this runs.
+void SortLoadedTexts(std::span<TextEntry> entries, std::span<uint8_t> starts, size_t offset) {
+    SortByChunk(entries);
     // The runs of equal chunks are marked first; then the chunks that the runs still to be
     // sorted need next are loaded in one pass over all of them, whose reads of names overlap.
     for (size_t i = 0; i < entries.size(); ++i)

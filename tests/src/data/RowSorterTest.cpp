@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 
 #include "src/data/LinkMapRowOrder.h"
@@ -128,6 +129,34 @@ TEST(RowSorter, ManyDistinctNamesInBothDirections) {
     for (int direction : {0, 1}) {
         SymbolTable table = TableOf(rows);
         ExpectLiteralSymbolOrder(table, 0, direction, "direction " + std::to_string(direction));
+    }
+}
+
+// A list large enough to be split in place before its buckets are counted out, with texts that
+// share one- to seventeen-byte beginnings, end at and around the eight-byte pieces, hold zero
+// bytes and repeat: the ranks must be those of a plain comparison sort.
+TEST(RowSorter, LargeTextListRanksAsComparisonSortDoes) {
+    std::mt19937 random(4242);
+    const std::string stems[] = {"_", "_u", "_uart_rx", "_uart_rx_", std::string("_uart\0rx", 8),
+                                 "_uart_rx_buffer__", "\xFF", ""};
+    std::vector<std::string> texts(300000);
+    for (auto& text : texts) {
+        text = stems[random() % std::size(stems)];
+        const auto tail = random() % 200000;
+        if (tail % 7 != 0)  // some texts are a stem alone
+            text += std::to_string(tail);
+    }
+    const std::vector<std::string_view> keys(texts.begin(), texts.end());
+    const Ranking ranking = RankTexts(keys);
+
+    std::vector<std::string_view> distinct = keys;
+    std::sort(distinct.begin(), distinct.end());
+    distinct.erase(std::unique(distinct.begin(), distinct.end()), distinct.end());
+    ASSERT_EQ(ranking.limit, distinct.size());
+    for (size_t i = 0; i < keys.size(); ++i) {
+        const auto rank = std::lower_bound(distinct.begin(), distinct.end(), keys[i]) -
+                          distinct.begin();
+        ASSERT_EQ(ranking.ranks[i], static_cast<uint32_t>(rank)) << "text " << i;
     }
 }
 
