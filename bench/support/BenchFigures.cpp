@@ -1,5 +1,9 @@
 #include "bench/support/BenchFigures.h"
 
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -11,6 +15,7 @@
 #include <limits>
 #include <map>
 #include <memory>
+#include <stdexcept>
 
 #include "bench/support/ListingGenerator.h"
 
@@ -89,6 +94,37 @@ double LineCountSeconds(const std::string& path) {
         std::fclose(file);
         benchmark::DoNotOptimize(lines);
     });
+}
+
+double CommandSeconds(const std::vector<std::string>& command) {
+    std::string program = command.at(0);
+    if (program == "tarnmap") {
+        program = (std::filesystem::read_symlink("/proc/self/exe").parent_path() / program).string();
+    }
+    std::vector<char*> argv;
+    for (const std::string& word : command)
+        argv.push_back(const_cast<char*>(word.c_str()));
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    pid_t child = 0;
+    const int failed =
+        posix_spawnp(&child, program.c_str(), &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    if (failed != 0) {
+        throw std::runtime_error("cannot run " + program);
+    }
+    int status = 0;
+    rusage usage{};
+    if (wait4(child, &status, 0, &usage) != child || !WIFEXITED(status) ||
+        WEXITSTATUS(status) != 0) {
+        throw std::runtime_error(program + " failed");
+    }
+    const auto seconds = [](const timeval& t) {
+        return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) * 1e-6;
+    };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
 }
 
 double GetlineSeconds(const std::string& path) {

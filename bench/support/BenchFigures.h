@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace benchsupport {
 
@@ -29,6 +30,11 @@ double BestSeconds(int runs, const std::function<void()>& work);
 double LineCountSeconds(const std::string& path);
 // Every line of the file through std::getline and nothing else.
 double GetlineSeconds(const std::string& path);
+
+// The processor time, user and system, of one run of a program as a process of its own, with
+// its output thrown away. A program named without a slash is looked up on PATH; "tarnmap" is
+// the command line built beside the benchmarks. Throws when it cannot run or fails.
+double CommandSeconds(const std::vector<std::string>& command);
 
 // Peak resident memory: reset it to the current size, then read it back (in bytes).
 void ResetPeakMemory();
