@@ -21,6 +21,7 @@
 #include "platform/backend/HeadlessBackend.h"
 #include "platform/controls/Edit.h"
 #include "src/shell/framework/CTarnDebugInstanceDataCtrlEx.h"
+#include "tests/gui/GuiFixture.h"
 
 namespace {
 
@@ -42,23 +43,12 @@ private:
 [[maybe_unused]] ::testing::Environment* const kApplication =
     ::testing::AddGlobalTestEnvironment(std::make_unique<QtApplication>().release());
 
-class FrontEndTest : public ::testing::Test {
-protected:
-    tarngui::QtBackend backend;
-    tarnui::ScopedBackend use{backend};
-};
-
-std::string Demo() {
-    return std::string(TARN_SOURCE_DIR) + "/examples/demo/demo.tarnws";
-}
+using FrontEndTest = gui_testing::GuiTest;
 
 TEST_F(FrontEndTest, BothMapWindowsOpenAsDocksAndAHeaderClickSortsTheList) {
-    tarngui::MainWindow window(backend);
-    window.show();
-    ASSERT_TRUE(window.OpenWorkspace(Demo()));
-    ASSERT_TRUE(window.OpenMapWindow("section-list"));
-    ASSERT_TRUE(window.OpenMapWindow("symbol-list"));
-    QApplication::processEvents();
+    const auto opened = OpenWindow(Demo(), {"section-list", "symbol-list"});
+    ASSERT_NE(opened, nullptr);
+    tarngui::MainWindow& window = *opened;
     EXPECT_EQ(window.findChildren<QDockWidget*>().size(), 4);
 
     tarngui::ListView* symbols = nullptr;

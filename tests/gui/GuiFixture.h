@@ -7,6 +7,8 @@
 #include <QApplication>
 #include <QTimer>
 #include <functional>
+#include <initializer_list>
+#include <memory>
 #include <string>
 
 #include "gui/MainWindow.h"
@@ -25,6 +27,26 @@ protected:
 
     static std::string Demo() {
         return std::string(TARN_SOURCE_DIR) + "/examples/demo/demo.tarnws";
+    }
+
+    // A shown main window with the workspace and these Map windows open and painted; null, with
+    // the test failed, when one of them does not open.
+    std::unique_ptr<tarngui::MainWindow> OpenWindow(const std::string& workspace,
+                                                    std::initializer_list<const char*> mapWindows) {
+        auto window = std::make_unique<tarngui::MainWindow>(backend);
+        window->show();
+        if (!window->OpenWorkspace(workspace)) {
+            ADD_FAILURE() << "cannot open " << workspace;
+            return nullptr;
+        }
+        for (const char* name : mapWindows) {
+            if (!window->OpenMapWindow(name)) {
+                ADD_FAILURE() << "cannot open the Map window " << name;
+                return nullptr;
+            }
+        }
+        QApplication::processEvents();
+        return window;
     }
 
     // The Qt widget of a widget type whose platform control lies in the named view.

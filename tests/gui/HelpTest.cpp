@@ -72,11 +72,9 @@ TEST_F(HelpTest, EveryHelpContextTheComponentCanRaiseHasAPageHoldingThePlaceItNa
 }
 
 TEST_F(HelpTest, F1InAViewOpensTheHelpWindowAtThatViewsPart) {
-    tarngui::MainWindow window(backend);
-    window.show();
-    ASSERT_TRUE(window.OpenWorkspace(Demo()));
-    ASSERT_TRUE(window.OpenMapWindow("symbol-list"));
-    QApplication::processEvents();
+    const auto opened = OpenWindow(Demo(), {"symbol-list"});
+    ASSERT_NE(opened, nullptr);
+    tarngui::MainWindow& window = *opened;
     struct Case {
         QWidget* widget;
         const char* place;
@@ -98,11 +96,9 @@ TEST_F(HelpTest, F1InAViewOpensTheHelpWindowAtThatViewsPart) {
 }
 
 TEST_F(HelpTest, ShiftF1ShowsTheHelpCursorAndTheNextClickOpensTheClickedViewsPart) {
-    tarngui::MainWindow window(backend);
-    window.show();
-    ASSERT_TRUE(window.OpenWorkspace(Demo()));
-    ASSERT_TRUE(window.OpenMapWindow("symbol-list"));
-    QApplication::processEvents();
+    const auto opened = OpenWindow(Demo(), {"symbol-list"});
+    ASSERT_NE(opened, nullptr);
+    tarngui::MainWindow& window = *opened;
     auto* symbols = ViewWidget<tarngui::ListView>(window, "symbol-list");
     auto* sections = ViewWidget<tarngui::TreeView>(window, "section-tree");
     ASSERT_NE(symbols, nullptr);

@@ -45,11 +45,9 @@ std::string SelectedName(const tarnui::ListControl& list) {
 }
 
 TEST_F(ViewInputTest, FindFromTheToolbarTakesTheNameKeyByKeyAndARefusedKeyBeeps) {
-    tarngui::MainWindow window(backend);
-    window.show();
-    ASSERT_TRUE(window.OpenWorkspace(Demo()));
-    ASSERT_TRUE(window.OpenMapWindow("symbol-list"));
-    QApplication::processEvents();
+    const auto opened = OpenWindow(Demo(), {"symbol-list"});
+    ASSERT_NE(opened, nullptr);
+    tarngui::MainWindow& window = *opened;
     QAction* find = ToolbarButton<ListView>(window, "symbol-list", tarnres::kCmdFind);
     QAction* next = ToolbarButton<ListView>(window, "symbol-list", tarnres::kCmdFindNext);
     ASSERT_NE(find, nullptr);
@@ -88,11 +86,9 @@ TEST_F(ViewInputTest, FindFromTheToolbarTakesTheNameKeyByKeyAndARefusedKeyBeeps)
 }
 
 TEST_F(ViewInputTest, KeysMoveTheListsSelectionAndTheWidgetScrollsWithIt) {
-    tarngui::MainWindow window(backend);
-    window.show();
-    ASSERT_TRUE(window.OpenWorkspace(Demo()));
-    ASSERT_TRUE(window.OpenMapWindow("symbol-list"));
-    QApplication::processEvents();
+    const auto opened = OpenWindow(Demo(), {"symbol-list"});
+    ASSERT_NE(opened, nullptr);
+    tarngui::MainWindow& window = *opened;
     ListView* view = ViewWidget<ListView>(window, "symbol-list");
     tarnui::ListControl& list = *view->Control();
     view->setFocus();
@@ -139,11 +135,9 @@ TEST_F(ViewInputTest, TheTreeModelAnswersEachRowOfTheControlInAnyOrderOfAsking) 
 }
 
 TEST_F(ViewInputTest, TheFilterDialogShowsTheSymbolsOfATypedSectionAndDisablesFind) {
-    tarngui::MainWindow window(backend);
-    window.show();
-    ASSERT_TRUE(window.OpenWorkspace(Demo()));
-    ASSERT_TRUE(window.OpenMapWindow("symbol-list"));
-    QApplication::processEvents();
+    const auto opened = OpenWindow(Demo(), {"symbol-list"});
+    ASSERT_NE(opened, nullptr);
+    tarngui::MainWindow& window = *opened;
     ListView* view = ViewWidget<ListView>(window, "symbol-list");
     tarnui::ListControl& list = *view->Control();
     const int before = list.GetItemCount();
@@ -186,10 +180,9 @@ TEST_F(ViewInputTest, AGroupAddedThroughTheEditorsDialogIsInTheWorkspaceFileAfte
     const std::string demo = std::string(TARN_SOURCE_DIR) + "/examples/demo/";
     std::filesystem::copy_file(demo + "demo.tarnws", dir / "demo.tarnws");
     std::filesystem::copy_file(demo + "blinky.map", dir / "blinky.map");
-    tarngui::MainWindow window(backend);
-    window.show();
-    ASSERT_TRUE(window.OpenWorkspace(dir / "demo.tarnws"));
-    ASSERT_TRUE(window.OpenMapWindow("section-list"));
+    const auto opened = OpenWindow(dir / "demo.tarnws", {"section-list"});
+    ASSERT_NE(opened, nullptr);
+    tarngui::MainWindow& window = *opened;
     CTarnDebugInstanceDataCtrlEx* settings = window.Session()->FindView("section-settings");
     ASSERT_NE(settings, nullptr);
     ASSERT_TRUE(settings->ExecuteCommand(tarnres::kCmdSectionEditMode));
@@ -234,11 +227,9 @@ TEST_F(ViewInputTest, AGroupAddedThroughTheEditorsDialogIsInTheWorkspaceFileAfte
 }
 
 TEST_F(ViewInputTest, DisplayToolbarHidesAndShowsThePanesToolbarAtOnce) {
-    tarngui::MainWindow window(backend);
-    window.show();
-    ASSERT_TRUE(window.OpenWorkspace(Demo()));
-    ASSERT_TRUE(window.OpenMapWindow("symbol-list"));
-    QApplication::processEvents();
+    const auto opened = OpenWindow(Demo(), {"symbol-list"});
+    ASSERT_NE(opened, nullptr);
+    tarngui::MainWindow& window = *opened;
     QAction* find = ToolbarButton<ListView>(window, "symbol-list", tarnres::kCmdFind);
     ASSERT_NE(find, nullptr);
     auto* bar = static_cast<QWidget*>(find->parent());
@@ -255,10 +246,9 @@ TEST_F(ViewInputTest, DisplayToolbarHidesAndShowsThePanesToolbarAtOnce) {
 }
 
 TEST_F(ViewInputTest, ARefusedDropTargetShowsTheNoDropCursorAndTheArrowReturnsAfterTheDrop) {
-    tarngui::MainWindow window(backend);
-    window.show();
-    ASSERT_TRUE(window.OpenWorkspace(Demo()));
-    ASSERT_TRUE(window.OpenMapWindow("section-settings"));
+    const auto opened = OpenWindow(Demo(), {"section-settings"});
+    ASSERT_NE(opened, nullptr);
+    tarngui::MainWindow& window = *opened;
     CTarnDebugInstanceDataCtrlEx* settings = window.Session()->FindView("section-settings");
     ASSERT_NE(settings, nullptr);
     ASSERT_TRUE(settings->ExecuteCommand(tarnres::kCmdSectionEditMode));
