@@ -134,11 +134,20 @@ TEST(RowSorter, ManyDistinctNamesInBothDirections) {
 
 // A list large enough to be split in place before its buckets are counted out, with texts that
 // share one- to seventeen-byte beginnings, end at and around the eight-byte pieces, hold zero
-// bytes and repeat: the ranks must be those of a plain comparison sort.
+// bytes (so that an end and a zero byte look alike) and repeat: the ranks must be those of a
+// plain comparison sort.
 TEST(RowSorter, LargeTextListRanksAsComparisonSortDoes) {
     std::mt19937 random(4242);
-    const std::string stems[] = {"_", "_u", "_uart_rx", "_uart_rx_", std::string("_uart\0rx", 8),
-                                 "_uart_rx_buffer__", "\xFF", ""};
+    const std::string stems[] = {"_",
+                                 "_u",
+                                 std::string("_u\0", 3),
+                                 std::string("_u\0\0", 4),
+                                 "_uart_rx",
+                                 "_uart_rx_",
+                                 std::string("_uart\0rx", 8),
+                                 "_uart_rx_buffer__",
+                                 "\xFF",
+                                 ""};
     std::vector<std::string> texts(300000);
     for (auto& text : texts) {
         text = stems[random() % std::size(stems)];
