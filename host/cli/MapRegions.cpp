@@ -1,5 +1,6 @@
 #include "host/cli/MapRegions.h"
 
+#include "host/lib/ElfImage.h"
 #include "host/lib/ListingAdapter.h"
 #include "host/lib/WorkspaceElf.h"
 #include "host/lib/WorkspaceFile.h"
@@ -15,7 +16,7 @@ std::vector<LoadImage> LoadImagesOf(const tarnhost::LinkedProgram& program) {
     std::vector<LoadImage> images;
     for (const auto& section : program.sections) {
         if (section.loadAddress && *section.loadAddress <= kTop && section.size != 0 &&
-            section.allocated && !tarnhost::IsZeroFillSectionName(section.name)) {
+            section.allocated && !section.zeroFill) {
             images.push_back(
                 {section.name, static_cast<uint32_t>(*section.loadAddress), section.size,
                  static_cast<uint32_t>(section.address)});
@@ -38,7 +39,13 @@ std::optional<MapLayout> MapMemoryLayout(const tarnhost::Workspace& workspace) {
     if (!tarnhost::ReadTextFile(*path, &text, &error)) {
         return std::nullopt;
     }
-    const tarnhost::LinkedProgram program = tarnhost::ReadLinkedProgram(text, format, nullptr);
+    // The linked ELF file, when there is one, tells which sections hold no bytes to load; an
+    // unreadable one leaves that to the sections' names.
+    tarnhost::ElfImage elf;
+    const std::string elfPath = tarnhost::LinkedElfPath(workspace);
+    const bool haveElf = !elfPath.empty() && tarnhost::ReadElfImage(elfPath, &elf, &error);
+    const tarnhost::LinkedProgram program =
+        tarnhost::ReadLinkedProgram(text, format, haveElf ? &elf : nullptr);
     MapLayout layout;
     for (const auto& region : program.regions) {
         if (region.length == 0 || region.origin > kTop) {

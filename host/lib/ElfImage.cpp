@@ -42,7 +42,7 @@ void ReadSections(Elf* elf, size_t stringSection, ElfImage* image) {
         }
         image->sections[index] = {SectionName(elf, stringSection, header.sh_name), header.sh_addr,
                                   header.sh_size, header.sh_addralign,
-                                  (header.sh_flags & SHF_ALLOC) != 0};
+                                  (header.sh_flags & SHF_ALLOC) != 0, header.sh_type == SHT_NOBITS};
     }
 }
 

@@ -14,6 +14,7 @@ struct ElfSectionInfo {
     uint64_t size = 0;
     uint64_t alignment = 0;
     bool allocated = false;
+    bool noBits = false;  // reserves memory but has no contents in the file (zeroed data)
 };
 
 struct ElfSymbolInfo {

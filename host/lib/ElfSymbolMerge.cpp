@@ -78,7 +78,7 @@ public:
         : image_(image), program_(*program), inputs_(*program) {}
 
     void Run() {
-        MarkAllocated();
+        MarkSections();
         for (size_t i = 0; i < program_.sections.size(); ++i) {
             sectionByName_.emplace(program_.sections[i].name, static_cast<uint32_t>(i));
         }
@@ -93,8 +93,9 @@ public:
     }
 
 private:
-    // The ELF file's section flags decide; sections it does not have keep the name rule.
-    void MarkAllocated() {
+    // The ELF file's section flags and types decide; sections it does not have keep the name
+    // rules.
+    void MarkSections() {
         std::unordered_map<std::string_view, const ElfSectionInfo*> byName;
         for (const auto& section : image_.sections) {
             byName.emplace(section.name, &section);
@@ -102,6 +103,7 @@ private:
         for (auto& section : program_.sections) {
             if (auto it = byName.find(section.name); it != byName.end()) {
                 section.allocated = it->second->allocated;
+                section.zeroFill = it->second->noBits;
                 if (section.alignment == 0) {
                     section.alignment = it->second->alignment;
                 }

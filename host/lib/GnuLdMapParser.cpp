@@ -147,6 +147,7 @@ private:
         section.address = *address;
         section.size = *size;
         section.allocated = !IsNonAllocatedSectionName(name);
+        section.zeroFill = IsZeroFillSectionName(name);
         if (NextWord(rest) == "load" && NextWord(rest) == "address") {
             const auto load = ParseHex(NextWord(rest));
             if (load && *load != *address) {

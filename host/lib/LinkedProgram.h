@@ -28,6 +28,7 @@ struct OutputSection {
     uint64_t size = 0;
     uint64_t alignment = 0;  // 0: not known
     bool allocated = true;   // occupies target memory (debug and note sections do not)
+    bool zeroFill = false;   // only reserves memory, with no contents to load (zeroed data)
     // Where the section's initial contents are stored, when the map gives a load address other
     // than the address it runs at (initialised data copied from flash, overlays).
     std::optional<uint64_t> loadAddress;

@@ -81,7 +81,8 @@ private:
                 load = values[1];  // the LMA column
             }
             program_.sections.push_back({std::string(text), address, size, alignment,
-                                         !IsNonAllocatedSectionName(text), load});
+                                         !IsNonAllocatedSectionName(text),
+                                         IsZeroFillSectionName(text), load});
             output_ = static_cast<uint32_t>(program_.sections.size() - 1);
             file_ = kNoIndex;
         } else if (depth == 1 && text.find(" = ") == std::string_view::npos) {

@@ -2,16 +2,18 @@
 # --print-memory-usage: tarnmap usage on its map file gives each region's size and used bytes
 # as ld does. The sections follow one another from each region's origin (padded to 32 bytes),
 # so the bytes they hold are the extent that ld reports. .data and .bss run in RAM and load
-# from FLASH: FLASH holds .data's initial values (its load address) but nothing of .bss.
+# from FLASH: FLASH holds .data's initial values (its load address) but nothing of .bss, nor of
+# .zeroed, which only its type in the ELF file beside the map tells to be zeroed data.
 cat >prog.c <<'C'
 static int calls;
 int counter = 3;
 long table[24] = {1, 2, 3};
 char scratch[200];
+char pool[64] __attribute__((section(".zeroed")));
 const char banner[] = "tarn usage";
 static int twice(int x) { return 2 * x; }
 int step(int x) { calls++; return twice(x) + counter + (int)table[x & 7] + banner[x & 3]; }
-int main(void) { scratch[1] = (char)step(counter); return scratch[1]; }
+int main(void) { scratch[1] = (char)step(counter); pool[2] = scratch[1]; return pool[2]; }
 C
 cat >link.ld <<'LD'
 MEMORY
@@ -26,6 +28,7 @@ SECTIONS
   .text : { *(.text*) . = ALIGN(32); } > FLASH
   .rodata : { *(.rodata*) . = ALIGN(32); } > FLASH
   .data : { *(.data*) . = ALIGN(32); } > RAM AT > FLASH
+  .zeroed (NOLOAD) : { *(.zeroed*) . = ALIGN(32); } > RAM AT > FLASH
   .bss : { *(.bss*) *(COMMON) . = ALIGN(32); } > RAM AT > FLASH
   /DISCARD/ : { *(.eh_frame*) *(.note*) *(.comment) *(.got*) *(.igot*) *(.iplt*) *(.rela*) }
 }
