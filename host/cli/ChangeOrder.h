@@ -1,0 +1,28 @@
+// The order of a diff's rows: by the absolute size difference (largest first), then by name and
+// file. Sorts small records that carry the first 16 bytes of each name, so that only names
+// sharing those bytes are read again.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string_view>
+#include <vector>
+
+namespace tarncli {
+
+struct RankedChange {
+    uint64_t magnitude;  // the absolute difference
+    uint64_t prefix[2];  // the name's first 16 bytes, as NamePrefix
+    uint32_t index;      // the row's number for the caller
+};
+
+// Eight bytes of a name from offset on, big-endian and padded with zero bytes, so that
+// prefixes compare as the names do byte by byte (equal ones say nothing).
+uint64_t NamePrefix(std::string_view name, size_t offset);
+
+// Sorts rows by magnitude, largest first, then by prefix; rows equal in all of these by
+// nameLess of their indices (the whole name, then the file).
+void SortChanges(std::vector<RankedChange>& rows,
+                 const std::function<bool(uint32_t, uint32_t)>& nameLess);
+
+}  // namespace tarncli
