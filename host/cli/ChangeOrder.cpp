@@ -12,24 +12,25 @@ namespace {
 // Below this many rows a comparison sort of the keys beats the radix passes' fixed costs.
 constexpr size_t kRadixRows = 256;
 
-// The sort goes by one key after the other, each ordering only the runs that the ones before
-// left equal: the magnitude (inverted: largest first), then the two halves of the prefix.
-enum Level { kMagnitude, kPrefixHigh, kPrefixLow, kName };
+// Within a run of one magnitude the sort goes by one key after the other, each ordering only
+// the runs that the ones before left equal: the name's bytes that the record holds, then the
+// whole name and the file.
+enum Level { kPrefixHigh, kPrefixLow, kTail, kName };
 
 template <Level level>
-uint64_t KeyOf(const RankedChange& row) {
-    if constexpr (level == kMagnitude) {
-        return ~row.magnitude;
+uint64_t KeyOf(const ChangeRecord& row) {
+    if constexpr (level == kTail) {
+        return row.rank.tail;
     } else {
-        return row.prefix[level - kPrefixHigh];
+        return row.rank.prefix[level - kPrefixHigh];
     }
 }
 
 // Ascending by the level's key, eight bits at a time from the lowest: a stable radix sort in
-// which a digit that every row shares takes no pass (names share most of their bytes' bits,
-// sizes their upper bytes). scratch has room for the rows.
+// which a digit that every row shares takes no pass (names share many of their bytes). scratch
+// has room for the rows.
 template <Level level>
-void RadixSort(RankedChange* rows, RankedChange* scratch, size_t count) {
+void RadixSort(ChangeRecord* rows, ChangeRecord* scratch, size_t count) {
     std::array<std::array<uint32_t, 256>, 8> counts{};
     for (size_t i = 0; i < count; ++i) {
         const uint64_t key = KeyOf<level>(rows[i]);
@@ -37,8 +38,8 @@ void RadixSort(RankedChange* rows, RankedChange* scratch, size_t count) {
             ++counts[digit][(key >> (8 * digit)) & 0xFF];
         }
     }
-    RankedChange* from = rows;
-    RankedChange* to = scratch;
+    ChangeRecord* from = rows;
+    ChangeRecord* to = scratch;
     for (size_t digit = 0; digit < 8; ++digit) {
         auto& offsets = counts[digit];
         if (std::find(offsets.begin(), offsets.end(), count) != offsets.end()) {
@@ -61,20 +62,20 @@ void RadixSort(RankedChange* rows, RankedChange* scratch, size_t count) {
 }
 
 template <Level level>
-void SortLevel(RankedChange* rows, RankedChange* scratch, size_t count,
+void SortLevel(ChangeRecord* rows, ChangeRecord* scratch, size_t count,
                const std::function<bool(uint32_t, uint32_t)>& nameLess) {
     if (count < 2) {
         return;
     }
     if constexpr (level == kName) {
-        std::sort(rows, rows + count, [&nameLess](const RankedChange& a, const RankedChange& b) {
-            return nameLess(a.index, b.index);
+        std::sort(rows, rows + count, [&nameLess](const ChangeRecord& a, const ChangeRecord& b) {
+            return nameLess(a.rank.index, b.rank.index);
         });
     } else {
         if (count >= kRadixRows) {
             RadixSort<level>(rows, scratch, count);
         } else {
-            std::sort(rows, rows + count, [](const RankedChange& a, const RankedChange& b) {
+            std::sort(rows, rows + count, [](const ChangeRecord& a, const ChangeRecord& b) {
                 return KeyOf<level>(a) < KeyOf<level>(b);
             });
         }
@@ -84,9 +85,49 @@ void SortLevel(RankedChange* rows, RankedChange* scratch, size_t count,
             while (end < count && KeyOf<level>(rows[end]) == key) {
                 ++end;
             }
-            SortLevel<static_cast<Level>(level + 1)>(rows + start, scratch + start, end - start,
-                                                     nameLess);
+            SortLevel<static_cast<Level>(level + 1)>(rows + start, scratch, end - start, nameLess);
             start = end;
+        }
+    }
+}
+
+// Largest magnitude first, in place (no second list of that size to fetch fresh from the
+// system): an American flag sort on one byte of the magnitude at a time, from the highest one
+// in which the rows differ. Runs of equal magnitude stay in no particular order.
+void SortByMagnitude(ChangeRecord* rows, size_t count, int byte) {
+    if (count < kRadixRows) {
+        std::sort(rows, rows + count, [](const ChangeRecord& a, const ChangeRecord& b) {
+            return a.rank.magnitude > b.rank.magnitude;
+        });
+        return;
+    }
+    const auto digit = [byte](const ChangeRecord& row) {
+        return 0xFF - ((row.rank.magnitude >> (8 * byte)) & 0xFF);
+    };
+    std::array<size_t, 257> starts{};
+    for (size_t i = 0; i < count; ++i) {
+        ++starts[digit(rows[i]) + 1];
+    }
+    for (size_t d = 0; d < 256; ++d) {
+        starts[d + 1] += starts[d];
+    }
+    std::array<size_t, 256> next;
+    std::copy(starts.begin(), starts.end() - 1, next.begin());
+    for (size_t d = 0; d < 256; ++d) {
+        while (next[d] < starts[d + 1]) {
+            const size_t to = digit(rows[next[d]]);
+            if (to == d) {
+                ++next[d];
+            } else {
+                std::swap(rows[next[d]], rows[next[to]++]);
+            }
+        }
+    }
+    if (byte > 0) {
+        for (size_t d = 0; d < 256; ++d) {
+            if (starts[d + 1] - starts[d] > 1) {
+                SortByMagnitude(rows + starts[d], starts[d + 1] - starts[d], byte - 1);
+            }
         }
     }
 }
@@ -94,23 +135,54 @@ void SortLevel(RankedChange* rows, RankedChange* scratch, size_t count,
 }  // namespace
 
 uint64_t NamePrefix(std::string_view name, size_t offset) {
-    unsigned char bytes[8] = {};
-    if (offset < name.size()) {
-        std::memcpy(bytes, name.data() + offset, std::min<size_t>(8, name.size() - offset));
+    uint64_t prefix = 0;
+    if (offset + 8 <= name.size()) {
+        std::memcpy(&prefix, name.data() + offset, 8);
+    } else if (offset < name.size()) {
+        std::memcpy(&prefix, name.data() + offset, name.size() - offset);
     }
-    uint64_t prefix;
-    std::memcpy(&prefix, bytes, 8);
     if constexpr (std::endian::native == std::endian::little) {
         prefix = __builtin_bswap64(prefix);
     }
     return prefix;
 }
 
-void SortChanges(std::vector<RankedChange>& rows,
+RankedChange RankOf(uint64_t magnitude, std::string_view name, uint32_t index) {
+    return {magnitude,
+            {NamePrefix(name, 0), NamePrefix(name, 8)},
+            index,
+            static_cast<uint32_t>(NamePrefix(name, 16) >> 32)};
+}
+
+void SortChanges(std::vector<ChangeRecord>& rows,
                  const std::function<bool(uint32_t, uint32_t)>& nameLess) {
+    // The highest byte in which magnitudes differ: sizes seldom need more than the lowest two.
+    uint64_t any = 0;
+    uint64_t all = ~uint64_t{0};
+    for (const ChangeRecord& row : rows) {
+        any |= row.rank.magnitude;
+        all &= row.rank.magnitude;
+    }
+    if (any != all) {
+        SortByMagnitude(rows.data(), rows.size(), (63 - std::countl_zero(any ^ all)) / 8);
+    }
+    // Then each run of one magnitude by name, with room for the longest run's radix passes.
+    std::vector<std::pair<size_t, size_t>> runs;
+    size_t longest = 0;
+    for (size_t start = 0; start < rows.size();) {
+        size_t end = start + 1;
+        while (end < rows.size() && rows[end].rank.magnitude == rows[start].rank.magnitude) {
+            ++end;
+        }
+        runs.emplace_back(start, end - start);
+        longest = std::max(longest, end - start);
+        start = end;
+    }
     // Uninitialised: the passes write every row before they read it.
-    const auto scratch = std::make_unique_for_overwrite<RankedChange[]>(rows.size());
-    SortLevel<kMagnitude>(rows.data(), scratch.get(), rows.size(), nameLess);
+    const auto scratch = std::make_unique_for_overwrite<ChangeRecord[]>(longest);
+    for (const auto& [start, length] : runs) {
+        SortLevel<kPrefixHigh>(rows.data() + start, scratch.get(), length, nameLess);
+    }
 }
 
 }  // namespace tarncli

@@ -1,5 +1,5 @@
 // The order of a diff's rows: by the absolute size difference (largest first), then by name and
-// file. Sorts small records that carry the first 16 bytes of each name, so that only names
+// file. Sorts small records that carry the first 20 bytes of each name, so that only names
 // sharing those bytes are read again.
 #pragma once
 
@@ -8,13 +8,27 @@
 #include <string_view>
 #include <vector>
 
+#include "host/cli/SizeEntry.h"
+
 namespace tarncli {
 
 struct RankedChange {
     uint64_t magnitude;  // the absolute difference
     uint64_t prefix[2];  // the name's first 16 bytes, as NamePrefix
     uint32_t index;      // the row's number for the caller
+    uint32_t tail;       // the name's next 4 bytes, as the upper half of NamePrefix
 };
+
+// A changed row as it is sorted, then as it is read: the sorted records become the list of
+// rows in place, each taking its entry (no second list of 200k rows to fetch fresh memory for).
+union ChangeRecord {
+    RankedChange rank;
+    SizeEntry entry;
+};
+static_assert(sizeof(ChangeRecord) == sizeof(RankedChange));
+
+// The record of a row, the name's bytes taken from it.
+RankedChange RankOf(uint64_t magnitude, std::string_view name, uint32_t index);
 
 // Eight bytes of a name from offset on, big-endian and padded with zero bytes, so that
 // prefixes compare as the names do byte by byte (equal ones say nothing).
@@ -22,7 +36,7 @@ uint64_t NamePrefix(std::string_view name, size_t offset);
 
 // Sorts rows by magnitude, largest first, then by prefix; rows equal in all of these by
 // nameLess of their indices (the whole name, then the file).
-void SortChanges(std::vector<RankedChange>& rows,
+void SortChanges(std::vector<ChangeRecord>& rows,
                  const std::function<bool(uint32_t, uint32_t)>& nameLess);
 
 }  // namespace tarncli

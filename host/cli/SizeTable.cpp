@@ -30,7 +30,7 @@ uint64_t SlotOf(uint64_t hash, size_t index) {
 }  // namespace
 
 SizeChange ChangeList::operator[](size_t i) const {
-    const SizeEntry& entry = rows_[i];
+    const SizeEntry& entry = rows_[i].entry;
     return {entry.Name(), files_[entry.file], SizeOf(entry.sizes[SizeTable::kOld]),
             SizeOf(entry.sizes[SizeTable::kNew])};
 }
@@ -132,33 +132,30 @@ ChangeList SizeTable::TakeChanges() {
     Flush();
     std::vector<uint64_t>().swap(slots_);
     const std::vector<SizeEntry>& entries = entries_;
-    std::vector<RankedChange> ranked;
-    ranked.reserve(entries.size());
+    ChangeList list;
+    std::vector<ChangeRecord>& records = list.rows_;
+    records.reserve(entries.size());
     for (size_t i = 0; i < entries.size(); ++i) {
         const SizeEntry& entry = entries[i];
         if (entry.Changed()) {
             // The names are read in the order the rows came, mostly that of their storage.
-            ranked.push_back({Magnitude(entry),
-                              {NamePrefix(entry.Name(), 0), NamePrefix(entry.Name(), 8)},
-                              static_cast<uint32_t>(i)});
+            records.push_back({RankOf(Magnitude(entry), entry.Name(), static_cast<uint32_t>(i))});
         }
     }
     const std::vector<std::string_view>& files = files_;
-    SortChanges(ranked, [&entries, &files](uint32_t a, uint32_t b) {
+    SortChanges(records, [&entries, &files](uint32_t a, uint32_t b) {
         const int names = entries[a].Name().compare(entries[b].Name());
         return names != 0 ? names < 0 : files[entries[a].file] < files[entries[b].file];
     });
-    // The rows gathered in their order, so that writing them reads one list from start to end.
-    ChangeList list;
-    list.rows_.reserve(ranked.size());
+    // Each record takes its entry, so that writing the rows reads one list from start to end.
     constexpr size_t kPrefetchDistance = 16;
-    for (size_t i = 0; i < ranked.size(); ++i) {
-        if (i + kPrefetchDistance < ranked.size()) {
-            __builtin_prefetch(&entries[ranked[i + kPrefetchDistance].index]);
+    for (size_t i = 0; i < records.size(); ++i) {
+        if (i + kPrefetchDistance < records.size()) {
+            __builtin_prefetch(&entries[records[i + kPrefetchDistance].rank.index]);
         }
-        list.rows_.push_back(entries[ranked[i].index]);
+        const uint32_t index = records[i].rank.index;
+        records[i].entry = entries[index];
     }
-    std::vector<RankedChange>().swap(ranked);
     std::vector<SizeEntry>().swap(entries_);
     list.files_ = std::move(files_);
     return list;

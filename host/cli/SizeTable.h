@@ -5,38 +5,14 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
 
+#include "host/cli/ChangeOrder.h"
+#include "host/cli/SizeEntry.h"
+
 namespace tarncli {
-
-// One row of a diff: views into the rows given.
-struct SizeChange {
-    std::string_view name;
-    std::string_view file;            // symbols only
-    std::optional<uint64_t> oldSize;  // none: appeared in the new build
-    std::optional<uint64_t> newSize;  // none: gone from the new build
-
-    int64_t Difference() const {
-        return static_cast<int64_t>(newSize.value_or(0)) -
-               static_cast<int64_t>(oldSize.value_or(0));
-    }
-};
-
-// The sizes of one name and file in the old and the new build.
-struct SizeEntry {
-    static constexpr uint64_t kPresent = uint64_t{1} << 63;  // in that build at all
-
-    const char* name;
-    uint32_t nameSize;
-    uint32_t file;      // the table's number of the file
-    uint64_t sizes[2];  // old, new: the sum of the rows' sizes, with kPresent
-
-    std::string_view Name() const { return {name, nameSize}; }
-    bool Changed() const { return sizes[0] != sizes[1]; }
-};
 
 // The changed rows in their order, made by SizeTable::TakeChanges.
 class ChangeList {
@@ -49,13 +25,13 @@ public:
     void Prefetch(size_t i) const {
         constexpr size_t kDistance = 16;
         if (i + kDistance < rows_.size()) {
-            __builtin_prefetch(rows_[i + kDistance].name);
+            __builtin_prefetch(rows_[i + kDistance].entry.name);
         }
     }
 
 private:
     friend class SizeTable;
-    std::vector<SizeEntry> rows_;          // the changed entries, in the list's order
+    std::vector<ChangeRecord> rows_;       // the changed entries, in the list's order
     std::vector<std::string_view> files_;  // by number
 };
 
