@@ -154,24 +154,25 @@ RankedChange RankOf(uint64_t magnitude, std::string_view name, uint32_t index) {
             static_cast<uint32_t>(NamePrefix(name, 16) >> 32)};
 }
 
-void SortChanges(std::vector<ChangeRecord>& rows,
+void SortChanges(ChangeRecord* rows, size_t count,
                  const std::function<bool(uint32_t, uint32_t)>& nameLess) {
     // The highest byte in which magnitudes differ: sizes seldom need more than the lowest two.
     uint64_t any = 0;
     uint64_t all = ~uint64_t{0};
-    for (const ChangeRecord& row : rows) {
+    for (size_t i = 0; i < count; ++i) {
+        const ChangeRecord& row = rows[i];
         any |= row.rank.magnitude;
         all &= row.rank.magnitude;
     }
     if (any != all) {
-        SortByMagnitude(rows.data(), rows.size(), (63 - std::countl_zero(any ^ all)) / 8);
+        SortByMagnitude(rows, count, (63 - std::countl_zero(any ^ all)) / 8);
     }
     // Then each run of one magnitude by name, with room for the longest run's radix passes.
     std::vector<std::pair<size_t, size_t>> runs;
     size_t longest = 0;
-    for (size_t start = 0; start < rows.size();) {
+    for (size_t start = 0; start < count;) {
         size_t end = start + 1;
-        while (end < rows.size() && rows[end].rank.magnitude == rows[start].rank.magnitude) {
+        while (end < count && rows[end].rank.magnitude == rows[start].rank.magnitude) {
             ++end;
         }
         runs.emplace_back(start, end - start);
@@ -181,7 +182,7 @@ void SortChanges(std::vector<ChangeRecord>& rows,
     // Uninitialised: the passes write every row before they read it.
     const auto scratch = std::make_unique_for_overwrite<ChangeRecord[]>(longest);
     for (const auto& [start, length] : runs) {
-        SortLevel<kPrefixHigh>(rows.data() + start, scratch.get(), length, nameLess);
+        SortLevel<kPrefixHigh>(rows + start, scratch.get(), length, nameLess);
     }
 }
 

@@ -36,7 +36,7 @@ uint64_t NamePrefix(std::string_view name, size_t offset);
 
 // Sorts rows by magnitude, largest first, then by prefix; rows equal in all of these by
 // nameLess of their indices (the whole name, then the file).
-void SortChanges(std::vector<ChangeRecord>& rows,
+void SortChanges(ChangeRecord* rows, size_t count,
                  const std::function<bool(uint32_t, uint32_t)>& nameLess);
 
 }  // namespace tarncli

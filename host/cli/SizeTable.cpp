@@ -130,10 +130,10 @@ void SizeTable::Grow() {
 
 ChangeList SizeTable::TakeChanges() {
     Flush();
-    std::vector<uint64_t>().swap(slots_);
-    const std::vector<SizeEntry>& entries = entries_;
+    LargeVector<uint64_t>().swap(slots_);
+    const LargeVector<SizeEntry>& entries = entries_;
     ChangeList list;
-    std::vector<ChangeRecord>& records = list.rows_;
+    LargeVector<ChangeRecord>& records = list.rows_;
     records.reserve(entries.size());
     for (size_t i = 0; i < entries.size(); ++i) {
         const SizeEntry& entry = entries[i];
@@ -143,7 +143,7 @@ ChangeList SizeTable::TakeChanges() {
         }
     }
     const std::vector<std::string_view>& files = files_;
-    SortChanges(records, [&entries, &files](uint32_t a, uint32_t b) {
+    SortChanges(records.data(), records.size(), [&entries, &files](uint32_t a, uint32_t b) {
         const int names = entries[a].Name().compare(entries[b].Name());
         return names != 0 ? names < 0 : files[entries[a].file] < files[entries[b].file];
     });
@@ -156,7 +156,7 @@ ChangeList SizeTable::TakeChanges() {
         const uint32_t index = records[i].rank.index;
         records[i].entry = entries[index];
     }
-    std::vector<SizeEntry>().swap(entries_);
+    LargeVector<SizeEntry>().swap(entries_);
     list.files_ = std::move(files_);
     return list;
 }

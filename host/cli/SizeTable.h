@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "host/cli/ChangeOrder.h"
+#include "host/cli/LargePages.h"
 #include "host/cli/SizeEntry.h"
 
 namespace tarncli {
@@ -31,7 +32,7 @@ public:
 
 private:
     friend class SizeTable;
-    std::vector<ChangeRecord> rows_;       // the changed entries, in the list's order
+    LargeVector<ChangeRecord> rows_;       // the changed entries, in the list's order
     std::vector<std::string_view> files_;  // by number
 };
 
@@ -67,8 +68,8 @@ private:
     void Flush();
     void Grow();
 
-    std::vector<uint64_t> slots_;  // a power of two of them, at most half in use
-    std::vector<SizeEntry> entries_;
+    LargeVector<uint64_t> slots_;  // a power of two of them, at most half in use
+    LargeVector<SizeEntry> entries_;
     std::vector<std::string_view> files_;  // by number
     std::unordered_map<std::string_view, uint32_t> fileNumbers_;
     std::string_view lastFile_;  // rows come grouped by file: the last one's number is kept
