@@ -5,6 +5,8 @@
 #include <bit>
 #include <cstring>
 #include <memory>
+#include <utility>
+#include <vector>
 
 namespace tarncli {
 namespace {
@@ -132,6 +134,39 @@ void SortByMagnitude(ChangeRecord* rows, size_t count, int byte) {
     }
 }
 
+RankedChange RankOf(const SizeEntry& entry, uint32_t index) {
+    return {entry.Magnitude(),
+            {NamePrefix(entry.Name(), 0), NamePrefix(entry.Name(), 8)},
+            index,
+            static_cast<uint32_t>(NamePrefix(entry.Name(), 16) >> 32)};
+}
+
+// The records in order of one byte of the magnitude (largest first), made straight from the
+// entries: a counting sort whose second pass writes each record where it belongs.
+void PlaceByMagnitude(const LargeVector<SizeEntry>& entries, int byte,
+                      LargeVector<ChangeRecord>& records) {
+    const auto digit = [byte](const SizeEntry& entry) {
+        return 0xFF - ((entry.Magnitude() >> (8 * byte)) & 0xFF);
+    };
+    std::array<size_t, 256> next{};
+    for (const SizeEntry& entry : entries) {
+        if (entry.Changed()) {
+            ++next[digit(entry)];
+        }
+    }
+    size_t at = 0;
+    for (size_t& offset : next) {
+        at += std::exchange(offset, at);
+    }
+    records.resize(at);
+    for (size_t i = 0; i < entries.size(); ++i) {
+        // The names are read in the order the rows came, mostly that of their storage.
+        if (entries[i].Changed()) {
+            records[next[digit(entries[i])]++].rank = RankOf(entries[i], static_cast<uint32_t>(i));
+        }
+    }
+}
+
 }  // namespace
 
 uint64_t NamePrefix(std::string_view name, size_t offset) {
@@ -147,32 +182,38 @@ uint64_t NamePrefix(std::string_view name, size_t offset) {
     return prefix;
 }
 
-RankedChange RankOf(uint64_t magnitude, std::string_view name, uint32_t index) {
-    return {magnitude,
-            {NamePrefix(name, 0), NamePrefix(name, 8)},
-            index,
-            static_cast<uint32_t>(NamePrefix(name, 16) >> 32)};
-}
-
-void SortChanges(ChangeRecord* rows, size_t count,
+void RankChanges(const LargeVector<SizeEntry>& entries, LargeVector<ChangeRecord>& records,
                  const std::function<bool(uint32_t, uint32_t)>& nameLess) {
-    // The highest byte in which magnitudes differ: sizes seldom need more than the lowest two.
+    // The highest byte in which magnitudes differ (sizes seldom need more than the lowest two)
+    // orders the records as they are made; the lower ones, if any, in place.
     uint64_t any = 0;
     uint64_t all = ~uint64_t{0};
-    for (size_t i = 0; i < count; ++i) {
-        const ChangeRecord& row = rows[i];
-        any |= row.rank.magnitude;
-        all &= row.rank.magnitude;
+    for (const SizeEntry& entry : entries) {
+        if (entry.Changed()) {
+            any |= entry.Magnitude();
+            all &= entry.Magnitude();
+        }
     }
-    if (any != all) {
-        SortByMagnitude(rows, count, (63 - std::countl_zero(any ^ all)) / 8);
+    const int byte = any != all ? (63 - std::countl_zero(any ^ all)) / 8 : 0;
+    PlaceByMagnitude(entries, byte, records);
+    if (byte > 0) {
+        for (size_t start = 0; start < records.size();) {
+            const uint64_t high = records[start].rank.magnitude >> (8 * byte);
+            size_t end = start + 1;
+            while (end < records.size() && records[end].rank.magnitude >> (8 * byte) == high) {
+                ++end;
+            }
+            SortByMagnitude(records.data() + start, end - start, byte - 1);
+            start = end;
+        }
     }
     // Then each run of one magnitude by name, with room for the longest run's radix passes.
     std::vector<std::pair<size_t, size_t>> runs;
     size_t longest = 0;
-    for (size_t start = 0; start < count;) {
+    for (size_t start = 0; start < records.size();) {
         size_t end = start + 1;
-        while (end < count && rows[end].rank.magnitude == rows[start].rank.magnitude) {
+        while (end < records.size() &&
+               records[end].rank.magnitude == records[start].rank.magnitude) {
             ++end;
         }
         runs.emplace_back(start, end - start);
@@ -182,7 +223,7 @@ void SortChanges(ChangeRecord* rows, size_t count,
     // Uninitialised: the passes write every row before they read it.
     const auto scratch = std::make_unique_for_overwrite<ChangeRecord[]>(longest);
     for (const auto& [start, length] : runs) {
-        SortLevel<kPrefixHigh>(rows + start, scratch.get(), length, nameLess);
+        SortLevel<kPrefixHigh>(records.data() + start, scratch.get(), length, nameLess);
     }
 }
 

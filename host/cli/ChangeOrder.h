@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <functional>
 #include <string_view>
-#include <vector>
 
+#include "host/cli/LargePages.h"
 #include "host/cli/SizeEntry.h"
 
 namespace tarncli {
@@ -27,16 +27,14 @@ union ChangeRecord {
 };
 static_assert(sizeof(ChangeRecord) == sizeof(RankedChange));
 
-// The record of a row, the name's bytes taken from it.
-RankedChange RankOf(uint64_t magnitude, std::string_view name, uint32_t index);
-
 // Eight bytes of a name from offset on, big-endian and padded with zero bytes, so that
 // prefixes compare as the names do byte by byte (equal ones say nothing).
 uint64_t NamePrefix(std::string_view name, size_t offset);
 
-// Sorts rows by magnitude, largest first, then by prefix; rows equal in all of these by
-// nameLess of their indices (the whole name, then the file).
-void SortChanges(ChangeRecord* rows, size_t count,
+// Fills records with the ranks of the changed entries (their index in entries), largest
+// magnitude first, then by name and file: nameLess of two indices decides for names that
+// share their first 20 bytes.
+void RankChanges(const LargeVector<SizeEntry>& entries, LargeVector<ChangeRecord>& records,
                  const std::function<bool(uint32_t, uint32_t)>& nameLess);
 
 }  // namespace tarncli

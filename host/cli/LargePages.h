@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <new>
+#include <utility>
 #include <vector>
 
 namespace tarncli {
@@ -22,6 +23,16 @@ struct LargePageAllocator {
     LargePageAllocator(const LargePageAllocator<U>&) {}
 
     T* allocate(size_t count) { return static_cast<T*>(AllocateLarge(count * sizeof(T))); }
+    // Elements made without a value are left uninitialised, as with new T: a table about to
+    // be filled is not written twice.
+    template <class U>
+    void construct(U* at) {
+        ::new (static_cast<void*>(at)) U;
+    }
+    template <class U, class... Args>
+    void construct(U* at, Args&&... args) {
+        ::new (static_cast<void*>(at)) U(std::forward<Args>(args)...);
+    }
     void deallocate(T* memory, size_t count) { FreeLarge(memory, count * sizeof(T)); }
 
     template <class U>

@@ -31,6 +31,12 @@ struct SizeEntry {
 
     std::string_view Name() const { return {name, nameSize}; }
     bool Changed() const { return sizes[0] != sizes[1]; }
+    // The absolute difference of the sizes.
+    uint64_t Magnitude() const {
+        const uint64_t oldSize = sizes[0] & ~kPresent;
+        const uint64_t newSize = sizes[1] & ~kPresent;
+        return oldSize > newSize ? oldSize - newSize : newSize - oldSize;
+    }
 };
 
 }  // namespace tarncli

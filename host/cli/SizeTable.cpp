@@ -15,12 +15,6 @@ std::optional<uint64_t> SizeOf(uint64_t stored) {
                                         : std::nullopt;
 }
 
-uint64_t Magnitude(const SizeEntry& entry) {
-    const uint64_t oldSize = entry.sizes[SizeTable::kOld] & kSizeBits;
-    const uint64_t newSize = entry.sizes[SizeTable::kNew] & kSizeBits;
-    return oldSize > newSize ? oldSize - newSize : newSize - oldSize;
-}
-
 // A slot holds the upper half of its entry's hash beside the entry's index + 1 (0: empty), so
 // that a probe rarely has to visit an entry that is not the one looked for.
 uint64_t SlotOf(uint64_t hash, size_t index) {
@@ -134,16 +128,8 @@ ChangeList SizeTable::TakeChanges() {
     const LargeVector<SizeEntry>& entries = entries_;
     ChangeList list;
     LargeVector<ChangeRecord>& records = list.rows_;
-    records.reserve(entries.size());
-    for (size_t i = 0; i < entries.size(); ++i) {
-        const SizeEntry& entry = entries[i];
-        if (entry.Changed()) {
-            // The names are read in the order the rows came, mostly that of their storage.
-            records.push_back({RankOf(Magnitude(entry), entry.Name(), static_cast<uint32_t>(i))});
-        }
-    }
     const std::vector<std::string_view>& files = files_;
-    SortChanges(records.data(), records.size(), [&entries, &files](uint32_t a, uint32_t b) {
+    RankChanges(entries, records, [&entries, &files](uint32_t a, uint32_t b) {
         const int names = entries[a].Name().compare(entries[b].Name());
         return names != 0 ? names < 0 : files[entries[a].file] < files[entries[b].file];
     });
