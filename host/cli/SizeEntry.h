@@ -31,6 +31,11 @@ struct SizeEntry {
 
     std::string_view Name() const { return {name, nameSize}; }
     bool Changed() const { return sizes[0] != sizes[1]; }
+    // The size in the old (0) or new (1) build; none when the row is not in that build.
+    std::optional<uint64_t> Size(int side) const {
+        return sizes[side] & kPresent ? std::optional<uint64_t>(sizes[side] & ~kPresent)
+                                      : std::nullopt;
+    }
     // The absolute difference of the sizes.
     uint64_t Magnitude() const {
         const uint64_t oldSize = sizes[0] & ~kPresent;

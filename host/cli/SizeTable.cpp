@@ -8,13 +8,6 @@
 namespace tarncli {
 namespace {
 
-constexpr uint64_t kSizeBits = ~SizeEntry::kPresent;
-
-std::optional<uint64_t> SizeOf(uint64_t stored) {
-    return stored & SizeEntry::kPresent ? std::optional<uint64_t>(stored & kSizeBits)
-                                        : std::nullopt;
-}
-
 // A slot holds the upper half of its entry's hash beside the entry's index + 1 (0: empty), so
 // that a probe rarely has to visit an entry that is not the one looked for.
 uint64_t SlotOf(uint64_t hash, size_t index) {
@@ -22,12 +15,6 @@ uint64_t SlotOf(uint64_t hash, size_t index) {
 }
 
 }  // namespace
-
-SizeChange ChangeList::operator[](size_t i) const {
-    const SizeEntry& entry = rows_[i].entry;
-    return {entry.Name(), files_[entry.file], SizeOf(entry.sizes[SizeTable::kOld]),
-            SizeOf(entry.sizes[SizeTable::kNew])};
-}
 
 SizeTable::SizeTable(size_t expectedRows) {
     size_t capacity = 16;

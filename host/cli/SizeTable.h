@@ -20,7 +20,10 @@ class ChangeList {
 public:
     size_t size() const { return rows_.size(); }
     bool empty() const { return rows_.empty(); }
-    SizeChange operator[](size_t i) const;
+    SizeChange operator[](size_t i) const {
+        const SizeEntry& entry = rows_[i].entry;
+        return {entry.Name(), files_[entry.file], entry.Size(0), entry.Size(1)};
+    }
     // Asks the processor to fetch the name of a row a little after i: the names lie all over
     // the models' memory.
     void Prefetch(size_t i) const {
