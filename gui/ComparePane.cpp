@@ -4,6 +4,7 @@
 #include <QVBoxLayout>
 #include <sstream>
 
+#include "host/cli/BuildDiff.h"
 #include "host/cli/BuildInput.h"
 #include "host/cli/session/SessionBuild.h"
 
@@ -23,9 +24,10 @@ QString Difference(int64_t value) {
            QString::number(magnitude, 16).toUpper().rightJustified(8, '0');
 }
 
-void AddChanges(const QString& record, const std::vector<tarncli::SizeChange>& changes,
+void AddChanges(const QString& record, const tarncli::ChangeList& changes,
                 std::vector<DiffRow>& rows) {
-    for (const tarncli::SizeChange& change : changes) {
+    for (size_t i = 0; i < changes.size(); ++i) {
+        const tarncli::SizeChange change = changes[i];
         rows.push_back({record, QString::fromUtf8(change.name.data(), change.name.size()),
                         QString::fromUtf8(change.file.data(), change.file.size()), change.oldSize,
                         change.newSize, change.Difference()});
@@ -102,22 +104,20 @@ bool ComparePane::Compare(tarncli::session::MapSession* session, const std::stri
     path_ = path;
     model_.SetRows({});
     std::string error;  // the host's makers add to it: it starts empty
-    const auto older = session != nullptr
-                           ? tarncli::session::CurrentBuild(*session, true, reread, &error)
-                           : std::nullopt;
+    const auto older = session != nullptr ? tarncli::session::CurrentBuild(*session, reread, &error)
+                                          : std::nullopt;
     if (session == nullptr) {
         error = "no workspace open";
     }
     std::ostringstream warnings;
-    const auto newer = older
-                           ? tarncli::LoadBuild(tarncli::SourceOfPath(path), true, warnings, &error)
-                           : std::nullopt;
+    const auto newer =
+        older ? tarncli::LoadBuild(tarncli::SourceOfPath(path), warnings, &error) : std::nullopt;
     if (!newer) {
         summary_->setText(QString::fromStdString("Cannot compare with " + path + ": " + error));
         return false;
     }
-    const tarncli::BuildDiff diff =
-        tarncli::DiffBuilds(older->sections, older->symbols, newer->sections, newer->symbols);
+    const tarncli::BuildDiff diff = tarncli::DiffBuilds(older->sections, *older->linkMap,
+                                                        newer->sections, *newer->data->LinkMap());
     std::vector<DiffRow> rows;
     AddChanges("section", diff.sections, rows);
     AddChanges("symbol", diff.symbols, rows);

@@ -37,9 +37,8 @@ void MemoryUsagePane::Refresh(tarncli::session::MapSession* session, bool reread
     auto* grid = new QGridLayout(content);
     grid->setColumnStretch(1, 1);
     std::string error = session != nullptr ? "" : "No workspace open";
-    const auto build = session != nullptr
-                           ? tarncli::session::CurrentBuild(*session, false, reread, &error)
-                           : std::nullopt;
+    const auto build = session != nullptr ? tarncli::session::CurrentBuild(*session, reread, &error)
+                                          : std::nullopt;
     int row = 0;
     if (!build) {
         grid->addWidget(new QLabel(QString::fromStdString(error)), row++, 0, 1, 3);

@@ -19,15 +19,6 @@ BuildSource SourceOfPath(const std::string& path) {
     return source;
 }
 
-std::vector<SymbolSize> SymbolSizes(CTarnMapDataManager& data) {
-    std::vector<SymbolSize> symbols;
-    symbols.reserve(static_cast<size_t>(data.GetSymbolCount({})));
-    data.LinkMap()->VisitSymbols({}, [&](const LinkMapSymbolView& row) {
-        symbols.push_back({row.name, row.file, row.size});
-    });
-    return symbols;
-}
-
 MapLayout UsageLayout(tarnhost::SubstituteHost& host, CTarnMapDataManager& data) {
     MapLayout layout = MapMemoryLayout(*host.OpenWorkspace()).value_or(MapLayout{});
     if (!layout.regions.empty()) {
@@ -40,7 +31,7 @@ MapLayout UsageLayout(tarnhost::SubstituteHost& host, CTarnMapDataManager& data)
     return layout;
 }
 
-std::optional<LoadedBuild> LoadBuild(const BuildSource& source, bool withSymbols, std::ostream& err,
+std::optional<LoadedBuild> LoadBuild(const BuildSource& source, std::ostream& err,
                                      std::string* error) {
     LoadedBuild build;
     build.host = source.mapFile.empty() ? OpenWorkspaceHost(source.workspaceFile, error)
@@ -59,9 +50,6 @@ std::optional<LoadedBuild> LoadBuild(const BuildSource& source, bool withSymbols
         return std::nullopt;
     }
     data.GetSections(0, data.GetSectionCount(), build.sections);
-    if (withSymbols) {
-        build.symbols = SymbolSizes(data);
-    }
     MapLayout layout = UsageLayout(host, data);
     build.areas = std::move(layout.regions);
     build.loadImages = std::move(layout.loadImages);

@@ -8,7 +8,6 @@
 #include <string>
 #include <vector>
 
-#include "host/cli/BuildDiff.h"
 #include "host/cli/MapRegions.h"
 #include "host/cli/MemoryUsage.h"
 #include "host/lib/SubstituteHost.h"
@@ -27,19 +26,15 @@ struct BuildSource {
 BuildSource SourceOfPath(const std::string& path);
 
 struct LoadedBuild {
-    // The host and the model stay open: the symbols are views into the model's rows.
+    // The host and the model stay open: the diff reads the symbols from the model in place.
     std::unique_ptr<tarnhost::SubstituteHost> host;
     std::unique_ptr<CTarnMapDataManager> data;
-    LinkMapSectionRows sections;      // in listing order, gap rows included
-    std::vector<SymbolSize> symbols;  // empty unless asked for
+    LinkMapSectionRows sections;  // in listing order, gap rows included
     // A GNU ld or lld map's memory regions by name; else the memory description's areas, named
     // by their kind.
     std::vector<UsageArea> areas;
     std::vector<LoadImage> loadImages;  // a GNU ld or lld map's, counted by their load address
 };
-
-// The sizes of the model's symbols, as views into its rows (valid until it reads again).
-std::vector<SymbolSize> SymbolSizes(CTarnMapDataManager& data);
 
 // The areas usage is measured against: a GNU ld or lld map's memory regions by name, else the
 // memory description's areas, named by their kind (read into the model when need be); with a
@@ -47,7 +42,7 @@ std::vector<SymbolSize> SymbolSizes(CTarnMapDataManager& data);
 MapLayout UsageLayout(tarnhost::SubstituteHost& host, CTarnMapDataManager& data);
 
 // Reads the build; workspace warnings go to err. On failure returns nothing and sets error.
-std::optional<LoadedBuild> LoadBuild(const BuildSource& source, bool withSymbols, std::ostream& err,
+std::optional<LoadedBuild> LoadBuild(const BuildSource& source, std::ostream& err,
                                      std::string* error);
 
 }  // namespace tarncli

@@ -11,14 +11,11 @@
 namespace tarncli {
 namespace {
 
-void WriteChanges(const char* record, const std::vector<SizeChange>& changes, TableWriter& table) {
-    // The rows come by size, their names from all over the models' memory: fetch ahead.
-    constexpr size_t kPrefetchDistance = 16;
+void WriteChanges(const char* record, const ChangeList& changes, TableWriter& table) {
     for (size_t i = 0; i < changes.size(); ++i) {
-        if (i + kPrefetchDistance < changes.size()) {
-            __builtin_prefetch(changes[i + kPrefetchDistance].name.data());
-        }
-        const SizeChange& change = changes[i];
+        // The rows come by size, their names from all over the models' memory: fetch ahead.
+        changes.Prefetch(i);
+        const SizeChange change = changes[i];
         table.Text(record).Text(change.name).Text(change.file);
         change.oldSize ? table.Hex(*change.oldSize) : table.Empty();
         change.newSize ? table.Hex(*change.newSize) : table.Empty();
@@ -47,18 +44,18 @@ int RunDiff(const std::vector<std::string>& args, std::ostream& out, std::ostrea
         err << "tarnmap: " << error << "\n";
         return 2;
     }
-    auto older = LoadBuild(SourceOfPath(parsed->oldFile), true, err, &error);
+    auto older = LoadBuild(SourceOfPath(parsed->oldFile), err, &error);
     if (!older) {
         err << "tarnmap: " << error << "\n";
         return 1;
     }
-    auto newer = LoadBuild(SourceOfPath(parsed->newFile), true, err, &error);
+    auto newer = LoadBuild(SourceOfPath(parsed->newFile), err, &error);
     if (!newer) {
         err << "tarnmap: " << error << "\n";
         return 1;
     }
-    const BuildDiff diff =
-        DiffBuilds(older->sections, older->symbols, newer->sections, newer->symbols);
+    const BuildDiff diff = DiffBuilds(older->sections, *older->data->LinkMap(), newer->sections,
+                                      *newer->data->LinkMap());
     auto table = TableWriter::Create(parsed->format, out,
                                      {"record", "name", "file", "old", "new", "difference"});
     WriteChanges("section", diff.sections, *table);

@@ -44,6 +44,19 @@ public:
         used_ += static_cast<size_t>(at - start);
         return *this;
     }
+    // A size difference of at most 8 digits: its sign, then the digits.
+    RowWriter& SignedHex(bool negative, uint32_t magnitude) {
+        char* at = Room(10);
+        char* const start = at;
+        if (rowStarted_) {
+            *at++ = '\t';
+        }
+        rowStarted_ = true;
+        *at++ = negative ? '-' : '+';
+        at = WriteHex(at, magnitude);
+        used_ += static_cast<size_t>(at - start);
+        return *this;
+    }
     // A field that needs no escaping, such as a number already formatted.
     RowWriter& Plain(std::string_view text) {
         char* at = Room(text.size() + 1);

@@ -184,7 +184,7 @@ TableWriter& TableWriter::FormattedHex(uint64_t value) {
     return Put(Kind::kNumber, {text, static_cast<size_t>(end - text)});
 }
 
-TableWriter& TableWriter::SignedHex(int64_t value) {
+TableWriter& TableWriter::FormattedSignedHex(int64_t value) {
     char text[24];
     const char* end = nullptr;
     if (DecimalNumbers()) {

@@ -49,7 +49,15 @@ public:
         return FormattedHex(value);
     }
     // A size difference: a sign and hexadecimal digits ("+00000010", "-00000004").
-    TableWriter& SignedHex(int64_t value);
+    TableWriter& SignedHex(int64_t value) {
+        const uint64_t magnitude =
+            value < 0 ? uint64_t{0} - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
+        if (tsv_ != nullptr && magnitude <= 0xFFFFFFFFu) {
+            tsv_->SignedHex(value < 0, static_cast<uint32_t>(magnitude));
+            return *this;
+        }
+        return FormattedSignedHex(value);
+    }
     // A percentage with one decimal ("45.3").
     TableWriter& Percent(double value);
     TableWriter& Empty() {
@@ -91,6 +99,7 @@ protected:
 private:
     TableWriter& Put(Kind kind, std::string_view text);
     TableWriter& FormattedHex(uint64_t value);
+    TableWriter& FormattedSignedHex(int64_t value);
     void EndFormattedRow();
     size_t column_ = 0;
 };

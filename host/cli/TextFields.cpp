@@ -80,14 +80,6 @@ char* WriteEscaped(char* out, std::string_view text) {
     return out;
 }
 
-char* WriteHex(char* out, uint32_t value) {
-    static constexpr char kDigits[] = "0123456789ABCDEF";
-    for (int shift = 28; shift >= 0; shift -= 4) {
-        *out++ = kDigits[(value >> shift) & 0xF];
-    }
-    return out;
-}
-
 std::string EscapeField(std::string_view text) {
     std::string out(2 * text.size() + kEscapeSlack, '\0');
     out.resize(static_cast<size_t>(WriteEscaped(out.data(), text) - out.data()));

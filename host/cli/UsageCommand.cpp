@@ -40,7 +40,7 @@ int RunUsage(const std::vector<std::string>& args, std::ostream& out, std::ostre
         return 2;
     }
     const auto build =
-        LoadBuild({parsed->mapFile, parsed->workspaceFile, parsed->elfFile}, false, err, &error);
+        LoadBuild({parsed->mapFile, parsed->workspaceFile, parsed->elfFile}, err, &error);
     if (!build) {
         err << "tarnmap: " << error << "\n";
         return 1;

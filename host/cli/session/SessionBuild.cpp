@@ -8,8 +8,7 @@
 
 namespace tarncli::session {
 
-std::optional<SessionBuild> CurrentBuild(MapSession& session, bool withSymbols, bool reread,
-                                         std::string* error) {
+std::optional<SessionBuild> CurrentBuild(MapSession& session, bool reread, std::string* error) {
     CTarnMapDataManager& data = session.Sink().DataManager();
     // The sink reloads the link map after a rebuild only for its open Map windows.
     const bool windowOpen = session.Sink().SectionWindowOpen() || session.Sink().SymbolWindowOpen();
@@ -19,9 +18,7 @@ std::optional<SessionBuild> CurrentBuild(MapSession& session, bool withSymbols, 
     }
     SessionBuild build;
     data.GetSections(0, data.GetSectionCount(), build.sections);
-    if (withSymbols) {
-        build.symbols = SymbolSizes(data);
-    }
+    build.linkMap = data.LinkMap();
     MapLayout layout = UsageLayout(session.Host(), data);
     build.areas = std::move(layout.regions);
     build.loadImages = std::move(layout.loadImages);
