@@ -34,7 +34,10 @@ void AddArea(std::string& items, uint64_t start, uint64_t size, const char* kind
         return;
     }
     const uint64_t end = size - 1 > kAddressLimit - start ? kAddressLimit : start + size - 1;
-    items += (items.empty() ? "" : " ") + Hex8(start) + "," + Hex8(end) + "," + kind + ",0,0";
+    if (!items.empty()) {
+        items += ' ';
+    }
+    items += Hex8(start) + "," + Hex8(end) + "," + kind + ",0,0";
 }
 
 bool IsGroupName(const std::string& name) {
