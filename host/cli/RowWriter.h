@@ -22,52 +22,24 @@ public:
 
     // Inline, as a large export writes millions of fields.
     RowWriter& Text(std::string_view text) {
-        // Room for a tab and every character escaped.
-        char* at = Room(2 * text.size() + 1 + kEscapeSlack);
-        char* const start = at;
-        if (rowStarted_) {
-            *at++ = '\t';
-        }
-        rowStarted_ = true;
-        at = WriteEscaped(at, text);
-        used_ += static_cast<size_t>(at - start);
-        return *this;
+        // Room for every character escaped.
+        return Field(2 * text.size() + kEscapeSlack,
+                     [text](char* at) { return WriteEscaped(at, text); });
     }
     RowWriter& Hex(uint32_t value) {
-        char* at = Room(9);
-        char* const start = at;
-        if (rowStarted_) {
-            *at++ = '\t';
-        }
-        rowStarted_ = true;
-        at = WriteHex(at, value);
-        used_ += static_cast<size_t>(at - start);
-        return *this;
+        return Field(8, [value](char* at) { return WriteHex(at, value); });
     }
     // A size difference of at most 8 digits: its sign, then the digits.
     RowWriter& SignedHex(bool negative, uint32_t magnitude) {
-        char* at = Room(10);
-        char* const start = at;
-        if (rowStarted_) {
-            *at++ = '\t';
-        }
-        rowStarted_ = true;
-        *at++ = negative ? '-' : '+';
-        at = WriteHex(at, magnitude);
-        used_ += static_cast<size_t>(at - start);
-        return *this;
+        return Field(9, [negative, magnitude](char* at) {
+            *at++ = negative ? '-' : '+';
+            return WriteHex(at, magnitude);
+        });
     }
     // A field that needs no escaping, such as a number already formatted.
     RowWriter& Plain(std::string_view text) {
-        char* at = Room(text.size() + 1);
-        char* const start = at;
-        if (rowStarted_) {
-            *at++ = '\t';
-        }
-        rowStarted_ = true;
-        at = std::copy(text.begin(), text.end(), at);
-        used_ += static_cast<size_t>(at - start);
-        return *this;
+        return Field(text.size(),
+                     [text](char* at) { return std::copy(text.begin(), text.end(), at); });
     }
     void EndRow() {
         *Room(1) = '\n';
@@ -80,6 +52,20 @@ public:
     void Flush();
 
 private:
+    // A field of at most size characters, which write puts at the pointer it is given and
+    // returns the end of; a tab before it when it is not the row's first.
+    template <class Write>
+    RowWriter& Field(size_t size, Write&& write) {
+        char* at = Room(size + 1);
+        char* const start = at;
+        if (rowStarted_) {
+            *at++ = '\t';
+        }
+        rowStarted_ = true;
+        at = write(at);
+        used_ += static_cast<size_t>(at - start);
+        return *this;
+    }
     // Room for size more characters; writes the buffer out first when it lacks the room.
     char* Room(size_t size) {
         if (capacity_ - used_ < size) {
