@@ -157,10 +157,19 @@ void BM_OpenSymbolWindow(benchmark::State& state) {
 }
 BENCHMARK(BM_OpenSymbolWindow)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5);
 
-void BM_ClickNameHeader(benchmark::State& state) {
-    Front& front = TheFront();
+// The symbol window, opened by an earlier benchmark or now; false, with the benchmark
+// skipped, when it cannot be.
+bool OpenedSymbolWindow(benchmark::State& state, Front& front) {
     if (!front.Ok() || (front.SymbolList() == nullptr && !front.Open())) {
         state.SkipWithError("no symbol window");
+        return false;
+    }
+    return true;
+}
+
+void BM_ClickNameHeader(benchmark::State& state) {
+    Front& front = TheFront();
+    if (!OpenedSymbolWindow(state, front)) {
         return;
     }
     tarngui::ListView* view = front.SymbolList();
@@ -179,8 +188,7 @@ BENCHMARK(BM_ClickNameHeader)->UseManualTime()->Unit(benchmark::kMillisecond)->I
 
 void BM_ScrollToEnd(benchmark::State& state) {
     Front& front = TheFront();
-    if (!front.Ok() || (front.SymbolList() == nullptr && !front.Open())) {
-        state.SkipWithError("no symbol window");
+    if (!OpenedSymbolWindow(state, front)) {
         return;
     }
     tarngui::ListView* view = front.SymbolList();
