@@ -7,10 +7,12 @@
 #include <functional>
 #include <string_view>
 
-#include "host/cli/LargePages.h"
 #include "host/cli/SizeEntry.h"
+#include "platform/system/LargeBlocks.h"
 
 namespace tarncli {
+
+using tarnui::LargeVector;
 
 struct RankedChange {
     uint64_t magnitude;  // the absolute difference

@@ -10,10 +10,12 @@
 #include <vector>
 
 #include "host/cli/ChangeOrder.h"
-#include "host/cli/LargePages.h"
 #include "host/cli/SizeEntry.h"
+#include "platform/system/LargeBlocks.h"
 
 namespace tarncli {
+
+using tarnui::LargeVector;
 
 // The changed rows in their order, made by SizeTable::TakeChanges.
 class ChangeList {

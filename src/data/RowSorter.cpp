@@ -6,6 +6,8 @@
 #include <cstring>
 #include <utility>
 
+#include "platform/system/LargeBlocks.h"
+
 namespace linkmap {
 namespace {
 
@@ -16,7 +18,7 @@ void RadixSort(std::span<Item> items, int firstBit, KeyOf keyOf) {
     if (items.empty()) {
         return;
     }
-    std::vector<Item> scratch(items.size());
+    tarnui::LargeVector<Item> scratch(items.size());
     std::span<Item> from = items;
     std::span<Item> to = scratch;
     for (int shift = firstBit; shift < 64; shift += 11) {
@@ -256,7 +258,7 @@ namespace {
 
 // The texts' entries in ascending order, with starts marking each entry whose text differs
 // from the one before.
-void SortedTextEntries(TextColumn keys, std::vector<TextEntry>& entries,
+void SortedTextEntries(TextColumn keys, tarnui::LargeVector<TextEntry>& entries,
                        std::vector<uint8_t>& starts) {
     entries.resize(keys.count);
     for (size_t i = 0; i < keys.count; ++i) {
@@ -282,7 +284,7 @@ Ranking RanksOfSorted(std::span<const TextEntry> entries, std::span<const uint8_
 }  // namespace
 
 Ranking RankTexts(std::span<const std::string_view> keys) {
-    std::vector<TextEntry> entries;
+    tarnui::LargeVector<TextEntry> entries;
     std::vector<uint8_t> starts;
     const auto textAt = [](const void* context, size_t row) {
         return static_cast<const std::string_view*>(context)[row];
@@ -352,7 +354,7 @@ std::vector<uint32_t> QuicksortOrder(Ranking ranking, RowSortDirection direction
 }
 
 std::vector<uint32_t> TextSortOrder(TextColumn keys, RowSortDirection direction) {
-    std::vector<TextEntry> entries;
+    tarnui::LargeVector<TextEntry> entries;
     std::vector<uint8_t> starts;
     SortedTextEntries(keys, entries, starts);
     if (std::find(starts.begin() + (starts.empty() ? 0 : 1), starts.end(), 0) == starts.end()) {
@@ -364,7 +366,7 @@ std::vector<uint32_t> TextSortOrder(TextColumn keys, RowSortDirection direction)
         return order;
     }
     Ranking ranking = RanksOfSorted(entries, starts);
-    std::vector<TextEntry>().swap(entries);
+    tarnui::LargeVector<TextEntry>().swap(entries);
     return QuicksortOrder(std::move(ranking), direction);
 }
 

@@ -89,7 +89,7 @@ void SymbolTable::Sort(SymbolColumn column, RowSortDirection direction) {
     // Gathers the records into a new array: the reads are independent of one another, so the
     // processor overlaps their cache misses, where following the permutation's cycles in place
     // would wait for each in turn.
-    std::vector<Record> sorted;
+    tarnui::LargeVector<Record> sorted;
     sorted.reserve(records_.size());
     constexpr size_t kAhead = 16;
     for (size_t i = 0; i < order.size(); ++i) {

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/system/LargeBlocks.h"
 #include "src/data/LinkMapColumns.h"
 #include "src/data/LinkMapRows.h"
 #include "src/data/TextArena.h"
@@ -93,7 +94,7 @@ private:
     TextArena arena_;
     std::vector<std::string_view> texts_;
     TextIdIndex textIds_;
-    std::vector<Record> records_;
+    tarnui::LargeVector<Record> records_;
 };
 
 }  // namespace linkmap

@@ -3,6 +3,8 @@
 #include <cstring>
 #include <iterator>
 
+#include "platform/system/LargeBlocks.h"
+
 namespace linkmap {
 
 std::string_view TextArena::Store(std::string_view text) {
@@ -10,26 +12,51 @@ std::string_view TextArena::Store(std::string_view text) {
         return {};
     }
     if (text.size() > freeSize_) {
-        if (text.size() > kBlockSize / 4) {
+        if (text.size() > kLongText) {
             // A long text takes a block of its own and leaves the current block in use.
             longTexts_.push_back(std::make_unique_for_overwrite<char[]>(text.size()));
             std::memcpy(longTexts_.back().get(), text.data(), text.size());
             return {longTexts_.back().get(), text.size()};
         }
-        if (spare_.empty()) {
-            blocks_.push_back(std::make_unique_for_overwrite<char[]>(kBlockSize));
-        } else {
-            blocks_.push_back(std::move(spare_.back()));
-            spare_.pop_back();
-        }
-        free_ = blocks_.back().get();
-        freeSize_ = kBlockSize;
+        StartBlock();
     }
     char* stored = free_;
     std::memcpy(stored, text.data(), text.size());
     free_ += text.size();
     freeSize_ -= text.size();
     return {stored, text.size()};
+}
+
+TextArena::Block::Block(size_t size)
+    : data_(static_cast<char*>(tarnui::AllocateLarge(size))), size_(size) {}
+
+TextArena::Block& TextArena::Block::operator=(Block&& other) noexcept {
+    if (this != &other) {
+        if (data_ != nullptr) {
+            tarnui::FreeLarge(data_, size_);
+        }
+        data_ = std::exchange(other.data_, nullptr);
+        size_ = std::exchange(other.size_, 0);
+    }
+    return *this;
+}
+
+TextArena::Block::~Block() {
+    if (data_ != nullptr) {
+        tarnui::FreeLarge(data_, size_);
+    }
+}
+
+void TextArena::StartBlock() {
+    if (spare_.empty()) {
+        blocks_.emplace_back(blocks_.size() < kSmallBlocks ? kSmallBlockSize
+                                                           : tarnui::kLargeBlockSize);
+    } else {
+        blocks_.push_back(std::move(spare_.back()));
+        spare_.pop_back();
+    }
+    free_ = blocks_.back().Data();
+    freeSize_ = blocks_.back().Size();
 }
 
 TextArena& TextArena::operator=(TextArena&& other) noexcept {
