@@ -12,6 +12,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/text/ByteMatch.h"
+
 namespace linkmap {
 
 // A set of byte values, tested with one table look-up.
@@ -38,6 +40,37 @@ public:
         }
         uint64_t mask = 0;
         for (int i = 0; i < 8; ++i)
+            mask |= uint64_t{Has(bytes[i])} << i;
+        return mask;
+    }
+    // Of8 for sixteen bytes.
+    uint64_t Of16(const char* bytes) const {
+        if (isPair_) {
+            return tarnui::MatchSixteen(bytes, pair_[0], pair_[1]);
+        }
+        return Of8(bytes) | Of8(bytes + 8) << 8;
+    }
+    // Which of the first n bytes (n at most 64) are in the set; every bit from n up is set.
+    // Reads no byte outside the n.
+    uint64_t OfUpTo64(const char* bytes, size_t n) const {
+        uint64_t mask = n < 64 ? ~uint64_t{0} << n : 0;
+        size_t i = 0;
+        for (; i + 16 <= n; i += 16)
+            mask |= Of16(bytes + i) << i;
+        if (i == n) {
+            return mask;
+        }
+        // The last few bytes: the end of the sixteen (or eight) bytes that end at n, which
+        // overlap bytes already tested.
+        if (n >= 16) {
+            return mask | (Of16(bytes + n - 16) >> (16 - (n - i))) << i;
+        }
+        for (; i + 8 <= n; i += 8)
+            mask |= Of8(bytes + i) << i;
+        if (i < n && n >= 8) {
+            return mask | (Of8(bytes + n - 8) >> (8 - (n - i))) << i;
+        }
+        for (; i < n; ++i)
             mask |= uint64_t{Has(bytes[i])} << i;
         return mask;
     }
@@ -150,23 +183,30 @@ inline size_t SplitWords(std::string_view text, const CharSet& separators,
                          std::span<std::string_view> out) {
     const char* const data = text.data();
     const size_t size = text.size();
+    if (size <= 64) {
+        // One mask holds the whole text, past its end counted as separators: the k-th word
+        // runs from the k-th start to the k-th end.
+        const uint64_t separator = separators.OfUpTo64(data, size);
+        const uint64_t before = separator << 1 | 1;
+        uint64_t starts = ~separator & before;
+        uint64_t ends = separator & ~before;
+        size_t count = 0;
+        for (; starts != 0; starts &= starts - 1, ends &= ends - 1) {
+            if (count == out.size()) {
+                return count + 1;
+            }
+            const auto begin = static_cast<size_t>(std::countr_zero(starts));
+            const auto end = static_cast<size_t>(std::countr_zero(ends));
+            out[count++] = std::string_view(data + begin, end - begin);
+        }
+        return count;
+    }
     size_t count = 0;
     bool inWord = false;
     size_t wordBegin = 0;
     for (size_t base = 0; base < size; base += 64) {
         const size_t n = std::min<size_t>(64, size - base);
-        uint64_t separator = n < 64 ? ~uint64_t{0} << n : 0;  // past the end counts as one
-        size_t i = 0;
-        for (; i + 8 <= n; i += 8)
-            separator |= separators.Of8(data + base + i) << i;
-        if (i < n && base + n >= 8) {
-            // The last few bytes: the end of the eight bytes that end here, which overlap
-            // bytes already tested.
-            separator |= (separators.Of8(data + base + n - 8) >> (8 - (n - i))) << i;
-        } else {
-            for (; i < n; ++i)
-                separator |= uint64_t{separators.Has(data[base + i])} << i;
-        }
+        const uint64_t separator = separators.OfUpTo64(data + base, n);
         // Bit i: the byte before byte i is a separator (or the text's start).
         const uint64_t before = separator << 1 | (inWord ? 0 : 1);
         uint64_t starts = ~separator & before;

@@ -10,11 +10,13 @@ namespace linkmap {
 namespace {
 
 // The split that stores words, against the plain word visit, on texts of every length around
-// the 64-byte pieces it works in, for each number of words asked for.
+// the 64-byte pieces it works in, for each number of words asked for; with sets of one, two
+// (compared sixteen bytes at once) and three characters.
 TEST(LinkMapText, SplitWordsAgreesWithTheWordVisit) {
     std::mt19937 random(7);
     const std::string alphabet = "  ,,ab\t";
-    for (const CharSet* separators : {&kSpaces, &kSpacesAndCommas}) {
+    constexpr CharSet kThree{" ,\t"};
+    for (const CharSet* separators : {&kSpaces, &kSpacesAndCommas, &kThree}) {
         for (size_t length = 0; length <= 200; ++length) {
             for (int trial = 0; trial < 20; ++trial) {
                 std::string text(length, ' ');
