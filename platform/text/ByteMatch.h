@@ -1,5 +1,5 @@
-// Which of sixteen bytes equal one of two characters, as a bit mask: the step in which the
-// scanners of listing lines look at sixteen bytes at once. It uses the processor's vector
+// Which of sixteen (or sixty-four) bytes equal a character, as a bit mask: the step in which
+// the scanners of listing lines look at many bytes at once. It uses the processor's vector
 // compare where the target has one, and eight bytes in one word at a time otherwise.
 #pragma once
 
@@ -39,6 +39,14 @@ inline uint32_t MatchSixteen(const char* bytes, char a, char b) {
     }
     return mask;
 #endif
+}
+
+// Bit i set when bytes[i] is c, for the sixty-four bytes from bytes on.
+inline uint64_t MatchSixtyFour(const char* bytes, char c) {
+    uint64_t mask = 0;
+    for (int part = 0; part < 4; ++part)
+        mask |= uint64_t{MatchSixteen(bytes + 16 * part, c, c)} << (16 * part);
+    return mask;
 }
 
 }  // namespace tarnui

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "src/data/LinkMapText.h"
 #include "src/shell/HostInterfaces.h"
 
 namespace linkmap {
@@ -20,19 +21,19 @@ public:
     // Text to address in radix 16.
     uint32_t Address(std::string_view text);
     // Text to number in radix 16 (sizes). Inline: a listing has a size on every symbol line.
-    uint32_t Number(std::string_view text) {
+    // readable: how many bytes from the text's start may be read, at least its size.
+    uint32_t Number(std::string_view text, size_t readable) {
         if (text.empty() || text.size() > sizeof(uint64_t)) {
             return ConvertNumber(text);
         }
-        uint64_t bytes = 0;
-        for (size_t i = 0; i < text.size(); ++i)
-            bytes |= uint64_t{static_cast<unsigned char>(text[i])} << (8 * i);
+        const uint64_t bytes = WordBytes(text, readable);
         CachedNumber& slot = numbers_[(bytes * 0x9E3779B97F4A7C15ull) >> (64 - kCacheBits)];
         if (slot.size != text.size() || slot.text != bytes) {
             slot = CachedNumber{bytes, static_cast<uint32_t>(text.size()), ConvertNumber(text)};
         }
         return slot.value;
     }
+    uint32_t Number(std::string_view text) { return Number(text, text.size()); }
     // The highest address of the target: as many "F" digits as the host writes for an address.
     // The whole 32-bit space when the host cannot say.
     uint32_t AddressLimit();

@@ -32,19 +32,27 @@ void LinkMapReader::ExpectListingSize(uintmax_t bytes) {
 }
 
 // AttributeText and ScopeText as stored numbers; a word of the four or two is not looked up.
-SymbolTable::TextId LinkMapReader::AttributeId(std::string_view word) {
+// The known words are told apart without branches: they follow one another at random, and a
+// chain of tests would be mispredicted on most symbols. readable: the bytes of the line from
+// the word's start.
+SymbolTable::TextId LinkMapReader::AttributeId(std::string_view word, size_t readable) {
     if (word.size() <= 5) {
-        switch (FoldedWord(word)) {
-            case FoldedWord("func"):
-                return function_;
-            case FoldedWord("data"):
-                return data_;
-            case FoldedWord("entry"):
-                return entry_;
-            case FoldedWord("none"):
-                return none_;
-            default:
-                break;
+        const uint64_t folded = FoldedWordBytes(word, readable);
+        const std::array<std::pair<uint64_t, SymbolTable::TextId>, 4> known{{
+            {FoldedWord("func"), function_},
+            {FoldedWord("data"), data_},
+            {FoldedWord("entry"), entry_},
+            {FoldedWord("none"), none_},
+        }};
+        SymbolTable::TextId id = 0;
+        bool found = false;
+        for (const auto& [text, textId] : known) {
+            const bool same = folded == text;
+            id |= textId & (SymbolTable::TextId{0} - same);
+            found |= same;
+        }
+        if (found) {
+            return id;
         }
     }
     return listing_.symbols.Intern(word);
@@ -52,13 +60,12 @@ SymbolTable::TextId LinkMapReader::AttributeId(std::string_view word) {
 
 SymbolTable::TextId LinkMapReader::ScopeId(std::string_view word) {
     if (word.size() == 1) {
-        switch (FoldedWord(word)) {
-            case FoldedWord("g"):
-                return global_;
-            case FoldedWord("l"):
-                return local_;
-            default:
-                break;
+        const char folded = static_cast<char>(word[0] | 0x20);
+        const bool global = folded == 'g';
+        const bool local = folded == 'l';
+        if (global || local) {
+            return (global_ & (SymbolTable::TextId{0} - global)) |
+                   (local_ & (SymbolTable::TextId{0} - local));
         }
     }
     return listing_.symbols.Intern(word);
@@ -221,12 +228,17 @@ void LinkMapReader::ReadSymbolValues(std::string_view line) {
     if (SplitWords(line, kSpacesAndCommas, words) != words.size()) {
         return;
     }
+    const char* const end = line.data() + line.size();
+    const auto readable = [end](std::string_view word) {
+        return static_cast<size_t>(end - word.data());
+    };
     const uint32_t address = values_.Address(words[0]);
-    const uint32_t size = values_.Number(words[1]);
+    const uint32_t size = values_.Number(words[1], readable(words[1]));
     Resolve(symbol_.deferredSection, symbol_.section);
     Resolve(symbol_.deferredFile, symbol_.file);
-    listing_.symbols.AddStored(symbol_.pendingName, address, size, AttributeId(words[2]),
-                               ScopeId(words[3]), symbol_.section, symbol_.file);
+    listing_.symbols.AddStored(symbol_.pendingName, address, size,
+                               AttributeId(words[2], readable(words[2])), ScopeId(words[3]),
+                               symbol_.section, symbol_.file);
 }
 
 void LinkMapReader::ReadOptionsLine(std::string_view line) {

@@ -73,7 +73,7 @@ private:
     void ReadOptionsLine(std::string_view line);
     void Defer(DeferredText& deferred, std::string_view text);
     void Resolve(DeferredText& deferred, SymbolTable::TextId& id);
-    SymbolTable::TextId AttributeId(std::string_view word);
+    SymbolTable::TextId AttributeId(std::string_view word, size_t readable);
     SymbolTable::TextId ScopeId(std::string_view word);
 
     HostValueReader& values_;

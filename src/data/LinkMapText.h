@@ -52,7 +52,7 @@ public:
     }
     // Which of the first n bytes (n at most 64) are in the set; every bit from n up is set.
     // Reads no byte outside the n.
-    uint64_t OfUpTo64(const char* bytes, size_t n) const {
+    [[gnu::always_inline]] uint64_t OfUpTo64(const char* bytes, size_t n) const {
         uint64_t mask = n < 64 ? ~uint64_t{0} << n : 0;
         size_t i = 0;
         for (; i + 16 <= n; i += 16)
@@ -147,6 +147,38 @@ constexpr uint64_t FoldedWord(std::string_view word) {
     for (size_t i = 0; i < word.size() && i < 8; ++i)
         folded |= uint64_t{static_cast<unsigned char>(word[i] | 0x20)} << (8 * i);
     return folded;
+}
+
+// The first bytes of a word, at most eight, as one number, the first byte lowest and zero
+// bytes after the word's end. readable: how many bytes from the word's start may be read (at
+// least its size). With eight of them the word is read in one load, and no loop runs as many
+// times as the word is long: words of a listing's columns vary in length from line to line,
+// which a processor mispredicts.
+inline uint64_t WordBytes(std::string_view word, size_t readable) {
+    const size_t size = std::min<size_t>(word.size(), 8);
+    if constexpr (std::endian::native == std::endian::little) {
+        if (readable >= 8 && size > 0) {
+            uint64_t bytes;
+            std::memcpy(&bytes, word.data(), sizeof bytes);
+            // Ones in the word's bytes: shifted in two steps, so that eight bytes give zero.
+            const uint64_t inWord = (uint64_t{1} << (8 * size - 1) << 1) - 1;
+            return bytes & inWord;
+        }
+    }
+    uint64_t bytes = 0;
+    for (size_t i = 0; i < size; ++i)
+        bytes |= uint64_t{static_cast<unsigned char>(word[i])} << (8 * i);
+    return bytes;
+}
+
+// FoldedWord of a word read as WordBytes reads it.
+inline uint64_t FoldedWordBytes(std::string_view word, size_t readable) {
+    const uint64_t bytes = WordBytes(word, readable);
+    // Every byte that is not zero lies in the word; zero bytes inside it fold to 0x20 here
+    // and in FoldedWord alike.
+    const size_t size = std::min<size_t>(word.size(), 8);
+    const uint64_t inWord = size == 0 ? 0 : (uint64_t{1} << (8 * size - 1) << 1) - 1;
+    return (bytes | 0x2020202020202020ull) & inWord;
 }
 
 inline bool StartsWith(std::string_view text, std::string_view prefix) {

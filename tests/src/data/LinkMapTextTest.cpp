@@ -1,4 +1,5 @@
 #include "src/data/LinkMapText.h"
+#include "src/data/LineSplitter.h"
 
 #include <gtest/gtest.h>
 
@@ -68,6 +69,61 @@ TEST(LinkMapText, FoldedWordsMatchOnlyTheSameLettersInAnyCase) {
     EXPECT_NE(FoldedWord(std::string_view("func\0", 5)), FoldedWord("func"));
     EXPECT_NE(FoldedWord("d@ta"), FoldedWord("data"));
     EXPECT_NE(FoldedWord("\xC7"), FoldedWord("g"));
+    // Read in one load from a longer line, or byte by byte at its end: the same number.
+    const std::string line = "FuNc entry,G \xC7\xFFz 0A";
+    for (size_t begin = 0; begin < line.size(); ++begin) {
+        for (size_t size = 0; size <= 9 && begin + size <= line.size(); ++size) {
+            const std::string_view word(line.data() + begin, size);
+            const std::string alone(word);
+            EXPECT_EQ(FoldedWordBytes(word, line.size() - begin), FoldedWord(word)) << alone;
+            EXPECT_EQ(FoldedWordBytes(alone, alone.size()), FoldedWord(word)) << alone;
+            EXPECT_EQ(WordBytes(word, line.size() - begin), WordBytes(alone, alone.size()));
+        }
+    }
+}
+
+// The line splitter, fed a text in blocks of every size, against splitting the whole text at
+// its line feeds: a carriage return before a line feed goes, a last line without one counts,
+// and a stop asked for by the reader ends the feeding at once.
+TEST(LinkMapText, LineSplitterCutsLinesWhateverTheBlocks) {
+    std::mt19937 random(5);
+    const std::string alphabet = "\n\rxxxxxxxxxxxxxxxxxxxxxxxxxxxxyz";
+    for (int trial = 0; trial < 300; ++trial) {
+        std::string text(random() % 400, 'x');
+        for (char& c : text)
+            c = alphabet[random() % alphabet.size()];
+        std::vector<std::string> expected;
+        for (size_t start = 0; start < text.size();) {
+            const size_t end = std::min(text.find('\n', start), text.size());
+            std::string line = text.substr(start, end - start);
+            if (end < text.size() && !line.empty() && line.back() == '\r') {
+                line.pop_back();
+            }
+            expected.push_back(line);
+            start = end + 1;
+        }
+        const size_t stopAfter = trial % 3 == 0 ? 1 + random() % (expected.size() + 1) : SIZE_MAX;
+        LineSplitter splitter;
+        std::vector<std::string> lines;
+        const auto onLine = [&](std::string_view line) {
+            lines.emplace_back(line);
+            return lines.size() < stopAfter;
+        };
+        bool more = true;
+        for (size_t at = 0; more && at < text.size();) {
+            const size_t size = std::min<size_t>(1 + random() % 150, text.size() - at);
+            more = splitter.Feed(std::string_view(text).substr(at, size), onLine);
+            at += size;
+        }
+        if (more) {
+            splitter.Finish(onLine);
+        }
+        if (stopAfter < expected.size()) {
+            expected.resize(stopAfter);
+            EXPECT_FALSE(more);
+        }
+        ASSERT_EQ(lines, expected) << "text \"" << text << '"';
+    }
 }
 
 }  // namespace
