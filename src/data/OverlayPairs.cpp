@@ -1,8 +1,9 @@
 #include "src/data/OverlayPairs.h"
 
-#include <unordered_map>
+#include <vector>
 
 #include "src/data/LinkMapText.h"
+#include "src/data/TextIdIndex.h"
 
 namespace linkmap {
 namespace {
@@ -61,16 +62,23 @@ void ApplyOverlayPairs(const OverlayPairs& pairs, LinkMapSectionRows& sections) 
     if (pairs.overlaidNames.empty()) {
         return;
     }
-    // First section of each name; a lookup table keeps long option lines linear.
-    std::unordered_map<std::string_view, tagLinkMapSectionInfo*> firstByName;
-    firstByName.reserve(sections.size());
+    // First section of each name, numbered by position; a flat lookup table keeps long option
+    // lines linear and allocates nothing per section.
+    std::vector<std::string_view> names;
+    names.reserve(sections.size());
+    TextIdIndex firstByName;
     for (const auto& section : sections) {
-        firstByName.emplace(section->name, section.get());
+        const std::string_view name = section->name;
+        const uint64_t hash = TextIdIndex::Hash(name);
+        names.push_back(name);
+        if (!firstByName.Find(name, hash, names)) {
+            firstByName.Insert(hash, static_cast<TextIdIndex::TextId>(names.size() - 1), names);
+        }
     }
     for (size_t i = 0; i < pairs.overlaidNames.size(); ++i) {
-        const auto found = firstByName.find(pairs.overlaidNames[i]);
-        if (found != firstByName.end()) {
-            found->second->overlay = pairs.baseNames[i];
+        const std::string_view name = pairs.overlaidNames[i];
+        if (const auto found = firstByName.Find(name, TextIdIndex::Hash(name), names)) {
+            sections[*found]->overlay = pairs.baseNames[i];
         }
     }
 }
