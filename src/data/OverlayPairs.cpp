@@ -67,6 +67,7 @@ void ApplyOverlayPairs(const OverlayPairs& pairs, LinkMapSectionRows& sections) 
     std::vector<std::string_view> names;
     names.reserve(sections.size());
     TextIdIndex firstByName;
+    firstByName.Reserve(sections.size());
     for (const auto& section : sections) {
         const std::string_view name = section->name;
         const uint64_t hash = TextIdIndex::Hash(name);

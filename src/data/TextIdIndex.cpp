@@ -1,6 +1,7 @@
 #include "src/data/TextIdIndex.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 
 namespace linkmap {
@@ -67,6 +68,12 @@ void TextIdIndex::Grow(const std::vector<std::string_view>& texts) {
         if (slot.id != 0) {
             Place(Hash(texts[slot.id - 1]), slot.id - 1);
         }
+    }
+}
+
+void TextIdIndex::Reserve(size_t count) {
+    if (used_ == 0 && 2 * count > slots_.size()) {
+        slots_.assign(std::bit_ceil(std::max<size_t>(64, 2 * count)), Slot{});
     }
 }
 

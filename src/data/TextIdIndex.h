@@ -30,6 +30,9 @@ public:
     }
     // Forgets every number; the table keeps its room.
     void Clear();
+    // Makes room for this many numbers before any is inserted, so that the table does not
+    // grow step by step.
+    void Reserve(size_t count);
 
 private:
     struct Slot {
