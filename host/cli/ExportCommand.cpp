@@ -9,6 +9,7 @@
 #include "host/cli/Arguments.h"
 #include "host/cli/HostSession.h"
 #include "host/cli/RowWriter.h"
+#include "host/cli/SymbolTsvRows.h"
 #include "host/cli/TableWriter.h"
 #include "src/data/CTarnMapDataManager.h"
 
@@ -35,9 +36,8 @@ const std::vector<std::string> kSymbolColumns{"name",  "address", "size", "attri
                                               "scope", "section", "file"};
 
 // The symbols are read in place: a copy of every row would double the memory of a large
-// listing. Rows is a TableWriter or, for tsv, the plain RowWriter that writes the same text.
-template <class Rows>
-void WriteSymbolRows(const CLinkMapInfo& linkMap, const std::string& section, Rows& rows) {
+// listing (tsv, the largest, has a writer of its own: WriteSymbolTsvRows).
+void WriteSymbolRows(const CLinkMapInfo& linkMap, const std::string& section, TableWriter& rows) {
     linkMap.VisitSymbols(section, [&](const LinkMapSymbolView& row) {
         rows.Text(row.name).Hex(row.address).Hex(row.size).Text(row.attribute);
         rows.Text(row.scope).Text(row.section).Text(row.file).EndRow();
@@ -56,7 +56,7 @@ void WriteSymbols(CTarnMapDataManager& data, const ExportArguments& args, std::o
         for (const std::string& column : kSymbolColumns)
             rows.Text(column);
         rows.EndRow();
-        WriteSymbolRows(linkMap, section, rows);
+        WriteSymbolTsvRows(linkMap, section, rows);
         return;
     }
     auto table = TableWriter::Create(args.format, out, kSymbolColumns);

@@ -134,29 +134,6 @@ void CLinkMapInfo::SortSections(SectionColumn column, RowSortDirection direction
     linkmap::SortRows(sectionRows_, linkmap::SectionRowFields{}, linkmap::KeyOf(column), direction);
 }
 
-template <class Visit>
-void CLinkMapInfo::ForEachSymbolOf(const std::string& section, Visit&& visit) const {
-    const size_t count = symbols_.Size();
-    if (section.empty()) {
-        for (size_t i = 0; i < count; ++i) {
-            if (!visit(i)) {
-                return;
-            }
-        }
-        return;
-    }
-    // Sections are stored texts: a section never named in the listing has no symbols.
-    const auto id = symbols_.FindText(section);
-    if (!id) {
-        return;
-    }
-    for (size_t i = 0; i < count; ++i) {
-        if (symbols_.SectionId(i) == *id && !visit(i)) {
-            return;
-        }
-    }
-}
-
 int32_t CLinkMapInfo::GetSymbolCount(const std::string& section) const {
     int32_t count = 0;
     ForEachSymbolOf(section, [&](size_t) {
@@ -195,9 +172,8 @@ int32_t CLinkMapInfo::GetSymbols(int32_t first, int32_t count, const std::string
 
 void CLinkMapInfo::VisitSymbols(const std::string& section,
                                 const std::function<void(const LinkMapSymbolView&)>& visit) const {
-    constexpr size_t kPrefetchDistance = 16;
     ForEachSymbolOf(section, [&](size_t i) {
-        symbols_.Prefetch(i + kPrefetchDistance);
+        symbols_.Prefetch(i + kSymbolPrefetchDistance);
         visit(symbols_.View(i));
         return true;
     });

@@ -52,6 +52,18 @@ public:
     // as a view into the model's own row: for callers that only read the rows once.
     void VisitSymbols(const std::string& section,
                       const std::function<void(const LinkMapSymbolView&)>& visit) const;
+    // VisitSymbols for writers that prepare each repeating text once: the rows come with those
+    // texts by number, for GetSymbolTexts. Inline, so that a large export makes no call a row.
+    template <class Visit>
+    void VisitSymbolRecords(const std::string& section, Visit&& visit) const {
+        ForEachSymbolOf(section, [&](size_t i) {
+            symbols_.Prefetch(i + kSymbolPrefetchDistance);
+            visit(symbols_.NumberedRow(i));
+            return true;
+        });
+    }
+    // The texts that repeat from symbol to symbol, by number.
+    const std::vector<std::string_view>& GetSymbolTexts() const { return symbols_.Texts(); }
 
     // Appends the merged address ranges of the section rows that are not gaps, in row order.
     // Returns 1, or 0 when there is no such row.
@@ -72,6 +84,9 @@ private:
     void Clear();
     std::string FindListingPath() const;
     void TakeListing(linkmap::LinkMapListing& listing, linkmap::HostValueReader& values);
+    // How many rows ahead a visit of the symbols fetches a name: after a sort, rows read in
+    // order reach their names all over the name store.
+    static constexpr size_t kSymbolPrefetchDistance = 16;
     // Calls visit(index) for the symbols of a section (all for an empty name) in row order
     // until it returns false.
     template <class Visit>
@@ -91,3 +106,26 @@ private:
     SymbolColumn symbolSortColumn_ = kNoSymbolColumn;
     RowSortDirection symbolSortDirection_ = kNoSortDirection;
 };
+
+template <class Visit>
+inline void CLinkMapInfo::ForEachSymbolOf(const std::string& section, Visit&& visit) const {
+    const size_t count = symbols_.Size();
+    if (section.empty()) {
+        for (size_t i = 0; i < count; ++i) {
+            if (!visit(i)) {
+                return;
+            }
+        }
+        return;
+    }
+    // Sections are stored texts: a section never named in the listing has no symbols.
+    const auto id = symbols_.FindText(section);
+    if (!id) {
+        return;
+    }
+    for (size_t i = 0; i < count; ++i) {
+        if (symbols_.SectionId(i) == *id && !visit(i)) {
+            return;
+        }
+    }
+}

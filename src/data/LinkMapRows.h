@@ -43,6 +43,19 @@ struct LinkMapSymbolView {
     std::string_view file;
 };
 
+// A symbol row as the model holds it with its repeating texts (attribute, scope, section,
+// file) by their number among the model's symbol texts: for callers that write each of those
+// texts once in a form of their own. Valid until the model loads or sorts again.
+struct LinkMapSymbolRecord {
+    std::string_view name;
+    uint32_t address = 0;
+    uint32_t size = 0;
+    uint32_t attribute = 0;
+    uint32_t scope = 0;
+    uint32_t section = 0;
+    uint32_t file = 0;
+};
+
 // Arrays of owned rows, as the model keeps them and as callers receive copies.
 using LinkMapSectionRows = std::vector<std::unique_ptr<tagLinkMapSectionInfo>>;
 using LinkMapSymbolRows = std::vector<std::unique_ptr<tagLinkMapSymbolInfo>>;

@@ -55,6 +55,16 @@ public:
 
     size_t Size() const { return records_.size(); }
     LinkMapSymbolView View(size_t index) const;
+    // A row with its repeating texts by number, for Texts.
+    LinkMapSymbolRecord NumberedRow(size_t index) const {
+        const Record& r = records_[index];
+        return LinkMapSymbolRecord{
+            {r.name, r.nameSize},    r.address,           r.size,
+            r.texts[kAttributeText], r.texts[kScopeText], r.texts[kSectionText],
+            r.texts[kFileText]};
+    }
+    // The repeating texts by number.
+    const std::vector<std::string_view>& Texts() const { return texts_; }
     tagLinkMapSymbolInfo Row(size_t index) const;
     TextId SectionId(size_t index) const { return records_[index].texts[kSectionText]; }
     // Asks the processor to fetch a row's name ahead of its use: after a sort, rows read in
