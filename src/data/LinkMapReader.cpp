@@ -200,7 +200,10 @@ void LinkMapReader::ReadSymbolLine(std::string_view raw, std::string_view line) 
 void LinkMapReader::ReadFileLine(std::string_view rest) {
     symbol_.skipAfterFile = true;
     std::array<std::string_view, 2> words;
-    if (SplitWords(rest, kSpaces, words) >= 2 && words[0] == "START" && words[1] == "END") {
+    // The column header under "FILE=" names no file; a file's name is split only when it could
+    // be that header.
+    if (StartsWith(rest, "START") && SplitWords(rest, kSpaces, words) >= 2 &&
+        words[0] == "START" && words[1] == "END") {
         return;
     }
     // Listings written on either kind of system separate directories with "\" or "/".

@@ -7,24 +7,18 @@
 
 namespace linkmap {
 
-std::string_view TextArena::Store(std::string_view text) {
+std::string_view TextArena::StoreSlow(std::string_view text) {
     if (text.empty()) {
         return {};
     }
-    if (text.size() > freeSize_) {
-        if (text.size() > kLongText) {
-            // A long text takes a block of its own and leaves the current block in use.
-            longTexts_.push_back(std::make_unique_for_overwrite<char[]>(text.size()));
-            std::memcpy(longTexts_.back().get(), text.data(), text.size());
-            return {longTexts_.back().get(), text.size()};
-        }
-        StartBlock();
+    if (text.size() > kLongText) {
+        // A long text takes a block of its own and leaves the current block in use.
+        longTexts_.push_back(std::make_unique_for_overwrite<char[]>(text.size()));
+        std::memcpy(longTexts_.back().get(), text.data(), text.size());
+        return {longTexts_.back().get(), text.size()};
     }
-    char* stored = free_;
-    std::memcpy(stored, text.data(), text.size());
-    free_ += text.size();
-    freeSize_ -= text.size();
-    return {stored, text.size()};
+    StartBlock();
+    return Store(text);
 }
 
 TextArena::Block::Block(size_t size)

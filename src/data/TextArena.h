@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstring>
 #include <memory>
 #include <string_view>
 #include <utility>
@@ -19,7 +20,17 @@ public:
     TextArena(TextArena&& other) noexcept { *this = std::move(other); }
     TextArena& operator=(TextArena&& other) noexcept;
 
-    std::string_view Store(std::string_view text);
+    // Inline for the common case, a short text that fits the block in use.
+    std::string_view Store(std::string_view text) {
+        if (text.empty() || text.size() > freeSize_) {
+            return StoreSlow(text);
+        }
+        char* stored = free_;
+        std::memcpy(stored, text.data(), text.size());
+        free_ += text.size();
+        freeSize_ -= text.size();
+        return {stored, text.size()};
+    }
     void Clear();
     // Forgets every text but keeps the blocks, which the texts stored next fill again.
     void Rewind();
@@ -49,6 +60,7 @@ private:
         size_t size_;
     };
 
+    std::string_view StoreSlow(std::string_view text);
     void StartBlock();
 
     std::vector<Block> blocks_;                       // filled blocks, the last in use
