@@ -206,10 +206,12 @@ void LinkMapReader::ReadFileLine(std::string_view rest) {
         words[0] == "START" && words[1] == "END") {
         return;
     }
-    // Listings written on either kind of system separate directories with "\" or "/".
-    const size_t separator = rest.find_last_of("\\/");
-    Defer(symbol_.deferredFile,
-          separator == std::string_view::npos ? rest : rest.substr(separator + 1));
+    // Listings written on either kind of system separate directories with "\" or "/". The name
+    // is short: a byte loop from its end beats a search of the set per byte.
+    size_t nameStart = rest.size();
+    while (nameStart > 0 && rest[nameStart - 1] != '\\' && rest[nameStart - 1] != '/')
+        --nameStart;
+    Defer(symbol_.deferredFile, rest.substr(nameStart));
 }
 
 void LinkMapReader::Defer(DeferredText& deferred, std::string_view text) {
