@@ -73,7 +73,7 @@ void ApplyOverlayPairs(const OverlayPairs& pairs, LinkMapSectionRows& sections) 
         const uint64_t hash = TextIdIndex::Hash(name);
         names.push_back(name);
         if (!firstByName.Find(name, hash, names)) {
-            firstByName.Insert(hash, static_cast<TextIdIndex::TextId>(names.size() - 1), names);
+            firstByName.Insert(hash, static_cast<TextIdIndex::TextId>(names.size() - 1));
         }
     }
     for (size_t i = 0; i < pairs.overlaidNames.size(); ++i) {

@@ -11,7 +11,7 @@ SymbolTable::TextId SymbolTable::Intern(std::string_view text, uint64_t hash) {
     }
     const auto id = static_cast<TextId>(texts_.size());
     texts_.push_back(arena_.Store(text));
-    textIds_.Insert(hash, id, texts_);
+    textIds_.Insert(hash, id);
     return id;
 }
 

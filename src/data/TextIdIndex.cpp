@@ -20,8 +20,8 @@ uint64_t TextIdIndex::Hash(std::string_view text) {
     for (size_t i = 0; at + i < text.size(); ++i)
         tail |= uint64_t{static_cast<unsigned char>(text[at + i])} << (8 * i);
     hash = (hash ^ tail) * kMultiplier;
-    // The low bits of a product depend on the low bytes alone, and the slot is chosen by the
-    // low bits: mixed down, so that names differing only in their last characters spread.
+    // Mixed at the end, so that the high bits, which choose the slot, depend on every byte as
+    // much as the low ones: names differing only in their last characters spread.
     hash ^= hash >> 33;
     hash *= 0xFF51AFD7ED558CCDull;
     return hash ^ (hash >> 33);
@@ -34,7 +34,7 @@ std::optional<TextIdIndex::TextId> TextIdIndex::Find(
     }
     const size_t mask = slots_.size() - 1;
     const auto tag = static_cast<uint32_t>(hash >> 32);
-    for (size_t at = hash & mask;; at = (at + 1) & mask) {
+    for (size_t at = Home(hash);; at = (at + 1) & mask) {
         const Slot& slot = slots_[at];
         if (slot.id == 0) {
             return std::nullopt;
@@ -45,35 +45,37 @@ std::optional<TextIdIndex::TextId> TextIdIndex::Find(
     }
 }
 
-void TextIdIndex::Insert(uint64_t hash, TextId id, const std::vector<std::string_view>& texts) {
+void TextIdIndex::Insert(uint64_t hash, TextId id) {
     if (2 * (used_ + 1) > slots_.size()) {
-        Grow(texts);
+        Resize(slots_.empty() ? 64 : slots_.size() * 2);
     }
-    Place(hash, id);
+    Place(static_cast<uint32_t>(hash >> 32), id);
     ++used_;
 }
 
-void TextIdIndex::Place(uint64_t hash, TextId id) {
+void TextIdIndex::Place(uint32_t tag, TextId id) {
     const size_t mask = slots_.size() - 1;
-    size_t at = hash & mask;
+    size_t at = Home(uint64_t{tag} << 32);
     while (slots_[at].id != 0)
         at = (at + 1) & mask;
-    slots_[at] = Slot{static_cast<uint32_t>(hash >> 32), id + 1};
+    slots_[at] = Slot{tag, id + 1};
 }
 
-void TextIdIndex::Grow(const std::vector<std::string_view>& texts) {
+void TextIdIndex::Resize(size_t slotCount) {
+    // The slot position comes from the tag's bits, so a table has at most 2^32 slots.
     const std::vector<Slot> old = std::move(slots_);
-    slots_.assign(old.empty() ? 64 : old.size() * 2, Slot{});
+    slots_.assign(slotCount, Slot{});
+    shift_ = 64 - std::countr_zero(slotCount);
     for (const Slot& slot : old) {
         if (slot.id != 0) {
-            Place(Hash(texts[slot.id - 1]), slot.id - 1);
+            Place(slot.tag, slot.id - 1);
         }
     }
 }
 
 void TextIdIndex::Reserve(size_t count) {
-    if (used_ == 0 && 2 * count > slots_.size()) {
-        slots_.assign(std::bit_ceil(std::max<size_t>(64, 2 * count)), Slot{});
+    if (2 * count > slots_.size()) {
+        Resize(std::bit_ceil(std::max<size_t>(64, 2 * count)));
     }
 }
 
