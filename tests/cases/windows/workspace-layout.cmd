@@ -1,7 +1,7 @@
 cp "$CASE_DIR/maps.tarnws" "$CASE_DIR/workspace-layout.tms" "$CASE_DIR/workspace-restore.tms" "$WORK/"
 cp "$DATA/listings/small.map" "$WORK/build.map"
 "$TARNMAP" script workspace-layout.tms
-cat maps.tarnws.data
+cat "$TARNMAP_CONFIG_DIR/options.ini" maps.tarnws.data
 # Another session hid the section list's overlay column, expanded the first section list of
 # the section setting tree and searched for ten names, the latest first.
 sed -i -e 's/^MapSctListWnd0ColWidth4 = .*/MapSctListWnd0ColWidth4 = 0/' \
