@@ -1,1 +1,0 @@
-"$TARNMAP" script "$CASE_DIR/symbol-find.tms"

@@ -1,0 +1,1 @@
+"$TARNMAP" script "$CASE_DIR/symbol-list-dialogs.tms"
