@@ -6,3 +6,8 @@ cp "$DEMO/demo.tarnws" "$DEMO/blinky.map" .
 diff "$DEMO/demo.tarnws" demo.tarnws
 echo "== again: everything is covered; the touching RAM resources merge"
 "$TARNMAP" allocate --workspace demo.tarnws | grep '^resource'
+echo "== a third time nothing is new: the file is not rewritten (same file, same modification time)"
+before=$(stat -c '%i %Y.%y' demo.tarnws)
+sleep 0.05
+"$TARNMAP" allocate --workspace demo.tarnws >/dev/null
+[ "$before" = "$(stat -c '%i %Y.%y' demo.tarnws)" ] && echo "workspace file untouched"

@@ -16,5 +16,6 @@ run export symbols --map none.map
 run export symbols --map "$WORK/folder.map"
 run export sections --workspace nomap.tarnws
 run export sections --workspace "$WORK/broken.tarnws"
+run export sections --workspace "$WORK"
 # An unknown command prints the usage below its first line.
 "$TARNMAP" frobnicate 2>&1 | sed -n 1p; echo "[exit ${PIPESTATUS[0]}]"
