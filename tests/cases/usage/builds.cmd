@@ -3,4 +3,3 @@
 "$TARNMAP" usage --workspace "$DATA/builds/old.tarnws"
 "$TARNMAP" usage --workspace "$DATA/builds/new.tarnws"
 "$TARNMAP" usage --map "$DATA/builds/new.map"
-"$TARNMAP" usage --workspace "$DATA/builds/new.tarnws" --format json
