@@ -237,27 +237,27 @@ TEST_F(ResourceLibraryTest, TreeImagesAreDistinctSixteenPixelPictures) {
 
 // --- the whole table as text -------------------------------------------------------------------
 
-// A bitmap as rows of characters: "." transparent, then one letter per colour in order of
-// appearance, the colours listed after the rows.
-void WriteImage(std::ostream& out, int width, int height, const std::vector<uint32_t>& pixels) {
+// A bitmap as its colours in order of first appearance and a digest (FNV-1a) of every pixel,
+// transparent ones as 0: a changed pixel changes the digest. The pictures are the pixel rows
+// of src/resources.
+void WriteImage(std::ostream& out, const std::vector<uint32_t>& pixels) {
     std::vector<uint32_t> colours;
-    for (int y = 0; y < height; ++y) {
-        out << "    ";
-        for (int x = 0; x < width; ++x) {
-            const uint32_t pixel = pixels[static_cast<size_t>(y * width + x)];
-            auto at = std::find(colours.begin(), colours.end(), pixel);
-            if (Opaque(pixel) && at == colours.end()) {
-                at = colours.insert(at, pixel);
-            }
-            out << (Opaque(pixel) ? static_cast<char>('a' + (at - colours.begin()) % 26) : '.');
+    uint64_t digest = 14695981039346656037ull;
+    for (uint32_t pixel : pixels) {
+        if (!Opaque(pixel)) {
+            pixel = 0;
+        } else if (std::find(colours.begin(), colours.end(), pixel) == colours.end()) {
+            colours.push_back(pixel);
         }
-        out << "\n";
+        for (int shift = 0; shift < 32; shift += 8) {
+            digest = (digest ^ ((pixel >> shift) & 0xFF)) * 1099511628211ull;
+        }
     }
-    out << "    colours";
+    out << "    colours" << std::hex << std::uppercase;
     for (uint32_t colour : colours) {
-        out << " " << std::hex << std::uppercase << colour << std::dec;
+        out << " " << colour;
     }
-    out << "\n";
+    out << " digest " << digest << std::dec << "\n";
 }
 
 void WriteMenu(std::ostream& out, const std::vector<MenuItemTemplate>& items, int depth) {
@@ -305,12 +305,12 @@ std::string Describe(const tarnui::ResourceTable& table) {
     }
     for (const auto& [id, bitmap] : table.bitmaps) {
         out << "bitmap " << id << " " << bitmap.width << "x" << bitmap.height << "\n";
-        WriteImage(out, bitmap.width, bitmap.height, bitmap.pixels);
+        WriteImage(out, bitmap.pixels);
     }
     for (const auto& [id, cursor] : table.cursors) {
         out << "cursor " << id << " " << cursor.width << "x" << cursor.height << " hot spot "
             << cursor.hotX << "," << cursor.hotY << "\n";
-        WriteImage(out, cursor.width, cursor.height, cursor.pixels);
+        WriteImage(out, cursor.pixels);
     }
     return out.str();
 }
