@@ -11,15 +11,11 @@
 namespace shelltest {
 namespace {
 
-TEST(CommandSinkClients, AdvisedInOrderAnsweredByIdentifierAndUnadvisedAtTheEnd) {
-    tarnhost::TempDir dir;
-    tarnui::HeadlessBackend backend;
-    tarnui::ScopedBackend use(backend);
-    tarnhost::SubstituteHost::Options options;
-    options.configDir = dir / "config";
-    tarnhost::SubstituteHost host(nullptr, options);
-    auto sink = std::make_unique<CTarnMapDataCommandSink>(host.Host(), nullptr);
-    const auto& clients = host.HostObject().Clients();
+using CommandSinkClients = ShellTest;
+
+TEST_F(CommandSinkClients, AdvisedInOrderAnsweredByIdentifierAndUnadvisedAtTheEnd) {
+    auto sink = std::make_unique<CTarnMapDataCommandSink>(Host(), nullptr);
+    const auto& clients = host_.HostObject().Clients();
     const TarnId expected[] = {kIdIBraeWorkSpaceClient, kIdIBraeWorkSpaceClient2,
                                kIdIBraeFormatViewClient2, kIdIBraeDataManagerOptionsClient};
     ASSERT_EQ(clients.size(), 4u);
@@ -29,13 +25,13 @@ TEST(CommandSinkClients, AdvisedInOrderAnsweredByIdentifierAndUnadvisedAtTheEnd)
         ASSERT_EQ(clients[i].second->QueryInterface(expected[i], &asked), kStatusOk) << i;
         EXPECT_EQ(asked, clients[i].second) << i;
     }
-    void* none = &dir;
+    void* none = &dir_;
     EXPECT_EQ(clients[0].second->QueryInterface(kIdIBraeComponent, &none), kStatusNoInterface);
     EXPECT_EQ(none, nullptr);
     // Nothing is open yet: "Map..." waits for a workspace.
     EXPECT_FALSE(sink->OpenMapEnabled());
     sink.reset();
-    EXPECT_TRUE(host.HostObject().Clients().empty());
+    EXPECT_TRUE(host_.HostObject().Clients().empty());
 }
 
 TEST(FindHistoryText, EntriesJoinWithPlusAndEveryPlusSplits) {

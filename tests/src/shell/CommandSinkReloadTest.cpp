@@ -4,7 +4,6 @@
 
 #include <filesystem>
 
-#include "src/shell/sink/CTarnMapDataCommandSink.h"
 #include "tests/src/shell/ShellTestSupport.h"
 
 namespace shelltest {
@@ -12,35 +11,21 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class SinkReload : public ::testing::Test {
+class SinkReload : public MapSinkTest {
 protected:
-    SinkReload() : use_(backend_) {
-        SetComponentResourceTable(&ResourceLibrary()->Table());
+    SinkReload() {
         for (const char* name : {"demo.tarnws", "blinky.map"}) {
             fs::copy_file(fs::path(TARN_SOURCE_DIR) / "examples/demo" / name, dir_.Path() / name);
         }
         std::string error;
         auto workspace = tarnhost::Workspace::Open(dir_ / "demo.tarnws", &error);
         EXPECT_NE(workspace, nullptr) << error;
-        host_ = std::make_unique<tarnhost::SubstituteHost>(std::move(workspace), SinkOptions());
-        manager_ = std::make_unique<CViewFrameManager>(host_->Host());
-        sink_ = std::make_unique<CTarnMapDataCommandSink>(host_->Host(), manager_.get());
-        EXPECT_TRUE(sink_->CreateSinkWindow());
-        const tarnhost::Contexts c = host_->ContextStrings();
-        sink_->DataManager().SetContext(c.workspace, c.project, c.config, c.device);
-    }
-
-    ~SinkReload() override { SetComponentResourceTable(nullptr); }
-
-    tarnhost::SubstituteHost::Options SinkOptions() const {
-        tarnhost::SubstituteHost::Options options;
-        options.configDir = dir_ / "config";
-        return options;
+        Start(std::move(workspace));
     }
 
     void OpenView(const std::string& name, int kind) {
-        tarnui::Window* pane = manager_->CreatePane("{KEY}" + name, name, 0x400, 0);
-        auto view = std::make_unique<RecordingView>(name, &journal_, host_->Host(), manager_.get(),
+        tarnui::Window* pane = frames_->CreatePane("{KEY}" + name, name, 0x400, 0);
+        auto view = std::make_unique<RecordingView>(name, &journal_, host_->Host(), frames_.get(),
                                                     sink_.get());
         view->SetKind(kind);
         ASSERT_TRUE(view->CreateViewWindow(pane, sink_.get()));
@@ -53,14 +38,6 @@ protected:
         LinkerSectionRows rows;
         return sink_->DataManager().GetLinkerSections(rows);
     }
-
-    tarnhost::TempDir dir_;
-    tarnui::HeadlessBackend backend_;
-    tarnui::ScopedBackend use_;
-    std::vector<std::string> journal_;  // outlives the views, which log their deletion
-    std::unique_ptr<tarnhost::SubstituteHost> host_;
-    std::unique_ptr<CViewFrameManager> manager_;
-    std::unique_ptr<CTarnMapDataCommandSink> sink_;
 };
 
 TEST_F(SinkReload, NothingIsReadWhileNoMapWindowIsOpen) {

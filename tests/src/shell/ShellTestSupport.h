@@ -17,6 +17,7 @@
 #include "src/shell/framework/CUiDebugCommandSink.h"
 #include "src/shell/framework/CViewFrameManager.h"
 #include "src/shell/framework/ComponentModuleState.h"
+#include "src/shell/sink/CTarnMapDataCommandSink.h"
 #include "tests/support/TempDir.h"
 
 namespace shelltest {
@@ -114,6 +115,38 @@ protected:
     tarnui::ScopedBackend use_;
     tarnhost::SubstituteHost host_;
     std::vector<std::string> journal_;
+};
+
+// The component's command sink with its window on a substitute host with the given workspace,
+// its models given the host's context strings; options and profile in a fresh directory.
+class MapSinkTest : public ::testing::Test {
+protected:
+    MapSinkTest() : use_(backend_) { SetComponentResourceTable(&ResourceLibrary()->Table()); }
+    ~MapSinkTest() override {
+        sink_.reset();
+        SetComponentResourceTable(nullptr);
+    }
+
+    void Start(std::unique_ptr<tarnhost::Workspace> workspace) {
+        host_ = std::make_unique<tarnhost::SubstituteHost>(
+            std::move(workspace),
+            tarnhost::SubstituteHost::Options{.installDir = dir_.Path().string(),
+                                              .hostPlaceholders = {},
+                                              .configDir = dir_ / "config"});
+        frames_ = std::make_unique<CViewFrameManager>(host_->Host());
+        sink_ = std::make_unique<CTarnMapDataCommandSink>(host_->Host(), frames_.get());
+        EXPECT_TRUE(sink_->CreateSinkWindow());
+        const tarnhost::Contexts c = host_->ContextStrings();
+        sink_->DataManager().SetContext(c.workspace, c.project, c.config, c.device);
+    }
+
+    tarnhost::TempDir dir_;
+    tarnui::HeadlessBackend backend_;
+    tarnui::ScopedBackend use_;
+    std::vector<std::string> journal_;  // outlives the views, which log their deletion
+    std::unique_ptr<tarnhost::SubstituteHost> host_;
+    std::unique_ptr<CViewFrameManager> frames_;
+    std::unique_ptr<CTarnMapDataCommandSink> sink_;
 };
 
 }  // namespace shelltest

@@ -5,36 +5,17 @@
 #include <memory>
 #include <string>
 
-#include "host/lib/SubstituteHost.h"
-#include "platform/backend/HeadlessBackend.h"
 #include "platform/graphics/ImageList.h"
-#include "src/shell/framework/CViewFrameManager.h"
-#include "src/shell/framework/ComponentModuleState.h"
-#include "src/shell/sink/CTarnMapDataCommandSink.h"
 #include "src/shell/sink/MapViewFactory.h"
 #include "src/views/CTarnMapSectionListInstanceCtrl.h"
 #include "tests/src/shell/ShellTestSupport.h"
 
 namespace {
 
-class ListViewsTest : public ::testing::Test {
+class ListViewsTest : public shelltest::MapSinkTest {
 protected:
-    ListViewsTest()
-        : use_(backend),
-          host_(tarnhost::Workspace::ForListing(TARN_TEST_DATA_DIR "/listings/views.map"),
-                {.installDir = dir_.Path().string(),
-                 .hostPlaceholders = {},
-                 .configDir = dir_.Path().string()}) {
-        SetComponentResourceTable(&shelltest::ResourceLibrary()->Table());
-        frames_ = std::make_unique<CViewFrameManager>(host_.Host());
-        sink_ = std::make_unique<CTarnMapDataCommandSink>(host_.Host(), frames_.get());
-        EXPECT_TRUE(sink_->CreateSinkWindow());
-        const tarnhost::Contexts c = host_.ContextStrings();
-        sink_->DataManager().SetContext(c.workspace, c.project, c.config, c.device);
-    }
-    ~ListViewsTest() override {
-        sink_.reset();
-        SetComponentResourceTable(nullptr);
+    ListViewsTest() {
+        Start(tarnhost::Workspace::ForListing(TARN_TEST_DATA_DIR "/listings/views.map"));
     }
 
     // The view in a shown pane of its own, loaded and refreshed.
@@ -50,14 +31,6 @@ protected:
         view->Refresh();
         return view;
     }
-
-    tarnhost::TempDir dir_;
-    tarnui::HeadlessBackend backend;
-
-    tarnui::ScopedBackend use_;
-    tarnhost::SubstituteHost host_;
-    std::unique_ptr<CViewFrameManager> frames_;
-    std::unique_ptr<CTarnMapDataCommandSink> sink_;
 };
 
 // What a transcript does not show: the header arrow and the layout saved on closing. Rows,
@@ -86,9 +59,9 @@ TEST_F(ListViewsTest, HeaderArrowFollowsTheSortAndClosingSavesTheLayout) {
     sink_->CloseAllViews();
     int32_t width = 0;
     const WString section = u"CTarnMapSectionListInstanceCtrl";
-    EXPECT_TRUE(Succeeded(host_.Profile().ReadNumber(section, u"ColWidth0", &width)));
+    EXPECT_TRUE(Succeeded(host_->Profile().ReadNumber(section, u"ColWidth0", &width)));
     EXPECT_EQ(width, 48);
-    EXPECT_TRUE(Succeeded(host_.Profile().ReadNumber(section, u"ColWidth4", &width)));
+    EXPECT_TRUE(Succeeded(host_->Profile().ReadNumber(section, u"ColWidth4", &width)));
     EXPECT_EQ(width, -84);
 }
 

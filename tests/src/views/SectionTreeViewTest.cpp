@@ -5,14 +5,9 @@
 
 #include <memory>
 
-#include "host/lib/SubstituteHost.h"
-#include "platform/backend/HeadlessBackend.h"
 #include "src/resources/ResourceIds.h"
 #include "src/shell/CWorkspaceDataAccessor.h"
-#include "src/shell/framework/CViewFrameManager.h"
-#include "src/shell/framework/ComponentModuleState.h"
 #include "src/shell/framework/NamedColours.h"
-#include "src/shell/sink/CTarnMapDataCommandSink.h"
 #include "src/shell/sink/MapViewFactory.h"
 #include "src/views/CTarnMapSectionTreeInstanceCtrl.h"
 #include "src/views/CTarnMapSymbolListInstanceCtrl.h"
@@ -22,36 +17,21 @@
 
 namespace {
 
-class SectionTreeViewTest : public ::testing::Test {
+class SectionTreeViewTest : public shelltest::MapSinkTest {
 protected:
-    SectionTreeViewTest()
-        : use_(backend),
-          host_(tarnhost::Workspace::ForListing(TARN_TEST_DATA_DIR "/listings/small.map"),
-                {.installDir = dir_.Path().string(),
-                 .hostPlaceholders = {},
-                 .configDir = dir_.Path().string()}) {
-        SetComponentResourceTable(&shelltest::ResourceLibrary()->Table());
-        frames_ = std::make_unique<CViewFrameManager>(host_.Host());
-        sink_ = std::make_unique<CTarnMapDataCommandSink>(host_.Host(), frames_.get());
-        EXPECT_TRUE(sink_->CreateSinkWindow());
-        const tarnhost::Contexts c = host_.ContextStrings();
-        sink_->DataManager().SetContext(c.workspace, c.project, c.config, c.device);
+    SectionTreeViewTest() {
+        Start(tarnhost::Workspace::ForListing(TARN_TEST_DATA_DIR "/listings/small.map"));
         // The symbol list first, then its tree, each in a shown pane.
         auto symbols = MakeListView(kViewSymbolList, *sink_);
         companion = static_cast<CTarnMapSymbolListInstanceCtrl*>(symbols.get());
         Place(std::move(symbols));
         tree = static_cast<CTarnMapSectionTreeInstanceCtrl*>(
             Place(std::make_unique<CTarnMapSectionTreeInstanceCtrl>(
-                host_.Host(), frames_.get(), sink_.get(), &sink_->DataManager(), kViewSectionTree,
+                host_->Host(), frames_.get(), sink_.get(), &sink_->DataManager(), kViewSectionTree,
                 companion)));
         sink_->Reload(kReloadLinkMap);
         sink_->Refresh(kReloadLinkMap);
     }
-    ~SectionTreeViewTest() override {
-        sink_.reset();
-        SetComponentResourceTable(nullptr);
-    }
-
     CTarnDebugInstanceDataCtrlEx* Place(std::unique_ptr<CTarnDebugInstanceDataCtrlEx> view) {
         tarnui::Window* pane = frames_->CreatePane("{KEY}", "Map", 0x400, 0);
         EXPECT_TRUE(view->CreateViewWindow(pane, sink_.get()));
@@ -59,16 +39,8 @@ protected:
         return sink_->AddView(std::move(view));
     }
 
-    tarnui::HeadlessBackend backend;
     CTarnMapSymbolListInstanceCtrl* companion = nullptr;
     CTarnMapSectionTreeInstanceCtrl* tree = nullptr;
-
-protected:
-    tarnui::ScopedBackend use_;
-    tarnhost::TempDir dir_;
-    tarnhost::SubstituteHost host_;
-    std::unique_ptr<CViewFrameManager> frames_;
-    std::unique_ptr<CTarnMapDataCommandSink> sink_;
 };
 
 TEST_F(SectionTreeViewTest, ShowsItsImagesInItsFontAndColours) {
@@ -95,10 +67,10 @@ TEST_F(SectionTreeViewTest, ShowsItsImagesInItsFontAndColours) {
 
 // The heading lines are printed, and the header is off again afterwards.
 TEST_F(SectionTreeViewTest, PrintsWithItsHeaderOnlyWhilePrinting) {
-    backend.Script().PrintDialog(true);
+    backend_.Script().PrintDialog(true);
     tree->PrintView();
-    ASSERT_EQ(backend.Documents().size(), 1u);
-    const auto& texts = backend.Documents()[0].pages.at(0).texts;
+    ASSERT_EQ(backend_.Documents().size(), 1u);
+    const auto& texts = backend_.Documents()[0].pages.at(0).texts;
     ASSERT_GE(texts.size(), 3u);
     EXPECT_EQ(texts[1].text.substr(0, 10), "----------");
     EXPECT_EQ(texts[2].text.substr(0, 19), "[-]-- Link map list");
@@ -136,7 +108,7 @@ TEST_F(SectionTreeViewTest, OutlivesItsClosedSymbolList) {
     EXPECT_TRUE(ctrl.ClickItem(ctrl.GetRootItem()));
     EXPECT_FALSE(tree->QueryCommand(tarnres::kCmdFilter).enabled);
     tree->ExecuteCommand(tarnres::kCmdFind);
-    EXPECT_TRUE(backend.EventsOf(tarnui::ShownKind::Dialog).empty());
+    EXPECT_TRUE(backend_.EventsOf(tarnui::ShownKind::Dialog).empty());
 }
 
 }  // namespace
