@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "host/lib/BraeHost.h"
 #include "host/lib/HostObject.h"
 #include "host/lib/ValueConversion.h"
 #include "platform/text/Utf.h"
@@ -169,26 +170,8 @@ private:
 };
 
 // A host offering the value conversion service and, on request, the two linker services.
-class LinkerHostObject final : public tarnhost::HostObject<IBraeHost> {
-public:
-    LinkerHostObject() : HostObject(kIdIBraeHost) {}
-    std::vector<std::pair<TarnId, void*>> services;
-
-    HResult RaiseEvent(const TarnId&, int32_t) override { return kStatusOk; }
-    HResult GetService(const TarnId& id, void** out) override {
-        *out = nullptr;
-        for (const auto& [key, service] : services) {
-            if (key == id)
-                *out = service;
-        }
-        return *out != nullptr ? kStatusOk : kStatusFail;
-    }
-    HResult Advise(const TarnId&, IUnknown*) override { return kStatusOk; }
-    HResult Unadvise(const TarnId&, IUnknown*) override { return kStatusOk; }
-};
-
 struct LinkerHost {
-    LinkerHostObject host;
+    tarnhost::BraeHost host;
     tarnhost::ValueConversionService conversion;
     FakeLinkerSettings settings;
     FakeLinkerOptions options{&settings};
@@ -196,14 +179,11 @@ struct LinkerHost {
     explicit LinkerHost(bool withSettings = true, bool withOptions = true,
                         bool withConversion = true) {
         if (withConversion)
-            host.services.emplace_back(kIdValueConversionService,
-                                       static_cast<IBraeValueConversion*>(&conversion));
+            host.AddService<IBraeValueConversion>(kIdValueConversionService, &conversion);
         if (withSettings)
-            host.services.emplace_back(kIdLinkerSettingService,
-                                       static_cast<IBraeLinkerSettings*>(&settings));
+            host.AddService<IBraeLinkerSettings>(kIdLinkerSettingService, &settings);
         if (withOptions)
-            host.services.emplace_back(kIdLinkerOptionService,
-                                       static_cast<IBraeLinkerOptions*>(&options));
+            host.AddService<IBraeLinkerOptions>(kIdLinkerOptionService, &options);
     }
 };
 

@@ -33,7 +33,6 @@ public:
 
 protected:
     HResult Answer(int position, WString* out, const WString& value) {
-        calls.push_back(position);
         if (failing.count(position) != 0) {
             *out = u"failed call answered";
             return kStatusFail;
@@ -41,9 +40,6 @@ protected:
         *out = value;
         return kStatusOk;
     }
-
-public:
-    std::vector<int> calls;
 };
 
 class Placeholders : public Counted<IBraePlaceholders> {
@@ -85,7 +81,6 @@ public:
         return Answer(24, dir, u"/ws/" + w);
     }
     HResult IsWorkspaceOpen(int32_t* open) override {
-        calls.push_back(35);
         *open = workspaceOpen;
         return failing.count(35) != 0 ? kStatusFail : kStatusOk;
     }
@@ -98,13 +93,11 @@ public:
     std::vector<WString> workspacesAsked;
 
     HResult GetHostPlaceholders(std::vector<HostNameValue>* list) override {
-        calls.push_back(43);
         *list = hostList;
         return failing.count(43) != 0 ? kStatusFail : kStatusOk;
     }
     HResult GetWorkspacePlaceholders(const WString& workspace,
                                      std::vector<HostNameValue>* list) override {
-        calls.push_back(186);
         workspacesAsked.push_back(workspace);
         auto found = workspaceLists.find(workspace);
         *list = found != workspaceLists.end() ? found->second : std::vector<HostNameValue>{};
