@@ -37,13 +37,6 @@ TEST(CLinkMapInfo, FindsListingThroughLinkerSettings) {
     }
 }
 
-TEST(CLinkMapInfo, PassesContextStringsInOrder) {
-    ModelFixture f;
-    f.model.SetContext(u"ws", u"prj", u"cfg");
-    f.model.Load();
-    EXPECT_EQ(f.host.settings.seen, (fakehost::Context{u"ws", u"prj", u"cfg"}));
-}
-
 TEST(CLinkMapInfo, LoadReplacesContentAndEmptiesOnFailure) {
     ModelFixture f;
     f.host.settings.listingPath = kSmallListing;

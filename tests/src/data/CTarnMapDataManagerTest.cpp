@@ -1,5 +1,5 @@
 // The data manager against the substitute host: context distribution, sorting by window type
-// and the automatic memory resource allocation from end to end.
+// and when the automatic allocation writes nothing (what it writes: tests/cases/memory).
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -112,36 +112,18 @@ TEST_F(DataManager, SortsOnlyTheListsBehindTheirWindowTypes) {
     EXPECT_EQ(rows.back()->name, "B");
 }
 
-TEST_F(DataManager, AutoAllocateWritesResourcesInsideTheAreas) {
-    Open(kTwoAreas);
-    GiveContext();
-    data_->LoadLinkMap();
-    data_->LoadMemoryMap();
-    data_->AutoAllocate();
-    EXPECT_EQ(host_->OpenWorkspace()->MemoryDescription(),
-              "[V|VERSION|1] [S|MAP|\"0,FFFF,ROM,0,0 10000,1FFFF,RAM,0,0\"] "
-              "[S|RESOURCE|\"00000100,000001FF,R 00010000,0001007F,R/W\"]");
-    ASSERT_EQ(host_->HostObject().RaisedEvents().size(), 1u);
-    EXPECT_EQ(host_->HostObject().RaisedEvents()[0].first, kIdEventMemoryResourcesChanged1);
-}
-
-TEST_F(DataManager, AutoAllocateWithoutSectionsAsksTheMemoryMapNothing) {
-    Open(kTwoAreas);
-    GiveContext();
-    data_->LoadMemoryMap();  // the link map was never loaded: no section rows
-    data_->AutoAllocate();
-    EXPECT_TRUE(host_->HostObject().RaisedEvents().empty());
-    EXPECT_EQ(host_->OpenWorkspace()->MemoryDescription(), kTwoAreas);
-}
-
-TEST_F(DataManager, AutoAllocateWithoutAreasWritesNothing) {
-    Open("[V|VERSION|1] [S|RESOURCE|]");
-    GiveContext();
-    data_->LoadLinkMap();
-    data_->LoadMemoryMap();
-    data_->AutoAllocate();
-    EXPECT_TRUE(host_->HostObject().RaisedEvents().empty());
-    EXPECT_EQ(host_->OpenWorkspace()->MemoryDescription(), "[V|VERSION|1] [S|RESOURCE|]");
+// Without section rows (the link map never loaded) or without areas nothing is written.
+TEST_F(DataManager, AutoAllocateWithoutSectionsOrAreasWritesNothing) {
+    for (const char* memory : {kTwoAreas, "[V|VERSION|1] [S|RESOURCE|]"}) {
+        Open(memory);
+        GiveContext();
+        if (memory != kTwoAreas)
+            data_->LoadLinkMap();
+        data_->LoadMemoryMap();
+        data_->AutoAllocate();
+        EXPECT_TRUE(host_->HostObject().RaisedEvents().empty()) << memory;
+        EXPECT_EQ(host_->OpenWorkspace()->MemoryDescription(), memory);
+    }
 }
 
 }  // namespace
