@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -97,48 +96,40 @@ protected:
     TestMapCtrl ctrl{calls};
 };
 
-struct EventCase {
-    const char* name;
-    TarnId event;
-    Calls calls;
-};
-
-void PrintTo(const EventCase& c, std::ostream* os) {
-    *os << c.name;
-}
-
-class EventDispatchTest : public MapCtrlTest, public ::testing::WithParamInterface<EventCase> {};
-
-TEST_P(EventDispatchTest, ReachesTheSinkOperationsInOrder) {
+TEST_F(MapCtrlTest, HostEventsReachTheSinkOperationsInOrder) {
+    const Calls sectionSettings = {"Reload 1", "Refresh 1"};
+    const Calls memory = {"Reload 3"};
+    const struct {
+        const char* name;
+        TarnId event;
+        Calls calls;
+    } cases[] = {
+        {"SectionSettingsChanged", kIdEventSectionSettingsChanged, sectionSettings},
+        {"HostLockOn", kIdEventHostLockOn, {"Lock on", "Remember edit mode"}},
+        {"HostLockOff",
+         kIdEventHostLockOff,
+         {"Lock off", "Restore edit mode", "Reload 4", "Refresh 4"}},
+        {"Memory1", kIdEventMemoryResourcesChanged1, memory},
+        {"Memory2", kIdEventMemoryResourcesChanged2, memory},
+        {"Memory3", kIdEventMemoryResourcesChanged3, memory},
+        {"Memory4", kIdEventMemoryResourcesChanged4, memory},
+        {"Memory5", kIdEventMemoryResourcesChanged5, memory},
+        {"LinkerOptionsChanged",
+         kIdEventLinkerOptionsChanged,
+         {"Linker option query", "Reload 1", "Refresh 1"}},
+        {"DebuggerFirst", kIdEventDebuggerFirst, {"Debugger first"}},
+        {"DebuggerSecond", kIdEventDebuggerSecond, {"Debugger second"}},
+        {"Unknown", kIdIBraeHost, {}},
+        {"ComponentIdentifier", kIdTarnMapComponent, {}},
+    };
     Start();
-    EXPECT_EQ(ctrl.Event(GetParam().event), kStatusOk);
-    EXPECT_EQ(ctrl.calls, GetParam().calls);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ctrl.calls.clear();
+        EXPECT_EQ(ctrl.Event(c.event), kStatusOk);
+        EXPECT_EQ(ctrl.calls, c.calls);
+    }
 }
-
-const Calls kSectionSettingsCalls = {"Reload 1", "Refresh 1"};
-const Calls kMemoryCalls = {"Reload 3"};
-
-INSTANTIATE_TEST_SUITE_P(
-    HostEvents, EventDispatchTest,
-    ::testing::Values(
-        EventCase{"SectionSettingsChanged", kIdEventSectionSettingsChanged, kSectionSettingsCalls},
-        EventCase{"HostLockOn", kIdEventHostLockOn, {"Lock on", "Remember edit mode"}},
-        EventCase{"HostLockOff",
-                  kIdEventHostLockOff,
-                  {"Lock off", "Restore edit mode", "Reload 4", "Refresh 4"}},
-        EventCase{"Memory1", kIdEventMemoryResourcesChanged1, kMemoryCalls},
-        EventCase{"Memory2", kIdEventMemoryResourcesChanged2, kMemoryCalls},
-        EventCase{"Memory3", kIdEventMemoryResourcesChanged3, kMemoryCalls},
-        EventCase{"Memory4", kIdEventMemoryResourcesChanged4, kMemoryCalls},
-        EventCase{"Memory5", kIdEventMemoryResourcesChanged5, kMemoryCalls},
-        EventCase{"LinkerOptionsChanged",
-                  kIdEventLinkerOptionsChanged,
-                  {"Linker option query", "Reload 1", "Refresh 1"}},
-        EventCase{"DebuggerFirst", kIdEventDebuggerFirst, {"Debugger first"}},
-        EventCase{"DebuggerSecond", kIdEventDebuggerSecond, {"Debugger second"}},
-        EventCase{"Unknown", kIdIBraeHost, {}},
-        EventCase{"ComponentIdentifier", kIdTarnMapComponent, {}}),
-    [](const ::testing::TestParamInfo<EventCase>& info) { return std::string(info.param.name); });
 
 TEST_F(MapCtrlTest, HostLockFollowsTheLockEvents) {
     Start();

@@ -28,12 +28,6 @@ void AnchorInTestProgram() {}
 
 class DlgWithHelpTest : public ShellTest {};
 
-TEST_F(DlgWithHelpTest, HelpContextCombinesTemplateAndControl) {
-    EXPECT_EQ(CDlgWithHelp::HelpContextOf(9011, 9035), 0x80000000u + 9011u * 65536u + 9035u);
-    EXPECT_EQ(CDlgWithHelp::HelpContextOf(217, 218), 0x80D90000u + 218u);
-    EXPECT_EQ(CDlgWithHelp::HelpContextOf(0, 0), 0x80000000u);
-}
-
 TEST_F(DlgWithHelpTest, HelpFileIsTheComponentLibraryWithTheHlpExtension) {
     // Linked into this test program, the component's library is the program itself.
     CDlgWithHelp dialog(tarnres::kDlgSelectPrint);
@@ -79,7 +73,7 @@ TEST_F(DlgWithHelpTest, F1WhileTheDialogRunsAsksForTheFocusedControl) {
     EXPECT_TRUE(backend_.EventsOf(tarnui::ShownKind::Refused).empty()) << backend_.Transcript();
     const auto help = backend_.EventsOf(tarnui::ShownKind::Help);
     ASSERT_EQ(help.size(), 1u);
-    EXPECT_EQ(help[0].help.data, CDlgWithHelp::HelpContextOf(9011, 9035));
+    EXPECT_EQ(help[0].help.data, 0x80000000u + 9011u * 65536u + 9035u);
 }
 
 }  // namespace

@@ -121,14 +121,6 @@ TEST_F(MapTreeCtrlTest, TheExpansionWalkWritesDepthFirstThroughExpandedItems) {
     EXPECT_EQ(data.last.device, u"TM32F100");
 }
 
-TEST_F(MapTreeCtrlTest, ACollapsedRootSavesOneExpansionKey) {
-    FakeWorkspaceData data;
-    CWorkspaceDataAccessor accessor = Bind(&data);
-    tree.SaveInstanceState(accessor, "P");
-    EXPECT_EQ(ExpansionKeys(data.writes), std::vector<WString>{u"PExp0"});
-    EXPECT_EQ(data.numbers[u"PExp0"], 0);
-}
-
 TEST_F(MapTreeCtrlTest, StateRoundTripsThroughTheWorkspaceDataService) {
     auto workspace = tarnhost::Workspace::ForListing("/nonexistent/demo.map");
     tarnhost::WorkspaceDataService service(*workspace);
