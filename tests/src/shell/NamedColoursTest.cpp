@@ -10,7 +10,7 @@ protected:
     ~NamedColoursTest() override { tarnui::ResetSysColors(); }
 };
 
-TEST_F(NamedColoursTest, FixedEntriesHaveTheirNameAndValueForTextAndBackground) {
+TEST_F(NamedColoursTest, EntriesHaveTheirNameAndValueForTextAndBackground) {
     // Spot checks across the table: values are 0xBBGGRR, so blue and red show a swapped order.
     const struct {
         int index;
@@ -31,8 +31,12 @@ TEST_F(NamedColoursTest, FixedEntriesHaveTheirNameAndValueForTextAndBackground) 
     for (const char* name : {"white", "WHITE ", " BLACK", "", "DARK GREY", "SYS"}) {
         EXPECT_EQ(FindNamedColour(name), -1) << '"' << name << '"';
     }
-    EXPECT_EQ(NamedColourName(-1), "");
-    EXPECT_EQ(NamedColourName(20), "");
+    // Indices outside the table have no name and give white.
+    for (int index : {20, 25, -1, -17, 1000}) {
+        EXPECT_EQ(NamedColourName(index), "") << index;
+        EXPECT_EQ(ResolveForegroundColour(index), 0xFFFFFFu) << index;
+        EXPECT_EQ(ResolveBackgroundColour(index), 0xFFFFFFu) << index;
+    }
 }
 
 TEST_F(NamedColoursTest, SystemEntriesFollowTheSystemColoursOfTheirRole) {
@@ -45,13 +49,6 @@ TEST_F(NamedColoursTest, SystemEntriesFollowTheSystemColoursOfTheirRole) {
     EXPECT_EQ(ResolveBackgroundColour(kNamedColourSystem), 0x040506u);
     EXPECT_EQ(ResolveForegroundColour(18), 0x070809u);
     EXPECT_EQ(ResolveBackgroundColour(18), 0x0A0B0Cu);
-}
-
-TEST_F(NamedColoursTest, IndicesOutsideTheTableGiveWhite) {
-    for (int index : {20, 25, -1, -17, 1000}) {
-        EXPECT_EQ(ResolveForegroundColour(index), 0xFFFFFFu) << index;
-        EXPECT_EQ(ResolveBackgroundColour(index), 0xFFFFFFu) << index;
-    }
 }
 
 }  // namespace
