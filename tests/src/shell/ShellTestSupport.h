@@ -140,6 +140,14 @@ protected:
         sink_->DataManager().SetContext(c.workspace, c.project, c.config, c.device);
     }
 
+    // The view in a shown pane of its own, taken into the sink's list.
+    CTarnDebugInstanceDataCtrlEx* Place(std::unique_ptr<CTarnDebugInstanceDataCtrlEx> view) {
+        tarnui::Window* pane = frames_->CreatePane("{KEY}", "Map", 0x400, 0);
+        EXPECT_TRUE(view->CreateViewWindow(pane, sink_.get()));
+        frames_->RequestFrameState(pane, kFrameShowAndActivate);
+        return sink_->AddView(std::move(view));
+    }
+
     tarnhost::TempDir dir_;
     tarnui::HeadlessBackend backend_;
     tarnui::ScopedBackend use_;

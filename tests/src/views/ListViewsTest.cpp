@@ -21,12 +21,7 @@ protected:
     // The view in a shown pane of its own, loaded and refreshed.
     template <class View>
     View* Open(int kind) {
-        tarnui::Window* pane =
-            frames_->CreatePane("{KEY}" + std::to_string(kind), "Map", 0x1A04, kDockBarBottom);
-        auto made = MakeListView(kind, *sink_);
-        EXPECT_TRUE(made->CreateViewWindow(pane, sink_.get()));
-        frames_->RequestFrameState(pane, kFrameShowAndActivate);
-        auto* view = static_cast<View*>(sink_->AddView(std::move(made)));
+        auto* view = static_cast<View*>(Place(MakeListView(kind, *sink_)));
         sink_->Reload(kReloadLinkMap);
         view->Refresh();
         return view;

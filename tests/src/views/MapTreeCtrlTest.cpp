@@ -226,7 +226,6 @@ TEST_F(MapTreeCtrlTest, TheColumnLayoutNeverHidesTheTreeColumn) {
 TEST_F(MapTreeCtrlTest, TheAccessorAddsContextAndSectionAndReadsDefaults) {
     FakeWorkspaceData data;
     CWorkspaceDataAccessor accessor = Bind(&data);
-    EXPECT_EQ(accessor.SectionText(), "{AFE1390A-CE18-FF34-7319-4530377840E4}");
     ASSERT_TRUE(accessor.WriteString("MapCtrlTARN_MAP_FIND_SYMBOL_LIST", "abc+d+e"));
     EXPECT_EQ(data.strings[u"MapCtrlTARN_MAP_FIND_SYMBOL_LIST"], u"abc+d+e");
     EXPECT_EQ(data.last.project, u"blinky");

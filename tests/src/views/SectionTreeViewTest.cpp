@@ -32,12 +32,6 @@ protected:
         sink_->Reload(kReloadLinkMap);
         sink_->Refresh(kReloadLinkMap);
     }
-    CTarnDebugInstanceDataCtrlEx* Place(std::unique_ptr<CTarnDebugInstanceDataCtrlEx> view) {
-        tarnui::Window* pane = frames_->CreatePane("{KEY}", "Map", 0x400, 0);
-        EXPECT_TRUE(view->CreateViewWindow(pane, sink_.get()));
-        frames_->RequestFrameState(pane, kFrameShowAndActivate);
-        return sink_->AddView(std::move(view));
-    }
 
     CTarnMapSymbolListInstanceCtrl* companion = nullptr;
     CTarnMapSectionTreeInstanceCtrl* tree = nullptr;
