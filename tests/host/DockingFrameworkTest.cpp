@@ -169,12 +169,5 @@ TEST_F(DockingFrameworkTest, TheLatestAcceleratorTableWins) {
     EXPECT_FALSE(docking_.TranslateAccelerator('B', tarnui::kModControl));
 }
 
-TEST(SubstituteHostDocking, OffersTheDockingFrameworkService) {
-    SubstituteHost host(
-        nullptr, {.installDir = "/tmp", .hostPlaceholders = {}, .configDir = ::testing::TempDir()});
-    auto* service = GetHostService<IBraeDockingFramework>(host.Host(), kIdDockingFrameworkService);
-    EXPECT_EQ(service, static_cast<IBraeDockingFramework*>(&host.Docking()));
-}
-
 }  // namespace
 }  // namespace tarnhost

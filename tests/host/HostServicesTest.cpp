@@ -205,16 +205,5 @@ TEST_F(HostServices, PlaceholderServicesAnswerForTheOpenWorkspaceOnly) {
     EXPECT_EQ(list[0].value, u"rev-b");
 }
 
-TEST(SubstituteHostWithoutWorkspace, OffersNoWorkspaceServices) {
-    SubstituteHost host(nullptr, {});
-    EXPECT_EQ(GetHostService<IBraeLinkerSettings>(host.Host(), kIdLinkerSettingService), nullptr);
-    EXPECT_NE(GetHostService<IBraeValueConversion>(host.Host(), kIdValueConversionService),
-              nullptr);
-    int32_t open = 1;
-    auto* names = GetHostService<IBraePlaceholders>(host.Host(), kIdPlaceholderService);
-    ASSERT_EQ(names->IsWorkspaceOpen(&open), kStatusOk);
-    EXPECT_EQ(open, 0);
-}
-
 }  // namespace
 }  // namespace tarnhost

@@ -165,16 +165,6 @@ TEST_F(UserStores, MalformedFileIsNeverOverwritten) {
     EXPECT_EQ(ReadAll(OptionsFile()), original);
 }
 
-TEST_F(UserStores, FirstWriteCreatesTheConfigDirectory) {
-    const std::string nested = dir_ / "new/config";
-    OptionsService options(nested);
-    ProfileService profile(nested);
-    ASSERT_EQ(options.SetNumber(u"TARN_MAP_FONT_SIZE", 9), kStatusOk);
-    ASSERT_EQ(profile.WriteNumber(u"CTarnMapSymbolListInstanceCtrl", u"ColWidth0", 9), kStatusOk);
-    EXPECT_TRUE(fs::is_regular_file(nested + "/options.ini"));
-    EXPECT_TRUE(fs::is_regular_file(nested + "/profile.ini"));
-}
-
 TEST_F(UserStores, ProfileKeepsColumnLayoutsPerWindowClassAcrossRuns) {
     const struct {
         const char16_t* section;
@@ -207,20 +197,6 @@ TEST_F(UserStores, ProfileKeepsColumnLayoutsPerWindowClassAcrossRuns) {
     EXPECT_NE(ReadAll(ProfileFile())
                   .find("[CTarnMapSectionListInstanceCtrl]\nColWidth0 = 120\nColWidth1 = -80\n"),
               std::string::npos);
-}
-
-TEST_F(UserStores, ProfileWriteOntoADirectoryFailsAndKeepsTheValue) {
-    ProfileService profile(dir_.Path().string());
-    ASSERT_EQ(profile.WriteNumber(u"CTarnMapSymbolListInstanceCtrl", u"ColWidth0", 50), kStatusOk);
-    fs::remove(ProfileFile());
-    fs::create_directories(fs::path(ProfileFile()) / "inner");
-    EXPECT_EQ(profile.WriteNumber(u"CTarnMapSymbolListInstanceCtrl", u"ColWidth0", 60),
-              kStatusFail);
-    EXPECT_TRUE(fs::is_directory(ProfileFile()));
-    int32_t width = 0;
-    ASSERT_EQ(profile.ReadNumber(u"CTarnMapSymbolListInstanceCtrl", u"ColWidth0", &width),
-              kStatusOk);
-    EXPECT_EQ(width, 50);
 }
 
 }  // namespace

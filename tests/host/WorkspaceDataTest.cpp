@@ -114,22 +114,6 @@ TEST_F(WorkspaceData, NamesHoldingSeparatorsStayApart) {
               std::string::npos);
 }
 
-TEST_F(WorkspaceData, KindsAreKeptAndFailedWritesChangeNothing) {
-    auto workspace = OpenWorkspace();
-    WorkspaceDataService data(*workspace);
-    ASSERT_EQ(data.WriteString(kHere, u"MapSctListWnd0", u"12"), kStatusOk);
-    int32_t number = 5;
-    EXPECT_LT(data.ReadNumber(kHere, u"MapSctListWnd0", &number), 0);
-    EXPECT_EQ(number, 5);
-    fs::remove(path_ + ".data");
-    fs::create_directories(fs::path(path_ + ".data") / "inner");
-    EXPECT_EQ(data.WriteNumber(kHere, u"MapCtrlViews", 3), kStatusFail);
-    EXPECT_LT(data.ReadNumber(kHere, u"MapCtrlViews", &number), 0);
-    WString text;
-    ASSERT_EQ(data.ReadString(kHere, u"MapSctListWnd0", &text), kStatusOk);
-    EXPECT_EQ(text, u"12");
-}
-
 TEST(WorkspaceDataInMemory, KeepsDataWithoutWritingAFile) {
     TempDir dir;
     const std::string listing = dir.Write("only.map", "");
@@ -171,6 +155,8 @@ TEST_F(WorkspaceData, SubstituteHostOffersEveryStoreAndService) {
     auto* errors = GetHostService<IBraeErrorService>(h, kIdErrorService);
     auto* registrar = GetHostService<IBraeRegistrar>(h, kIdIBraeRegistrar);
     ASSERT_TRUE(options && profile && data && info && errors && registrar);
+    EXPECT_EQ(GetHostService<IBraeDockingFramework>(h, kIdDockingFrameworkService),
+              static_cast<IBraeDockingFramework*>(&host.Docking()));
     ASSERT_EQ(options->SetNumber(u"TARN_MAP_FONT_SIZE", 11), kStatusOk);
     ASSERT_EQ(profile->WriteNumber(u"CTarnMapSectionListInstanceCtrl", u"ColWidth0", 90),
               kStatusOk);
@@ -182,9 +168,17 @@ TEST_F(WorkspaceData, SubstituteHostOffersEveryStoreAndService) {
     EXPECT_EQ(errors->Report(3, -7), kStatusOk);
     EXPECT_EQ(host.Errors().Reports(), (std::vector<ErrorReport>{{3, -7}}));
 
-    // Without a workspace the user's stores stay.
+    // Without a workspace the user's stores and value conversion stay, nothing of a workspace.
     SubstituteHost bare(nullptr, {"", {}, dir_ / "user"});
     EXPECT_EQ(GetHostService<IBraeWorkspaceData>(bare.Host(), kIdWorkspaceDataService), nullptr);
+    EXPECT_EQ(GetHostService<IBraeLinkerSettings>(bare.Host(), kIdLinkerSettingService), nullptr);
+    EXPECT_NE(GetHostService<IBraeValueConversion>(bare.Host(), kIdValueConversionService),
+              nullptr);
+    int32_t open = 1;
+    ASSERT_EQ(GetHostService<IBraePlaceholders>(bare.Host(), kIdPlaceholderService)
+                  ->IsWorkspaceOpen(&open),
+              kStatusOk);
+    EXPECT_EQ(open, 0);
     int32_t size = 0;
     auto* bareOptions = GetHostService<IBraeOptions>(bare.Host(), kIdOptionsService);
     ASSERT_NE(bareOptions, nullptr);

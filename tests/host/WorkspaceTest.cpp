@@ -119,13 +119,5 @@ TEST(Workspace, FailedWriteLeavesFileAndModelWhole) {
     EXPECT_EQ(ws->MemoryDescription(), "[V|VERSION|1] [S|MAP|\"0,FFFF,ROM,0,0\"]");
 }
 
-TEST(Workspace, SettingStateIsRead) {
-    TempDir dir;
-    std::string error;
-    auto ws = Workspace::Open(dir.Write("w.tarnws", "[linker]\nsetting-state = 1\n"), &error);
-    ASSERT_NE(ws, nullptr) << error;
-    EXPECT_EQ(ws->SettingState(), 1);
-}
-
 }  // namespace
 }  // namespace tarnhost
