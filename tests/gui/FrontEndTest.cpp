@@ -12,7 +12,6 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
-#include <sstream>
 
 #include "gui/DialogWidget.h"
 #include "gui/MainWindow.h"
@@ -51,15 +50,7 @@ TEST_F(FrontEndTest, BothMapWindowsOpenAsDocksAndAHeaderClickSortsTheList) {
     tarngui::MainWindow& window = *opened;
     EXPECT_EQ(window.findChildren<QDockWidget*>().size(), 4);
 
-    tarngui::ListView* symbols = nullptr;
-    // ListView has no meta-object of its own, so findChild cannot tell it from other tables.
-    for (auto* table : window.findChildren<QTableView*>()) {
-        auto* view = dynamic_cast<tarngui::ListView*>(table);
-        if (view != nullptr &&
-            view->Control()->GetParent() == window.Session()->FindView("symbol-list")) {
-            symbols = view;
-        }
-    }
+    tarngui::ListView* symbols = ViewWidget<tarngui::ListView>(window, "symbol-list");
     ASSERT_NE(symbols, nullptr);
     tarnui::ListControl& list = *symbols->Control();
     ASSERT_GT(list.GetItemCount(), 2);
@@ -126,10 +117,7 @@ TEST_F(FrontEndTest, AViewPrintsToAPdfFileWithThePagesTheHeadlessPrinterGets) {
     const std::string pdf = (std::filesystem::temp_directory_path() / "tarnmap-gui-test.pdf");
     backend.SetPrintToFile(pdf);
     view->PrintView();
-    std::ifstream in(pdf, std::ios::binary);
-    std::stringstream bytes;
-    bytes << in.rdbuf();
-    const std::string text = bytes.str();
+    const std::string text = gui_testing::ReadAll(pdf);
     size_t count = 0;
     for (size_t at = text.find("/Type /Page\n"); at != std::string::npos;
          at = text.find("/Type /Page\n", at + 1)) {
@@ -141,19 +129,12 @@ TEST_F(FrontEndTest, AViewPrintsToAPdfFileWithThePagesTheHeadlessPrinterGets) {
 }
 
 TEST_F(FrontEndTest, ARewrittenListingLocksOnceAndRefreshesTheViewsWhenQuiet) {
-    const auto dir = std::filesystem::temp_directory_path() / "tarnmap-gui-watch";
-    std::filesystem::create_directories(dir);
-    const std::string listing = (dir / "blinky.map");
-    std::filesystem::copy_file(std::string(TARN_SOURCE_DIR) + "/examples/demo/blinky.map", listing,
-                               std::filesystem::copy_options::overwrite_existing);
+    const auto dir = gui_testing::CopiesOf({"examples/demo/blinky.map"});
+    const std::string listing = *dir / "blinky.map";
     tarngui::MainWindow window(backend);
     ASSERT_TRUE(window.OpenListing(listing));
     ASSERT_TRUE(window.OpenMapWindow("symbol-list"));
-    auto* view = window.Session()->FindView("symbol-list");
-    tarnui::ListControl* list = nullptr;
-    for (tarnui::Window* child : view->Children()) {
-        list = list != nullptr ? list : dynamic_cast<tarnui::ListControl*>(child);
-    }
+    tarnui::ListControl* list = gui_testing::ListIn(*window.Session()->FindView("symbol-list"));
     ASSERT_NE(list, nullptr);
     const int before = list->GetItemCount();
 
@@ -176,7 +157,6 @@ TEST_F(FrontEndTest, ARewrittenListingLocksOnceAndRefreshesTheViewsWhenQuiet) {
     EXPECT_FALSE(window.Session()->HostLock());
     EXPECT_LT(list->GetItemCount(), before);
     window.CloseWorkspace();
-    std::filesystem::remove_all(dir);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QPushButton>
 #include <QTimer>
 #include <functional>
 #include <initializer_list>
@@ -15,9 +16,50 @@
 #include "gui/ReportViews.h"
 #include "gui/ViewToolbar.h"
 #include "host/cli/session/MapSession.h"
+#include "platform/controls/ListControl.h"
 #include "src/shell/framework/CTarnDebugInstanceDataCtrlEx.h"
+#include "tests/support/TempDir.h"
 
 namespace gui_testing {
+
+using tarnhost::ReadAll;
+
+// The push button of a dialog or message box with this text, mnemonic left out; or null.
+inline QPushButton* Button(QWidget* modal, const QString& text) {
+    for (auto* button : modal->findChildren<QPushButton*>()) {
+        if (button->text().remove('&') == text) {
+            return button;
+        }
+    }
+    return nullptr;
+}
+
+// Clicks that button; the test fails when there is none.
+inline void Press(QWidget* modal, const QString& text) {
+    QPushButton* button = Button(modal, text);
+    ASSERT_NE(button, nullptr) << "no button " << text.toStdString();
+    button->click();
+}
+
+// The list control of a Map view.
+inline tarnui::ListControl* ListIn(const tarnui::Window& view) {
+    for (tarnui::Window* child : view.Children()) {
+        if (auto* list = dynamic_cast<tarnui::ListControl*>(child)) {
+            return list;
+        }
+    }
+    return nullptr;
+}
+
+// A scratch directory holding copies of these files (paths relative to the source tree).
+inline std::unique_ptr<tarnhost::TempDir> CopiesOf(std::initializer_list<const char*> files) {
+    auto dir = std::make_unique<tarnhost::TempDir>();
+    for (const char* file : files) {
+        const std::filesystem::path from = std::filesystem::path(TARN_SOURCE_DIR) / file;
+        std::filesystem::copy_file(from, dir->Path() / from.filename());
+    }
+    return dir;
+}
 
 class GuiTest : public ::testing::Test {
 protected:

@@ -3,27 +3,20 @@
 // settings, and the display options.
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QComboBox>
 #include <QDockWidget>
 #include <QFileInfo>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QSettings>
 #include <QSpinBox>
 #include <QStatusBar>
-#include <QTimer>
 #include <QToolBar>
 #include <filesystem>
-#include <fstream>
-#include <functional>
-#include <sstream>
 
 #include <unistd.h>
 
 #include "gui/DialogWidget.h"
-#include "gui/MainWindow.h"
 #include "gui/OptionsDialog.h"
 #include "gui/SourceViewer.h"
 #include "host/cli/session/MapSession.h"
@@ -31,13 +24,15 @@
 #include "host/cli/session/ViewActions.h"
 #include "host/lib/WorkspaceClients.h"
 #include "platform/backend/HeadlessBackend.h"
-#include "platform/controls/ListControl.h"
 #include "src/resources/ResourceIds.h"
-#include "src/shell/framework/CTarnDebugInstanceDataCtrlEx.h"
+#include "tests/gui/GuiFixture.h"
 
 namespace {
 
 namespace fs = std::filesystem;
+using gui_testing::ListIn;
+using gui_testing::Press;
+using gui_testing::ReadAll;
 
 // The user's settings and options go to a directory of this run, never to the real ones.
 class UserFilesOfThisRun : public ::testing::Environment {
@@ -57,13 +52,6 @@ private:
 [[maybe_unused]] ::testing::Environment* const kUserFiles =
     ::testing::AddGlobalTestEnvironment(std::make_unique<UserFilesOfThisRun>().release());
 
-std::string ReadText(const fs::path& path) {
-    std::ifstream in(path);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 // Runs `answer` on the next modal window once it is up (a dialog or message box).
 void OnNextModal(std::function<void(QWidget*)> answer) {
     QTimer::singleShot(0, [answer = std::move(answer)] {
@@ -71,24 +59,6 @@ void OnNextModal(std::function<void(QWidget*)> answer) {
         ASSERT_NE(modal, nullptr);
         answer(modal);
     });
-}
-
-tarnui::ListControl* ListIn(tarnui::Window& view) {
-    for (tarnui::Window* child : view.Children()) {
-        if (auto* list = dynamic_cast<tarnui::ListControl*>(child)) {
-            return list;
-        }
-    }
-    return nullptr;
-}
-
-void Press(QWidget* modal, const QString& text) {
-    for (auto* button : modal->findChildren<QPushButton*>()) {
-        if (button->text().remove('&') == text) {
-            return button->click();
-        }
-    }
-    ADD_FAILURE() << "no button " << text.toStdString();
 }
 
 // The action of a menu or of one of its submenus whose text ends so, each menu filled first.
@@ -104,23 +74,15 @@ QAction* FindAction(QMenu* menu, const QString& text) {
     return nullptr;
 }
 
-class MainWindowMenusTest : public ::testing::Test {
+class MainWindowMenusTest : public gui_testing::GuiTest {
 protected:
     void SetUp() override {
-        dir = fs::temp_directory_path() /
-              ("tarnmap-gui-ws-" + std::to_string(getpid()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-        fs::copy(fs::path(TARN_SOURCE_DIR) / "examples/demo", dir, fs::copy_options::recursive);
+        fs::copy(fs::path(TARN_SOURCE_DIR) / "examples/demo", dir.Path(),
+                 fs::copy_options::recursive);
         fs::remove(dir / "demo.tarnws.data");
-        workspace = (dir / "demo.tarnws").string();
         window.show();
     }
-    void TearDown() override {
-        window.CloseWorkspace();
-        fs::remove_all(dir);
-    }
+    void TearDown() override { window.CloseWorkspace(); }
 
     QAction* MenuAction(const QString& menu, const QString& text) {
         for (QAction* top : window.menuBar()->actions()) {
@@ -151,11 +113,9 @@ protected:
 
     int PaneCount() { return static_cast<int>(window.findChildren<QDockWidget*>().size()); }
 
-    tarngui::QtBackend backend;
-    tarnui::ScopedBackend use{backend};
+    tarnhost::TempDir dir;
+    std::string workspace = dir / "demo.tarnws";
     tarngui::MainWindow window{backend};
-    fs::path dir;
-    std::string workspace;
 };
 
 TEST_F(MainWindowMenusTest, MapCommandOpensBothWindowsAndTheSavedWorkspaceBringsThemBack) {
@@ -186,7 +146,7 @@ TEST_F(MainWindowMenusTest, MapCommandOpensBothWindowsAndTheSavedWorkspaceBrings
     EXPECT_FALSE(toolbar->actions().value(0)->isEnabled());
 
     MenuAction("File", "Save Workspace")->trigger();
-    const std::string data = ReadText(dir / "demo.tarnws.data");
+    const std::string data = ReadAll(dir / "demo.tarnws.data");
     EXPECT_NE(data.find("MapCtrlViewsSYM = 1"), std::string::npos) << data;
 
     MenuAction("File", "Close Workspace")->trigger();
@@ -201,7 +161,7 @@ TEST_F(MainWindowMenusTest, MapCommandOpensBothWindowsAndTheSavedWorkspaceBrings
 TEST_F(MainWindowMenusTest, ClosingWithUnsetSectionEditsAsksAndCancelKeepsTheWindowOpen) {
     ASSERT_TRUE(window.OpenWorkspace(workspace));
     ASSERT_TRUE(window.OpenMapWindow("section-settings"));
-    const std::string before = ReadText(workspace);
+    const std::string before = ReadAll(workspace);
     CTarnDebugInstanceDataCtrlEx* tree = window.Session()->FindView("section-settings");
     tarnui::HeadlessBackend headless;
     headless.Script()
@@ -219,7 +179,7 @@ TEST_F(MainWindowMenusTest, ClosingWithUnsetSectionEditsAsksAndCancelKeepsTheWin
     OnNextModal([](QWidget* modal) { Press(modal, "Cancel"); });
     EXPECT_FALSE(window.close());
     EXPECT_TRUE(window.isVisible());
-    EXPECT_EQ(ReadText(workspace), before);
+    EXPECT_EQ(ReadAll(workspace), before);
 
     // While a build runs, the tree itself asks whether its window may close without them.
     window.Session()->SetHostLock(true);
@@ -244,15 +204,15 @@ TEST_F(MainWindowMenusTest, ClosingWithUnsetSectionEditsAsksAndCancelKeepsTheWin
     });
     EXPECT_TRUE(window.close());
     EXPECT_EQ(asked, "Set the edited linker section information?");
-    EXPECT_NE(ReadText(workspace).find("address = 0x0000C000"), std::string::npos);
+    EXPECT_NE(ReadAll(workspace).find("address = 0x0000C000"), std::string::npos);
 }
 
 TEST_F(MainWindowMenusTest, RecentWorkspacesAreMostRecentFirstAndAMissingOneIsDropped) {
     tarngui::RecentWorkspaces& recent = window.Recent();
     for (int i = 0; i < tarngui::RecentWorkspaces::kKept + 2; ++i) {
-        recent.Add(QString::fromStdString((dir / ("w" + std::to_string(i))).string()));
+        recent.Add(QString::fromStdString(dir / ("w" + std::to_string(i))));
     }
-    recent.Add(QString::fromStdString((dir / "w5").string()));
+    recent.Add(QString::fromStdString(dir / "w5"));
     QStringList names;
     for (const QString& path : recent.Paths()) {
         names << QFileInfo(path).fileName();
@@ -264,7 +224,7 @@ TEST_F(MainWindowMenusTest, RecentWorkspacesAreMostRecentFirstAndAMissingOneIsDr
         told = static_cast<QMessageBox*>(modal)->text();
         Press(modal, "OK");
     });
-    MenuAction("File", QString::fromStdString((dir / "w7").string()))->trigger();
+    MenuAction("File", QString::fromStdString(dir / "w7"))->trigger();
     EXPECT_TRUE(told.contains("no longer exists")) << told.toStdString();
     EXPECT_EQ(recent.Paths().size(), 5);
     EXPECT_TRUE(recent.Paths().value(1).endsWith("w6")) << "w7 is gone";
@@ -318,7 +278,7 @@ TEST_F(MainWindowMenusTest, ViewSourceShowsTheFileAtItsLineAndAMissingFileSaysSo
     EXPECT_EQ(source->CurrentLine(), 42);
     EXPECT_TRUE(source->Text()->isReadOnly());
 
-    fs::remove(dir / "src" / "tables.c");
+    fs::remove(dir / "src/tables.c");
     ASSERT_TRUE(tarncli::session::DoubleClickRow(view, "2").IsDone());
     EXPECT_TRUE(source->File().isEmpty()) << "no stale text under the missing file's name";
     EXPECT_TRUE(window.statusBar()->currentMessage().contains("cannot be read"));

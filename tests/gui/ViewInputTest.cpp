@@ -8,9 +8,6 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <vector>
 
 #include "GuiFixture.h"
@@ -28,15 +25,6 @@ using tarngui::ListView;
 
 tarngui::DialogWidget* OpenDialog() {
     return dynamic_cast<tarngui::DialogWidget*>(QApplication::activeModalWidget());
-}
-
-QPushButton* Button(QWidget* dialog, const QString& text) {
-    for (auto* b : dialog->findChildren<QPushButton*>()) {
-        if (b->text().remove('&') == text) {
-            return b;
-        }
-    }
-    return nullptr;
 }
 
 std::string SelectedName(const tarnui::ListControl& list) {
@@ -174,13 +162,8 @@ TEST_F(ViewInputTest, TheFilterDialogShowsTheSymbolsOfATypedSectionAndDisablesFi
 }
 
 TEST_F(ViewInputTest, AGroupAddedThroughTheEditorsDialogIsInTheWorkspaceFileAfterCommit) {
-    const auto dir = std::filesystem::temp_directory_path() / "tarnmap-gui-group";
-    std::filesystem::remove_all(dir);
-    std::filesystem::create_directories(dir);
-    const std::string demo = std::string(TARN_SOURCE_DIR) + "/examples/demo/";
-    std::filesystem::copy_file(demo + "demo.tarnws", dir / "demo.tarnws");
-    std::filesystem::copy_file(demo + "blinky.map", dir / "blinky.map");
-    const auto opened = OpenWindow(dir / "demo.tarnws", {"section-list"});
+    const auto dir = CopiesOf({"examples/demo/demo.tarnws", "examples/demo/blinky.map"});
+    const auto opened = OpenWindow(*dir / "demo.tarnws", {"section-list"});
     ASSERT_NE(opened, nullptr);
     tarngui::MainWindow& window = *opened;
     CTarnDebugInstanceDataCtrlEx* settings = window.Session()->FindView("section-settings");
@@ -205,25 +188,17 @@ TEST_F(ViewInputTest, AGroupAddedThroughTheEditorsDialogIsInTheWorkspaceFileAfte
 
     WhenShown([&] {
         auto* box = dynamic_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (box == nullptr) {
-            return false;
+        if (box != nullptr) {
+            Press(box, "Yes");
         }
-        for (QAbstractButton* b : box->buttons()) {
-            if (b->text().remove('&') == "Yes") {
-                b->click();
-            }
-        }
-        return true;
+        return box != nullptr;
     });
     ASSERT_TRUE(settings->ExecuteCommand(tarnres::kCmdSectionEditMode));  // leave: commit
 
-    std::ifstream in(dir / "demo.tarnws");
-    std::stringstream text;
-    text << in.rdbuf();
-    EXPECT_NE(text.str().find("sections = NEWSEC"), std::string::npos) << text.str();
-    EXPECT_NE(text.str().find("E000"), std::string::npos);
+    const std::string text = ReadAll(*dir / "demo.tarnws");
+    EXPECT_NE(text.find("sections = NEWSEC"), std::string::npos) << text;
+    EXPECT_NE(text.find("E000"), std::string::npos);
     window.CloseWorkspace();
-    std::filesystem::remove_all(dir);
 }
 
 TEST_F(ViewInputTest, DisplayToolbarHidesAndShowsThePanesToolbarAtOnce) {
