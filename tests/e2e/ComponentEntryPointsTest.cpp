@@ -1,10 +1,12 @@
-// The five entry points of the built libTarnMap.so, loaded with dlopen as the host loads it.
+// The five entry points of the built libTarnMap.so, loaded with dlopen as the host loads it;
+// stopping one of two instances leaves the other its strings and dialogs.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "host/lib/ComponentLoader.h"
+#include "platform/resources/ResourceContext.h"
 #include "platform/system/Module.h"
 #include "src/shell/HostIds.h"
 #include "src/shell/HostInterfaces.h"
@@ -31,23 +33,17 @@ protected:
     tarnhost::ComponentLoader loader{&host.Errors()};
 };
 
-TEST_F(EntryPointsTest, RegistersOnceAndReportsVersionOneZero) {
+// The name and version 1.0 are in the case tests/cases/component-info/built.
+TEST_F(EntryPointsTest, RegistersOnceWithOneInterface) {
     ASSERT_TRUE(loader.Register(&host.Registrations()));
     const auto& registrations = host.Registrations().Registrations();
     ASSERT_EQ(registrations.size(), 1u);
     const tarnhost::ComponentRegistration& entry = registrations.front();
-    EXPECT_EQ(entry.name, "Generic TARN Map");
     EXPECT_EQ(entry.component, kIdTarnMapComponent);
     EXPECT_EQ(entry.interfaces.size(), 1u);
     EXPECT_EQ(std::vector<int32_t>({entry.interfaceCount, entry.registrationWord1,
                                     entry.registrationWord2, entry.registrationWord3}),
               std::vector<int32_t>({1, 0, 1, 0}));
-
-    int32_t major = -1;
-    int32_t minor = -1;
-    ASSERT_TRUE(loader.GetVersion(&major, &minor));
-    EXPECT_EQ(major, 1);
-    EXPECT_EQ(minor, 0);
 }
 
 TEST_F(EntryPointsTest, QueryRulesGiveEachInterfaceItsPart) {
@@ -90,7 +86,7 @@ TEST_F(EntryPointsTest, UnknownInterfaceGivesNullAndNoInterface) {
 }
 
 // The host's keys are opaque: the exports are called with keys the loader never used.
-class RawExportsTest : public ::testing::Test {
+class RawExportsTest : public HostTest {
 protected:
     void SetUp() override {
         module = tarnui::Module::Load(ComponentLibrary());
@@ -142,6 +138,23 @@ TEST_F(RawExportsTest, UnknownKeysAndMissingArgumentsAreTolerated) {
     EXPECT_EQ(query(0x300, nullptr, &out), kStatusNoInterface);
     EXPECT_EQ(out, nullptr);
     EXPECT_EQ(query(0x300, &kIdIBraeComponent, nullptr), kStatusNoInterface);
+}
+
+TEST_F(RawExportsTest, TerminatingOneInstanceKeepsTheResourcesOfTheOther) {
+    IBraeComponent* instances[2] = {};
+    for (ComponentInstanceKey key : {0u, 1u}) {
+        void* out = nullptr;
+        ASSERT_TRUE(create(key) == kStatusOk && query(key, &kIdIBraeComponent, &out) == kStatusOk);
+        instances[key] = static_cast<IBraeComponent*>(out);
+        ASSERT_EQ(instances[key]->Initialise(host.Host(), 1), kStatusOk);
+    }
+    ASSERT_EQ(instances[0]->Terminate(1), kStatusOk);
+    EXPECT_EQ(tarnui::LoadString(110), "Map");
+    EXPECT_NE(tarnui::FindDialogTemplate(9011), nullptr);
+    ASSERT_EQ(instances[1]->Terminate(1), kStatusOk);
+    EXPECT_EQ(tarnui::CurrentResourceTable(), nullptr) << "the last instance takes the table";
+    destroy(0);
+    destroy(1);
 }
 
 }  // namespace
