@@ -5,20 +5,15 @@
 #include <QApplication>
 #include <QDockWidget>
 #include <QHeaderView>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QTest>
-#include <QTimer>
 #include <filesystem>
 #include <fstream>
 #include <memory>
 
-#include "gui/DialogWidget.h"
 #include "gui/MainWindow.h"
 #include "gui/ReportViews.h"
 #include "host/cli/session/MapSession.h"
 #include "platform/backend/HeadlessBackend.h"
-#include "platform/controls/Edit.h"
 #include "src/shell/framework/CTarnDebugInstanceDataCtrlEx.h"
 #include "tests/gui/GuiFixture.h"
 
@@ -70,31 +65,6 @@ TEST_F(FrontEndTest, BothMapWindowsOpenAsDocksAndAHeaderClickSortsTheList) {
     ASSERT_TRUE(window.SaveScreenshot(shot));
     EXPECT_GT(std::filesystem::file_size(shot), 10000u);
     std::filesystem::remove(shot);
-}
-
-TEST_F(FrontEndTest, TypingInADialogGoesThroughTheEditFilterAndARefusalBeeps) {
-    tarnui::Dialog dialog(tarnui::DialogTemplate{
-        500,
-        "Name",
-        160,
-        60,
-        {{tarnui::ControlKind::Edit, 501, "", 5, 5, 100, 12},
-         {tarnui::ControlKind::DefPushButton, tarnui::IDOK, "OK", 110, 5, 40, 14}}});
-    std::string seen;
-    QTimer::singleShot(0, [&] {
-        auto* widget = dynamic_cast<tarngui::DialogWidget*>(QApplication::activeModalWidget());
-        ASSERT_NE(widget, nullptr);
-        dialog.GetControlAs<tarnui::Edit>(501)->SetFilter(
-            [](std::string_view ch, const std::string&) { return ch != "-"; });
-        QLineEdit* line = widget->findChild<QLineEdit*>();
-        QTest::keyClicks(line, "ab-c");
-        QTest::qWait(20);  // the widget follows the control on the next turns
-        seen = line->text().toStdString();
-        QTest::mouseClick(widget->findChild<QPushButton*>(), Qt::LeftButton);
-    });
-    EXPECT_EQ(dialog.DoModal(), tarnui::IDOK);
-    EXPECT_EQ(seen, "abc");
-    EXPECT_EQ(backend.Beeps(), 1);
 }
 
 TEST_F(FrontEndTest, AViewPrintsToAPdfFileWithThePagesTheHeadlessPrinterGets) {

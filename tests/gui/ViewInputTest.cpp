@@ -181,6 +181,8 @@ TEST_F(ViewInputTest, AGroupAddedThroughTheEditorsDialogIsInTheWorkspaceFileAfte
         QTest::keyClick(edits[0], Qt::Key_Backspace);
         QTest::keyClicks(edits[0], "E000");
         QTest::keyClicks(edits[1], "NEWSEC");
+        QTest::qWait(20);  // the widget follows the control on the next turns
+        EXPECT_EQ(edits[1]->text().toStdString(), "NEWSEC");
         QTest::mouseClick(Button(dialog, "OK"), Qt::LeftButton);
         return true;
     });
