@@ -188,22 +188,8 @@ TEST_F(DialogTest, StepsOnDisabledControlsAndStepsAfterTheEndAreRefused) {
     EXPECT_EQ(refused[1].text, "dialog 217: Press(2) not done, the dialog had ended");
 }
 
-TEST_F(DialogTest, InitialFocusIsTheFirstTabStopAndEnterPressesTheDefaultButton) {
-    int focusedId = 0;
-    script.Dialog(217)
-        .Do("look at the focus",
-            [&](Dialog& d) {
-                focusedId = d.GetFocusedControl() ? d.GetFocusedControl()->GetDlgCtrlID() : 0;
-                return true;
-            })
-        .SetText(218, "main")
-        .Enter();
-    FindDialog dlg({"main"});
-    EXPECT_EQ(dlg.DoModal(), IDOK);
-    EXPECT_EQ(focusedId, 218) << "the label is skipped";
-}
-
-// Keys go to the focused control; what it leaves goes on to the dialog.
+// The focus starts at the first tab stop; keys go to the focused control, what it leaves goes
+// on to the dialog, and Return presses the default button.
 TEST_F(DialogTest, KeysEditTheFocusedControlAndMoveTheFocusThroughTheDialog) {
     std::vector<int> focus;
     auto lookAtFocus = [&](Dialog& d) {
@@ -211,6 +197,7 @@ TEST_F(DialogTest, KeysEditTheFocusedControlAndMoveTheFocusThroughTheDialog) {
         return true;
     };
     script.Dialog(217)
+        .Do("focus", lookAtFocus)
         .SetText(218, "mainx")
         .Key(kKeyBack)
         .Key(kKeyTab)
@@ -225,7 +212,8 @@ TEST_F(DialogTest, KeysEditTheFocusedControlAndMoveTheFocusThroughTheDialog) {
     FindDialog dlg({"main"});
     EXPECT_EQ(dlg.DoModal(), IDOK);
     EXPECT_EQ(dlg.name, "main");
-    EXPECT_EQ(focus, (std::vector<int>{216, IDCANCEL, 218})) << "the tab order wraps both ways";
+    EXPECT_EQ(focus, (std::vector<int>{218, 216, IDCANCEL, 218}))
+        << "the label is skipped; the tab order wraps both ways";
     const auto refused = backend.EventsOf(ShownKind::Refused);
     ASSERT_EQ(refused.size(), 1u) << backend.Transcript();
     EXPECT_EQ(refused[0].text, "dialog 217: Key(116)") << "nobody takes F5";
