@@ -45,10 +45,6 @@ protected:
         }
         return rows;
     }
-    Point LabelMiddle(TreeItem item) const {
-        const Rect r = tree.GetItemRect(item, true);
-        return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-    }
 
     ReportRecorder parent;
     TreeControl tree;
