@@ -1,5 +1,5 @@
 // Initialise and terminate of the built component through the loader: the resource library
-// check with the real library and with broken ones, the sink window, and the host's events.
+// check with a broken one, the start flag, the error reporter, and the session's events.
 #include <gtest/gtest.h>
 
 #include <ostream>
@@ -16,9 +16,10 @@ namespace {
 
 class StartupTest : public HostTest {
 protected:
-    // Loads, registers, creates and queries, without initialising.
-    void Prepare(const std::string& library) {
-        ASSERT_TRUE(loader.Load(library)) << loader.LastFailure();
+    // Loads, registers, creates and queries, without initialising. What starting and every
+    // host event do is in tests/src/shell/CTarnMapDataCtrlTest.cpp.
+    void SetUp() override {
+        ASSERT_TRUE(loader.Load(ComponentLibrary())) << loader.LastFailure();
         ASSERT_TRUE(loader.Register(&host.Registrations())) << loader.LastFailure();
         ASSERT_TRUE(loader.CreateInstance()) << loader.LastFailure();
         ASSERT_TRUE(loader.QueryInterfaces()) << loader.LastFailure();
@@ -31,22 +32,7 @@ protected:
     tarnhost::ComponentLoader loader{&host.Errors()};
 };
 
-TEST_F(StartupTest, StartingCreatesTheHiddenSinkWindowUnderTheHostsMainWindow) {
-    Prepare(ComponentLibrary());
-    ASSERT_EQ(Component().Initialise(host.Host(), 1), kStatusOk);
-    EXPECT_TRUE(backend.MessageTexts().empty());
-    ASSERT_EQ(HostWindows().size(), 1u);
-    EXPECT_FALSE(HostWindows().front()->IsVisibleFlag());
-    // The component's resources are current: the toolbar name comes from the library.
-    EXPECT_EQ(tarnui::LoadString(110), "Map");
-
-    ASSERT_EQ(Component().Terminate(1), kStatusOk);
-    EXPECT_TRUE(HostWindows().empty());
-    EXPECT_EQ(tarnui::CurrentResourceTable(), nullptr);
-}
-
 TEST_F(StartupTest, InitialiseWithTheFlagClearCreatesNothing) {
-    Prepare(ComponentLibrary());
     EXPECT_EQ(Component().Initialise(host.Host(), 0), kStatusOk);
     EXPECT_TRUE(HostWindows().empty());
     EXPECT_EQ(tarnui::CurrentResourceTable(), nullptr);
@@ -56,7 +42,6 @@ TEST_F(StartupTest, InitialiseWithTheFlagClearCreatesNothing) {
 }
 
 TEST_F(StartupTest, WithoutHostNothingStartsAndOnlyTerminateWithTheFlagSetStops) {
-    Prepare(ComponentLibrary());
     EXPECT_EQ(Component().Initialise(nullptr, 1), kStatusFail);
     EXPECT_EQ(Component().Initialise(nullptr, 0), kStatusFail);
     EXPECT_EQ(Component().Terminate(1), kStatusFail);
@@ -72,32 +57,11 @@ TEST_F(StartupTest, WithoutHostNothingStartsAndOnlyTerminateWithTheFlagSetStops)
 }
 
 TEST_F(StartupTest, ErrorReporterPassesToTheHostsErrorService) {
-    Prepare(ComponentLibrary());
     EXPECT_EQ(loader.ErrorReporter()->Report(7, 9), kStatusFail);  // no host yet
     ASSERT_EQ(Component().Initialise(host.Host(), 1), kStatusOk);
     EXPECT_EQ(loader.ErrorReporter()->Report(7, 9), kStatusOk);
     ASSERT_FALSE(host.Errors().Reports().empty());
     EXPECT_EQ(host.Errors().Reports().back(), (tarnhost::ErrorReport{7, 9}));
-}
-
-TEST_F(StartupTest, EveryHostEventIsAnsweredWithZero) {
-    Prepare(ComponentLibrary());
-    const TarnId events[] = {kIdEventSectionSettingsChanged,
-                             kIdEventHostLockOn,
-                             kIdEventHostLockOff,
-                             kIdEventMemoryResourcesChanged1,
-                             kIdEventMemoryResourcesChanged5,
-                             kIdEventLinkerOptionsChanged,
-                             kIdEventDebuggerFirst,
-                             kIdEventDebuggerSecond,
-                             kIdIBraeHost};
-    for (const TarnId& event : events) {
-        EXPECT_EQ(Component().Event(event), kStatusOk);  // before initialise
-    }
-    ASSERT_EQ(Component().Initialise(host.Host(), 1), kStatusOk);
-    for (const TarnId& event : events) {
-        EXPECT_EQ(Component().Event(event), kStatusOk);
-    }
 }
 
 // --- the session: start-up, event forwarding, shut-down ------------------------------------

@@ -11,18 +11,14 @@ namespace {
 
 using HelpTest = testing_support::HeadlessTest;
 
-TEST_F(HelpTest, HtmlHelpSplitsFileAndWindowAndForwardsTheRequest) {
-    script.Help(false);
-    EXPECT_FALSE(HtmlHelp(nullptr, "Map.chm>F1HelpWindow", kHtmlHelpContext, 0x2001));
+// A view's F1 (tests/src/shell/ViewFrameworkTest.cpp) splits "file>window" and is refused.
+TEST_F(HelpTest, HtmlHelpNeedsAFileAndAWindowIsOptional) {
     EXPECT_TRUE(HtmlHelp(nullptr, "Other.chm", kHtmlHelpContext, 5)) << "opens by default";
     EXPECT_FALSE(HtmlHelp(nullptr, ">win", kHtmlHelpContext, 1)) << "no file, no request";
     const auto help = backend.EventsOf(ShownKind::Help);
-    ASSERT_EQ(help.size(), 2u);
-    EXPECT_EQ(help[0].help.kind, HelpKind::Html);
-    EXPECT_EQ(help[0].help.file, "Map.chm");
-    EXPECT_EQ(help[0].help.window, "F1HelpWindow");
-    EXPECT_EQ(help[0].help.data, 0x2001u);
-    EXPECT_EQ(help[1].help.window, "");
+    ASSERT_EQ(help.size(), 1u);
+    EXPECT_EQ(help[0].help.file, "Other.chm");
+    EXPECT_EQ(help[0].help.window, "");
 }
 
 TEST_F(HelpTest, ContextHelpUsesTheApplicationHelpFileWhenNoneIsNamed) {
