@@ -49,6 +49,8 @@ TEST(StoreText, NumbersAreSigned32BitDecimals) {
     }
 }
 
+// Options kept from one run to the next, in their file's format: the case
+// tests/cases/windows/font-colours.
 class UserStores : public ::testing::Test {
 protected:
     std::string OptionsFile() const { return dir_ / "options.ini"; }
@@ -56,32 +58,6 @@ protected:
 
     TempDir dir_;
 };
-
-TEST_F(UserStores, OptionsWrittenByOneRunAreReadByTheNext) {
-    {
-        OptionsService first(dir_.Path().string());
-        ASSERT_EQ(first.SetString(u"TARN_MAP_FONT_NAME", u"Courier New"), kStatusOk);
-        ASSERT_EQ(first.SetNumber(u"TARN_MAP_FONT_SIZE", 11), kStatusOk);
-        ASSERT_EQ(first.SetNumber(u"TARN_MAP_FGCOLOUR", 17), kStatusOk);
-        ASSERT_EQ(first.SetNumber(u"TARN_MAP_FGCOLOUR", -3), kStatusOk);  // replaces
-        ASSERT_EQ(first.SetString(u"HISTORY", u" a+b \"c\"\nd "), kStatusOk);
-    }
-    OptionsService next(dir_.Path().string());
-    WString name, history;
-    int32_t size = 0, colour = 0;
-    ASSERT_EQ(next.GetString(u"TARN_MAP_FONT_NAME", &name), kStatusOk);
-    ASSERT_EQ(next.GetNumber(u"TARN_MAP_FONT_SIZE", &size), kStatusOk);
-    ASSERT_EQ(next.GetNumber(u"TARN_MAP_FGCOLOUR", &colour), kStatusOk);
-    ASSERT_EQ(next.GetString(u"HISTORY", &history), kStatusOk);
-    EXPECT_EQ(name, u"Courier New");
-    EXPECT_EQ(size, 11);
-    EXPECT_EQ(colour, -3);
-    EXPECT_EQ(history, u" a+b \"c\"\nd ");
-    const std::string text = ReadAll(OptionsFile());
-    EXPECT_NE(text.find("[options]\nTARN_MAP_FONT_NAME = \"Courier New\"\n"), std::string::npos);
-    EXPECT_NE(text.find("TARN_MAP_FONT_SIZE = 11\n"), std::string::npos);
-    EXPECT_EQ(text.find("TARN_MAP_FGCOLOUR = 17"), std::string::npos);
-}
 
 TEST_F(UserStores, AbsentKeysAndTheOtherKindFailAndLeaveTheOutValue) {
     OptionsService options(dir_.Path().string());
