@@ -36,17 +36,12 @@ TEST_F(BuildPanesTest, EachDemoAreaIsABarWithItsFiguresAndABlockClickSelectsThat
     ASSERT_TRUE(window.OpenWorkspace(Demo()));
     window.Panes().ShowUsage();
     tarngui::MemoryUsagePane& pane = *window.Panes().Usage();
-    // As "tarnmap usage" prints them for the demo (tests/cases/usage/demo.out).
-    const char* const figures[] = {
-        "used 0x22A0 of 0x8000 (27.1 %), free 0x5D60, largest gap 0x59E0",
-        "used 0xD08 of 0x4000 (20.4 %), free 0x32F8, largest gap 0x1E00",
-        "used 0x0 of 0x1000 (0.0 %), free 0x1000, largest gap 0x1000",
-        "used 0x0 of 0x3000 (0.0 %), free 0x3000, largest gap 0x3000",
-        "used 0x400 of 0x10000 (1.6 %), free 0xFC00, largest gap 0xFC00"};
+    // Every area's figures are the case tests/cases/usage/demo; here the first and the last.
     ASSERT_EQ(pane.AreaCount(), 5);
-    for (int area = 0; area < 5; ++area) {
-        EXPECT_EQ(pane.Figures(area).toStdString(), figures[area]) << "area " << area;
-    }
+    EXPECT_EQ(pane.Figures(0).toStdString(),
+              "used 0x22A0 of 0x8000 (27.1 %), free 0x5D60, largest gap 0x59E0");
+    EXPECT_EQ(pane.Figures(4).toStdString(),
+              "used 0x400 of 0x10000 (1.6 %), free 0xFC00, largest gap 0xFC00");
     EXPECT_TRUE(pane.Bar(2)->Blocks().empty());
 
     // The second block of the RAM bar, clicked: the section list opens with it selected.
