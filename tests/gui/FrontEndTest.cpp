@@ -40,12 +40,11 @@ private:
 using FrontEndTest = gui_testing::GuiTest;
 
 TEST_F(FrontEndTest, BothMapWindowsOpenAsDocksAndAHeaderClickSortsTheList) {
-    const auto opened = OpenWindow(Demo(), {"section-list", "symbol-list"});
-    ASSERT_NE(opened, nullptr);
-    tarngui::MainWindow& window = *opened;
-    EXPECT_EQ(window.findChildren<QDockWidget*>().size(), 4);
+    tarngui::MainWindow* const window = OpenWindow(Demo(), {"section-list", "symbol-list"});
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->findChildren<QDockWidget*>().size(), 4);
 
-    tarngui::ListView* symbols = ViewWidget<tarngui::ListView>(window, "symbol-list");
+    tarngui::ListView* symbols = ViewWidget<tarngui::ListView>(*window, "symbol-list");
     ASSERT_NE(symbols, nullptr);
     tarnui::ListControl& list = *symbols->Control();
     ASSERT_GT(list.GetItemCount(), 2);
@@ -62,7 +61,7 @@ TEST_F(FrontEndTest, BothMapWindowsOpenAsDocksAndAHeaderClickSortsTheList) {
     EXPECT_GE(list.GetColumn(0)->image, 0) << "the sort arrow";
 
     const std::string shot = (std::filesystem::temp_directory_path() / "tarnmap-gui-test.png");
-    ASSERT_TRUE(window.SaveScreenshot(shot));
+    ASSERT_TRUE(window->SaveScreenshot(shot));
     EXPECT_GT(std::filesystem::file_size(shot), 10000u);
     std::filesystem::remove(shot);
 }

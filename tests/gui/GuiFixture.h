@@ -65,30 +65,31 @@ class GuiTest : public ::testing::Test {
 protected:
     tarngui::QtBackend backend;
     tarnui::ScopedBackend use{backend};
-    QObject steps_;  // the pending WhenShown steps
+    QObject steps_;                               // the pending WhenShown steps
+    std::unique_ptr<tarngui::MainWindow> shown_;  // the window OpenWindow opened
 
     static std::string Demo() {
         return std::string(TARN_SOURCE_DIR) + "/examples/demo/demo.tarnws";
     }
 
-    // A shown main window with the workspace and these Map windows open and painted; null, with
-    // the test failed, when one of them does not open.
-    std::unique_ptr<tarngui::MainWindow> OpenWindow(const std::string& workspace,
-                                                    std::initializer_list<const char*> mapWindows) {
-        auto window = std::make_unique<tarngui::MainWindow>(backend);
-        window->show();
-        if (!window->OpenWorkspace(workspace)) {
+    // A shown main window, kept by the test, with the workspace and these Map windows open and
+    // painted; null, with the test failed, when one of them does not open.
+    tarngui::MainWindow* OpenWindow(const std::string& workspace,
+                                    std::initializer_list<const char*> mapWindows) {
+        shown_ = std::make_unique<tarngui::MainWindow>(backend);
+        shown_->show();
+        if (!shown_->OpenWorkspace(workspace)) {
             ADD_FAILURE() << "cannot open " << workspace;
             return nullptr;
         }
         for (const char* name : mapWindows) {
-            if (!window->OpenMapWindow(name)) {
+            if (!shown_->OpenMapWindow(name)) {
                 ADD_FAILURE() << "cannot open the Map window " << name;
                 return nullptr;
             }
         }
         QApplication::processEvents();
-        return window;
+        return shown_.get();
     }
 
     // The Qt widget of a widget type whose platform control lies in the named view.

@@ -72,16 +72,15 @@ TEST_F(HelpTest, EveryHelpContextTheComponentCanRaiseHasAPageHoldingThePlaceItNa
 }
 
 TEST_F(HelpTest, F1InAViewOpensTheHelpWindowAtThatViewsPart) {
-    const auto opened = OpenWindow(Demo(), {"symbol-list"});
-    ASSERT_NE(opened, nullptr);
-    tarngui::MainWindow& window = *opened;
+    tarngui::MainWindow* const window = OpenWindow(Demo(), {"symbol-list"});
+    ASSERT_NE(window, nullptr);
     struct Case {
         QWidget* widget;
         const char* place;
     };
     const Case cases[] = {
-        {ViewWidget<tarngui::ListView>(window, "symbol-list"), "symbol-list-window"},
-        {ViewWidget<tarngui::TreeView>(window, "section-tree"), "section-tree-window"},
+        {ViewWidget<tarngui::ListView>(*window, "symbol-list"), "symbol-list-window"},
+        {ViewWidget<tarngui::TreeView>(*window, "section-tree"), "section-tree-window"},
     };
     for (const Case& c : cases) {
         ASSERT_NE(c.widget, nullptr) << c.place;
@@ -96,11 +95,10 @@ TEST_F(HelpTest, F1InAViewOpensTheHelpWindowAtThatViewsPart) {
 }
 
 TEST_F(HelpTest, ShiftF1ShowsTheHelpCursorAndTheNextClickOpensTheClickedViewsPart) {
-    const auto opened = OpenWindow(Demo(), {"symbol-list"});
-    ASSERT_NE(opened, nullptr);
-    tarngui::MainWindow& window = *opened;
-    auto* symbols = ViewWidget<tarngui::ListView>(window, "symbol-list");
-    auto* sections = ViewWidget<tarngui::TreeView>(window, "section-tree");
+    tarngui::MainWindow* const window = OpenWindow(Demo(), {"symbol-list"});
+    ASSERT_NE(window, nullptr);
+    auto* symbols = ViewWidget<tarngui::ListView>(*window, "symbol-list");
+    auto* sections = ViewWidget<tarngui::TreeView>(*window, "section-tree");
     ASSERT_NE(symbols, nullptr);
     ASSERT_NE(sections, nullptr);
     const tarnui::TreeControl& tree = *sections->Control();

@@ -33,11 +33,10 @@ std::string SelectedName(const tarnui::ListControl& list) {
 }
 
 TEST_F(ViewInputTest, FindFromTheToolbarTakesTheNameKeyByKeyAndARefusedKeyBeeps) {
-    const auto opened = OpenWindow(Demo(), {"symbol-list"});
-    ASSERT_NE(opened, nullptr);
-    tarngui::MainWindow& window = *opened;
-    QAction* find = ToolbarButton<ListView>(window, "symbol-list", tarnres::kCmdFind);
-    QAction* next = ToolbarButton<ListView>(window, "symbol-list", tarnres::kCmdFindNext);
+    tarngui::MainWindow* const window = OpenWindow(Demo(), {"symbol-list"});
+    ASSERT_NE(window, nullptr);
+    QAction* find = ToolbarButton<ListView>(*window, "symbol-list", tarnres::kCmdFind);
+    QAction* next = ToolbarButton<ListView>(*window, "symbol-list", tarnres::kCmdFindNext);
     ASSERT_NE(find, nullptr);
     ASSERT_NE(next, nullptr);
     EXPECT_FALSE(find->icon().isNull());
@@ -67,17 +66,16 @@ TEST_F(ViewInputTest, FindFromTheToolbarTakesTheNameKeyByKeyAndARefusedKeyBeeps)
     EXPECT_EQ(typed, "_main_isr");
     EXPECT_EQ(backend.Beeps(), 2);
     EXPECT_EQ(help, "find-symbol.html#control-218");
-    ListView* view = ViewWidget<ListView>(window, "symbol-list");
+    ListView* view = ViewWidget<ListView>(*window, "symbol-list");
     EXPECT_EQ(SelectedName(*view->Control()), "_main_isr");
     QApplication::processEvents();
     EXPECT_TRUE(next->isEnabled());
 }
 
 TEST_F(ViewInputTest, KeysMoveTheListsSelectionAndTheWidgetScrollsWithIt) {
-    const auto opened = OpenWindow(Demo(), {"symbol-list"});
-    ASSERT_NE(opened, nullptr);
-    tarngui::MainWindow& window = *opened;
-    ListView* view = ViewWidget<ListView>(window, "symbol-list");
+    tarngui::MainWindow* const window = OpenWindow(Demo(), {"symbol-list"});
+    ASSERT_NE(window, nullptr);
+    ListView* view = ViewWidget<ListView>(*window, "symbol-list");
     tarnui::ListControl& list = *view->Control();
     view->setFocus();
     QTest::keyClick(view, Qt::Key_Down);
@@ -123,14 +121,13 @@ TEST_F(ViewInputTest, TheTreeModelAnswersEachRowOfTheControlInAnyOrderOfAsking) 
 }
 
 TEST_F(ViewInputTest, TheFilterDialogShowsTheSymbolsOfATypedSectionAndDisablesFind) {
-    const auto opened = OpenWindow(Demo(), {"symbol-list"});
-    ASSERT_NE(opened, nullptr);
-    tarngui::MainWindow& window = *opened;
-    ListView* view = ViewWidget<ListView>(window, "symbol-list");
+    tarngui::MainWindow* const window = OpenWindow(Demo(), {"symbol-list"});
+    ASSERT_NE(window, nullptr);
+    ListView* view = ViewWidget<ListView>(*window, "symbol-list");
     tarnui::ListControl& list = *view->Control();
     const int before = list.GetItemCount();
-    QAction* filter = ToolbarButton<ListView>(window, "symbol-list", tarnres::kCmdFilter);
-    QAction* find = ToolbarButton<ListView>(window, "symbol-list", tarnres::kCmdFind);
+    QAction* filter = ToolbarButton<ListView>(*window, "symbol-list", tarnres::kCmdFilter);
+    QAction* find = ToolbarButton<ListView>(*window, "symbol-list", tarnres::kCmdFind);
     ASSERT_NE(filter, nullptr);
 
     WhenShown([&] {
@@ -163,10 +160,9 @@ TEST_F(ViewInputTest, TheFilterDialogShowsTheSymbolsOfATypedSectionAndDisablesFi
 
 TEST_F(ViewInputTest, AGroupAddedThroughTheEditorsDialogIsInTheWorkspaceFileAfterCommit) {
     const auto dir = CopiesOf({"examples/demo/demo.tarnws", "examples/demo/blinky.map"});
-    const auto opened = OpenWindow(*dir / "demo.tarnws", {"section-list"});
-    ASSERT_NE(opened, nullptr);
-    tarngui::MainWindow& window = *opened;
-    CTarnDebugInstanceDataCtrlEx* settings = window.Session()->FindView("section-settings");
+    tarngui::MainWindow* const window = OpenWindow(*dir / "demo.tarnws", {"section-list"});
+    ASSERT_NE(window, nullptr);
+    CTarnDebugInstanceDataCtrlEx* settings = window->Session()->FindView("section-settings");
     ASSERT_NE(settings, nullptr);
     ASSERT_TRUE(settings->ExecuteCommand(tarnres::kCmdSectionEditMode));
 
@@ -200,18 +196,17 @@ TEST_F(ViewInputTest, AGroupAddedThroughTheEditorsDialogIsInTheWorkspaceFileAfte
     const std::string text = ReadAll(*dir / "demo.tarnws");
     EXPECT_NE(text.find("sections = NEWSEC"), std::string::npos) << text;
     EXPECT_NE(text.find("E000"), std::string::npos);
-    window.CloseWorkspace();
+    window->CloseWorkspace();
 }
 
 TEST_F(ViewInputTest, DisplayToolbarHidesAndShowsThePanesToolbarAtOnce) {
-    const auto opened = OpenWindow(Demo(), {"symbol-list"});
-    ASSERT_NE(opened, nullptr);
-    tarngui::MainWindow& window = *opened;
-    QAction* find = ToolbarButton<ListView>(window, "symbol-list", tarnres::kCmdFind);
+    tarngui::MainWindow* const window = OpenWindow(Demo(), {"symbol-list"});
+    ASSERT_NE(window, nullptr);
+    QAction* find = ToolbarButton<ListView>(*window, "symbol-list", tarnres::kCmdFind);
     ASSERT_NE(find, nullptr);
     auto* bar = static_cast<QWidget*>(find->parent());
     ASSERT_FALSE(bar->isHidden());
-    CTarnDebugInstanceDataCtrlEx* symbols = window.Session()->FindView("symbol-list");
+    CTarnDebugInstanceDataCtrlEx* symbols = window->Session()->FindView("symbol-list");
     QTest::qWait(50);  // nothing else left to look at
     ASSERT_TRUE(symbols->ExecuteCommand(tarnres::kCmdDisplayToolbar));
     QApplication::processEvents();
@@ -223,14 +218,13 @@ TEST_F(ViewInputTest, DisplayToolbarHidesAndShowsThePanesToolbarAtOnce) {
 }
 
 TEST_F(ViewInputTest, ARefusedDropTargetShowsTheNoDropCursorAndTheArrowReturnsAfterTheDrop) {
-    const auto opened = OpenWindow(Demo(), {"section-settings"});
-    ASSERT_NE(opened, nullptr);
-    tarngui::MainWindow& window = *opened;
-    CTarnDebugInstanceDataCtrlEx* settings = window.Session()->FindView("section-settings");
+    tarngui::MainWindow* const window = OpenWindow(Demo(), {"section-settings"});
+    ASSERT_NE(window, nullptr);
+    CTarnDebugInstanceDataCtrlEx* settings = window->Session()->FindView("section-settings");
     ASSERT_NE(settings, nullptr);
     ASSERT_TRUE(settings->ExecuteCommand(tarnres::kCmdSectionEditMode));
     QApplication::processEvents();
-    auto* view = ViewWidget<tarngui::TreeView>(window, "section-settings");
+    auto* view = ViewWidget<tarngui::TreeView>(*window, "section-settings");
     ASSERT_NE(view, nullptr);
     // The first section of a list that holds several, dragged onto the root, which takes none.
     tarnui::TreeControl& tree = *view->Control();

@@ -29,19 +29,6 @@ TEST(ValueConversion, ReadsHexWithOptionalPrefixAndBlanks) {
     }
 }
 
-TEST(ValueConversion, WritesFixedTexts) {
-    ValueConversionService service;
-    WString text;
-    ASSERT_EQ(service.AddressToText(0xFF00, 0, -1, 0, &text), kStatusOk);
-    EXPECT_EQ(text, u"0000FF00");
-    ASSERT_EQ(service.AddressToText(0xFFFFFFFF, 0, -1, 0, &text), kStatusOk);
-    EXPECT_EQ(text, u"FFFFFFFF");
-    ASSERT_EQ(service.NumberToText(0x1F0, 16, &text), kStatusOk);
-    EXPECT_EQ(text, u"0x1F0");
-    ASSERT_EQ(service.NumberToText(0, 16, &text), kStatusOk);
-    EXPECT_EQ(text, u"0x0");
-}
-
 // The texts are built by hand for speed; printf's formats are the reference.
 TEST(ValueConversion, WritesWhatPrintfWrites) {
     ValueConversionService service;

@@ -21,7 +21,6 @@ public:
     HResult ReadDescription(const WString& c1, const WString& c2, const WString& c3,
                             WString* description) override {
         readContext = {c1, c2, c3};
-        ++readCount;
         if (Failed(readStatus)) {
             return readStatus;
         }
@@ -38,7 +37,6 @@ public:
 
     std::string text;  // the description, UTF-8
     HResult readStatus = kStatusOk;
-    int readCount = 0;
     std::array<WString, 3> readContext;
     std::array<WString, 3> writeContext;
     std::vector<std::string> writes;
