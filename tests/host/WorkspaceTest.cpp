@@ -64,23 +64,15 @@ TEST(WorkspaceFile, RendersWhatItParsedAndReadsCrLfAlike) {
     EXPECT_EQ(crlf.Render(), kWorkspace);
 }
 
-TEST(Workspace, ReadsNamesDirectoriesAndGroups) {
+// Names, capabilities and groups are read through use: HostServicesTest and the cases.
+TEST(Workspace, DirectoriesResolveAgainstTheWorkspaceFile) {
     TempDir dir;
     std::string error;
     auto ws = Workspace::Open(dir.Write("demo.tarnws", kWorkspace), &error);
     ASSERT_NE(ws, nullptr) << error;
-    EXPECT_EQ(ws->WorkspaceName(), "Demo");
-    EXPECT_EQ(ws->DeviceName(), "TM32");
     EXPECT_EQ(ws->WorkspaceDir(), dir.Path().string());
     EXPECT_EQ(ws->ConfigDir(), (dir.Path() / "proj/out").string());
     EXPECT_EQ(ws->MapListingPath(), "$(CONFIGDIR)/blinky.map");
-    EXPECT_EQ(ws->Capabilities(), 0x3Du);
-    const auto groups = ws->Groups();
-    ASSERT_EQ(groups.size(), 2u);
-    EXPECT_EQ(groups[0].addresses,
-              (std::vector<PlacementGroup::Address>{{"0x400", ""}, {"0x8000", "0x8FFF"}}));
-    EXPECT_EQ(groups[0].sections, "P,C:D");
-    EXPECT_TRUE(groups[1].addresses.empty());
 }
 
 TEST(Workspace, RewritingGroupsKeepsEverythingElse) {
